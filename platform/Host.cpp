@@ -1,0 +1,18 @@
+#include "Host.h"
+
+#include <QApplication>
+
+void StartHost(int& argc, char** argv) {
+    if (QApplication::instance()) return;
+    // Deliberately never freed: windows may outlive main's locals at exit.
+    new QApplication(argc, argv);
+}
+
+bool HostStarted() { return QApplication::instance() != nullptr; }
+
+void EnsureHost() {
+    static int argc = 1;
+    static char name[] = "velmora";
+    static char* argv[] = {name, nullptr};
+    StartHost(argc, argv);
+}
