@@ -118,6 +118,7 @@ void TComponent::DestroyComponents() {
         TComponent* instance = components_.back();
         components_.pop_back();
         instance->owner_ = nullptr;
+        instance->BeforeDestruction();
         delete instance;
     }
 }

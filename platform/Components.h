@@ -69,6 +69,9 @@ public:
     // builds them and calls Loaded on each at the end.
     void BeginLoading() { state_ << csLoading; }
     virtual void Loaded();
+    // Runs before the destructors when an owner (or a parent control) frees
+    // the component, while the whole object still exists.
+    virtual void BeforeDestruction() {}
 
 protected:
     // Told of every component inserted into or removed from the owner's tree,

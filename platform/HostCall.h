@@ -1,0 +1,21 @@
+#pragma once
+// Platform-internal: every call from the host's event loop into the program
+// (paint, mouse, keys, timers, closing) runs through HostCall. Exceptions of
+// the program go to the application's default handler and the loop goes on;
+// a failure the handler cannot show (an unanswered modal thing in a headless
+// run) is kept and raised again at the next safe point, outside the host's
+// frames: ProcessMessages, the message loops, the test input helpers.
+
+#include <functional>
+
+class TObject;
+
+void HostCall(TObject* Sender, const std::function<void()>& Body);
+// Rethrows the kept failure, if any.
+void RaisePendingHostFailure();
+// Shows what canvases drew outside a paint and gives their handles up.
+void ReleaseControlCanvases();
+// Processes the host's pending events once; with Wait, blocks until one comes.
+void ProcessHostEvents(bool Wait);
+// True under the headless platform, where nobody can answer a modal thing.
+bool HeadlessHost();

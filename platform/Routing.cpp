@@ -1,0 +1,154 @@
+// Where host input meets the controls: the control under the mouse, mouse
+// capture, the cursor shown, and the focused control that gets the keys.
+#include "Forms.h"
+#include "WindowSurface.h"
+
+namespace {
+
+TControl* mouseControl = nullptr;
+Qt::KeyboardModifiers inputModifiers;
+Qt::MouseButtons inputButtons;
+
+// A control showing the default cursor shows its parent's.
+TCursor EffectiveCursor(TControl* c) {
+    for (; c; c = c->GetParent())
+        if (c->GetCursor() != crDefault) return c->GetCursor();
+    return crDefault;
+}
+
+LRESULT DialogKeyMask(Word key) {
+    switch (key) {
+    case VK_TAB: return DLGC_WANTTAB;
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: return DLGC_WANTARROWS;
+    case VK_RETURN: case VK_ESCAPE: case VK_CANCEL: return DLGC_WANTALLKEYS;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+void SetInputState(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
+    inputModifiers = Modifiers;
+    inputButtons = Buttons;
+}
+
+WPARAM MouseKeys() {
+    WPARAM keys = 0;
+    if (inputButtons & Qt::LeftButton) keys |= MK_LBUTTON;
+    if (inputButtons & Qt::RightButton) keys |= MK_RBUTTON;
+    if (inputButtons & Qt::MiddleButton) keys |= MK_MBUTTON;
+    if (inputModifiers & Qt::ShiftModifier) keys |= MK_SHIFT;
+    if (inputModifiers & Qt::ControlModifier) keys |= MK_CONTROL;
+    return keys;
+}
+
+short GetKeyState(int VirtKey) {
+    bool down = false;
+    switch (VirtKey) {
+    case VK_SHIFT: down = inputModifiers & Qt::ShiftModifier; break;
+    case VK_CONTROL: down = inputModifiers & Qt::ControlModifier; break;
+    case VK_MENU: down = inputModifiers & Qt::AltModifier; break;
+    case VK_LBUTTON: down = inputButtons & Qt::LeftButton; break;
+    case VK_RBUTTON: down = inputButtons & Qt::RightButton; break;
+    case VK_MBUTTON: down = inputButtons & Qt::MiddleButton; break;
+    default: break;
+    }
+    return down ? static_cast<short>(-128) : 0;
+}
+
+TControl* ControlRouting::TargetAt(TWinControl* Root, TPoint Pos, bool AllowDisabled) {
+    if (!AllowDisabled)
+        for (TControl* c = Root; c; c = c->GetParent())
+            if (!c->GetEnabled()) return nullptr;
+    TControl* child = Root->ControlAtPos(Pos, AllowDisabled);
+    return child ? child : Root;
+}
+
+void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPos, WPARAM Keys) {
+    if (Msg == WM_MOUSEMOVE) MouseOver(TargetAt(Root, Root->ScreenToClient(ScreenPos), true));
+    TControl* target = GetCaptureControl();
+    if (!target) target = TargetAt(Root, Root->ScreenToClient(ScreenPos), false);
+    if (!target) return;
+    const bool twice = Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
+    if (twice && !target->controlStyle_.Contains(csDoubleClicks)) Msg -= 2;  // a plain press
+    TPoint p = target->ScreenToClient(ScreenPos);
+    target->Perform(Msg, Keys, MakeMousePos(p.x, p.y));
+    if (Msg != WM_MOUSEMOVE) RefreshCursor();
+}
+
+void ControlRouting::WheelInput(TWinControl* Root, int Delta, TPoint ScreenPos, WPARAM Keys) {
+    // The wheel turns windowed controls only; unhandled turns go up to the parents.
+    for (TControl* c = Root; c; c = c->GetParent())
+        if (!c->GetEnabled()) return;
+    WPARAM wparam = (static_cast<WPARAM>(static_cast<std::uint16_t>(Delta)) << 16) | (Keys & 0xFFFF);
+    Root->Perform(WM_MOUSEWHEEL, wparam, MakeMousePos(ScreenPos.x, ScreenPos.y));
+}
+
+void ControlRouting::MouseOver(TControl* Control) {
+    if (Control == mouseControl) {
+        RefreshCursor();
+        return;
+    }
+    TControl* old = mouseControl;
+    mouseControl = Control;
+    if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+    if (Control && mouseControl == Control) Control->Perform(CM_MOUSEENTER, 0, 0);
+    RefreshCursor();
+}
+
+void ControlRouting::RefreshCursor() {
+    TControl* c = GetCaptureControl() ? GetCaptureControl() : mouseControl;
+    if (!c) return;
+    auto* w = dynamic_cast<TWinControl*>(c);
+    if (!w) w = c->GetParent();
+    if (w) w->surface_->ShowCursor(EffectiveCursor(c));
+}
+
+TControl* ControlRouting::MouseControl() { return mouseControl; }
+
+void ControlRouting::KeyInput(TWinControl* Root, Word Key, const std::string& Text, bool Down) {
+    TCustomForm* form = GetParentForm(Root);
+    TWinControl* target = Root;
+    if (form) {
+        TWinControl* active = form->activeControl_;
+        target = active && active->CanFocus() ? active : form;
+    }
+    std::weak_ptr<char> alive = target->AliveToken();
+    if (!Down) {
+        if (Key) target->Perform(WM_KEYUP, Key, 0);
+        return;
+    }
+    if (Key) {
+        // Tab, Enter, Escape and the arrows are the form's unless the control wants them.
+        LRESULT mask = DialogKeyMask(Key);
+        if (mask && form && !(target->Perform(WM_GETDLGCODE, 0, 0) & mask) &&
+            form->Perform(CM_DIALOGKEY, Key, 0) != 0)
+            return;
+        if (alive.expired()) return;
+        target->Perform(WM_KEYDOWN, Key, 0);
+    }
+    for (char ch : Text) {
+        if (alive.expired()) return;
+        target->Perform(WM_CHAR, static_cast<unsigned char>(ch), 0);
+    }
+}
+
+void ControlRouting::HostMoved(TWinControl* Control, int Left, int Top) {
+    Control->left_ = Left;
+    Control->top_ = Top;
+}
+
+void ControlRouting::HostResized(TWinControl* Control, int Width, int Height) {
+    if (Control->width_ == Width && Control->height_ == Height) return;
+    Control->width_ = Width;
+    Control->height_ = Height;
+    Control->Invalidate();
+    Control->Realign();
+}
+
+void ControlRouting::HostActivated(TCustomForm* Form) { Screen->SetActiveForm(Form); }
+
+void ControlRouting::Forget(TControl* Control) {
+    if (mouseControl == Control) mouseControl = nullptr;
+    if (GetCaptureControl() == Control) SetCaptureControl(nullptr);
+}
