@@ -65,9 +65,11 @@ TControl* ControlRouting::TargetAt(TWinControl* Root, TPoint Pos, bool AllowDisa
 }
 
 void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPos, WPARAM Keys) {
-    if (Msg == WM_MOUSEMOVE) MouseOver(TargetAt(Root, Root->ScreenToClient(ScreenPos), true));
+    // The window system has the pointer somewhere before any press or move.
+    TPoint local = Root->ScreenToClient(ScreenPos);
+    MouseOver(Root->GetClientRect().Contains(local) ? TargetAt(Root, local, true) : nullptr);
     TControl* target = GetCaptureControl();
-    if (!target) target = TargetAt(Root, Root->ScreenToClient(ScreenPos), false);
+    if (!target) target = TargetAt(Root, local, false);
     if (!target) return;
     const bool twice = Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
     if (twice && !target->controlStyle_.Contains(csDoubleClicks)) Msg -= 2;  // a plain press
