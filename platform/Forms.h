@@ -10,6 +10,9 @@
 // Freeing a form: its owner, Release (after the current event), Free, or
 // caFree from OnClose fire OnDestroy before the destructors run; a plain
 // `delete` cannot, and skips OnDestroy.
+//
+// A form's bounds are those of its client area: the host's window frame is
+// not counted, so Width equals ClientWidth.
 
 #include <type_traits>
 #include <utility>
@@ -243,6 +246,7 @@ public:
 
 private:
     friend class TCustomForm;
+    friend void ResetApplicationState();
     TCustomForm* mainForm_ = nullptr;
     AnsiString title_;
     AnsiString helpFile_;

@@ -188,3 +188,8 @@ bool ProcessMessagesUntil(const std::function<bool()>& Done, int TimeoutMs) {
     }
     return true;
 }
+
+void ResetApplicationState() {
+    Application->terminated_ = false;
+    Application->mainForm_ = nullptr;
+}

@@ -159,7 +159,7 @@ void WindowSurface::resizeEvent(QResizeEvent*) {
 void WindowSurface::moveEvent(QMoveEvent*) {
     if (!control_ || !isWindow()) return;
     EventScope scope;
-    HostCall(control_, [this] { ControlRouting::HostMoved(control_, x(), y()); });
+    HostCall(control_, [this] { ControlRouting::HostMoved(control_, geometry().x(), geometry().y()); });
 }
 
 void WindowSurface::closeEvent(QCloseEvent* Event) {

@@ -9,6 +9,7 @@
 
 #include "platform/Automation.h"
 #include "platform/Forms.h"
+#include "platform/TestInput.h"
 
 // A windowed control that fills itself with one colour and counts its paints.
 class TPaintProbe : public TCustomControl {
@@ -68,6 +69,7 @@ protected:
         ClearAutomation();
         RecordShellExecute(false);
         Screen->SetCursor(crDefault);
+        ResetApplicationState();
     }
 
     // A shown form of the given client size at (100, 100).
