@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QCoreApplication>
+
 #include "HostCall.h"
 #include "QtBridge.h"
 #include "WindowSurface.h"
@@ -46,18 +48,49 @@ void ReleaseControlCanvases() {
     for (TControlCanvas* canvas : open) canvas->FreeHandle();
 }
 
+namespace {
+
+// Controls waiting for a paint, and whether the pass that paints them is queued.
+std::vector<std::pair<TWinControl*, std::weak_ptr<char>>> waiting;
+bool passQueued = false;
+
+// Paints every control that asked for it and is on screen; the others wait
+// until they are shown.
+void PaintWaitingControls() {
+    passQueued = false;
+    auto list = std::move(waiting);
+    waiting.clear();
+    for (auto& [control, alive] : list)
+        if (!alive.expired() && ControlRouting::NeedsPaint(control) && control->GetShowing()) control->Update();
+}
+
+void RequestPaint(TWinControl* Control) {
+    auto known = std::find_if(waiting.begin(), waiting.end(), [Control](auto& w) { return w.first == Control; });
+    if (known == waiting.end()) waiting.emplace_back(Control, Control->AliveToken());
+    if (passQueued) return;
+    passQueued = true;
+    QMetaObject::invokeMethod(qApp, [] { PaintWaitingControls(); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
 void TWinControl::Invalidate() {
     needsPaint_ = true;
-    surface_->update();
+    RequestPaint(this);
 }
 
 void TWinControl::Repaint() {
     needsPaint_ = true;
-    if (GetShowing()) surface_->repaint();
+    Update();
 }
 
+// A paint runs as the host's events do: what it raises goes to the default
+// handler. The host widget then shows the new bitmap at once.
 void TWinControl::Update() {
-    if (needsPaint_ && GetShowing()) surface_->repaint();
+    if (!needsPaint_ || !GetShowing()) return;
+    std::weak_ptr<char> alive = AliveToken();
+    HostCall(this, [this] { Perform(WM_PAINT, 0, 0); });
+    if (!alive.expired()) surface_->repaint();
 }
 
 void TWinControl::PaintHandler() {

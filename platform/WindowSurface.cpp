@@ -86,24 +86,9 @@ bool WindowSurface::event(QEvent* Event) {
     return QWidget::event(Event);
 }
 
+// Only shows the backing bitmap: the control paints into it elsewhere.
 void WindowSurface::paintEvent(QPaintEvent*) {
     if (!control_) return;
-    EventScope scope;
-    if (ControlRouting::NeedsPaint(control_)) {
-        // An exception from Paint is shown after the paint, not inside it.
-        std::exception_ptr failure;
-        try {
-            ControlRouting::Paint(control_);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (failure)
-            QMetaObject::invokeMethod(
-                qApp, [failure] { HostCall(nullptr, [failure] { std::rethrow_exception(failure); }); },
-                Qt::QueuedConnection);
-        ReleaseControlCanvases();
-        if (!control_) return;
-    }
     QPainter painter(this);
     const QImage& image = BitmapImage(ControlRouting::Buffer(control_));
     painter.drawImage(0, 0, image);
@@ -113,6 +98,11 @@ void WindowSurface::paintEvent(QPaintEvent*) {
         painter.fillRect(image.width(), 0, width() - image.width(), height(), back);
         painter.fillRect(0, image.height(), image.width(), height() - image.height(), back);
     }
+}
+
+void WindowSurface::showEvent(QShowEvent*) {
+    // A control that was asked to paint while hidden paints now.
+    if (control_ && ControlRouting::NeedsPaint(control_)) control_->Invalidate();
 }
 
 void WindowSurface::Mouse(QMouseEvent* Event) {

@@ -27,6 +27,7 @@ public:
 protected:
     bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
@@ -67,7 +68,6 @@ struct ControlRouting {
     static void Forget(TControl* Control);
     static TControl* MouseControl();
     static bool NeedsPaint(TWinControl* Control) { return Control->needsPaint_; }
-    static void Paint(TWinControl* Control) { Control->Perform(WM_PAINT, 0, 0); }
     static TBitmap* Buffer(TWinControl* Control) { return Control->buffer_; }
 };
 

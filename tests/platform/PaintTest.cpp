@@ -148,7 +148,7 @@ TEST_F(Paint, GraphicControlCanvasOutsidePaintLandsOnTheParentAtItsOffset) {
     delete loose;
 }
 
-TEST_F(Paint, ExceptionInPaintIsShownAfterThePaintAndPaintingGoesOn) {
+TEST_F(Paint, ExceptionInPaintGoesToTheDefaultHandlerAndPaintingGoesOn) {
     class TBroken : public TPaintProbe {
     public:
         using TPaintProbe::TPaintProbe;
@@ -164,10 +164,14 @@ TEST_F(Paint, ExceptionInPaintIsShownAfterThePaintAndPaintingGoesOn) {
     TForm* form = ShownForm();
     auto* broken = Place(new TBroken(form), form, 0, 0, 50, 50);
     AnswerNextMessageBox(IDOK);
-    broken->Refresh();
+    broken->Invalidate();
     ASSERT_TRUE(ProcessMessagesUntil([] { return !AutomationLog().empty(); }, 2000));
     EXPECT_EQ(AutomationLog().back().Text, "Cannot draw the chart.");
     EXPECT_EQ(AutomationLog().back().Caption, "Velmora");
+
+    AnswerNextMessageBox(IDOK);
+    broken->Refresh();  // a synchronous paint is handled the same way
+    EXPECT_EQ(AutomationLog().size(), 2u);
 
     broken->broken = false;
     const int paints = broken->paints;
