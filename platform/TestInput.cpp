@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 #include "HostCall.h"
 #include "QtBridge.h"
@@ -156,9 +157,14 @@ void CloseWindow(TCustomForm* Form) {
 }
 
 TColor ScreenPixel(TControl* Control, int X, int Y) {
-    ProcessHostEvents(false);
     TWinControl* w = WindowedOf(Control);
     auto* surface = static_cast<WindowSurface*>(w->GetHandle());
+    // A real display maps a new window a little later.
+    ProcessMessagesUntil([surface] {
+        QWindow* window = surface->window()->windowHandle();
+        return window && window->isExposed();
+    }, 2000);
+    ProcessHostEvents(false);
     TPoint screen = Control->ClientToScreen({X, Y});
     QPoint inWindow = surface->window()->mapFromGlobal(QPoint(screen.x, screen.y));
     QImage shot = QGuiApplication::primaryScreen()

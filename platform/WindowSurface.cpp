@@ -44,6 +44,8 @@ TPoint ToPoint(const QPointF& p) { return {qRound(p.x()), qRound(p.y())}; }
 }  // namespace
 
 WindowSurface::WindowSurface(TWinControl* Control) : control_(Control) {
+    // The application object ends the program, not the host's last window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
