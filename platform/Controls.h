@@ -264,7 +264,6 @@ protected:
     void VisibleChanged() override;
     // The host surface behind this control (platform code only).
     WindowSurface* Surface() const { return surface_; }
-    TBitmap* BackBuffer() const { return buffer_; }
 
 private:
     friend class TControl;
@@ -351,3 +350,6 @@ TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 // The shift state of the input event being handled (keys only).
 TShiftState KeyboardShiftState();
+// The mouse position in screen coordinates (headless: where the last mouse
+// event happened). Always true.
+bool GetCursorPos(TPoint* Point);

@@ -1,11 +1,15 @@
 // Where host input meets the controls: the control under the mouse, mouse
 // capture, the cursor shown, and the focused control that gets the keys.
+#include <QCursor>
+
 #include "Forms.h"
+#include "HostCall.h"
 #include "WindowSurface.h"
 
 namespace {
 
 TControl* mouseControl = nullptr;
+TPoint lastMousePos;
 Qt::KeyboardModifiers inputModifiers;
 Qt::MouseButtons inputButtons;
 
@@ -42,6 +46,16 @@ WPARAM MouseKeys() {
     return keys;
 }
 
+bool GetCursorPos(TPoint* Point) {
+    if (HeadlessHost()) {
+        *Point = lastMousePos;
+    } else {
+        QPoint p = QCursor::pos();
+        *Point = TPoint(p.x(), p.y());
+    }
+    return true;
+}
+
 short GetKeyState(int VirtKey) {
     bool down = false;
     switch (VirtKey) {
@@ -65,6 +79,7 @@ TControl* ControlRouting::TargetAt(TWinControl* Root, TPoint Pos, bool AllowDisa
 }
 
 void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPos, WPARAM Keys) {
+    lastMousePos = ScreenPos;
     // The window system has the pointer somewhere before any press or move.
     TPoint local = Root->ScreenToClient(ScreenPos);
     MouseOver(Root->GetClientRect().Contains(local) ? TargetAt(Root, local, true) : nullptr);
@@ -79,6 +94,7 @@ void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPo
 }
 
 void ControlRouting::WheelInput(TWinControl* Root, int Delta, TPoint ScreenPos, WPARAM Keys) {
+    lastMousePos = ScreenPos;
     // The wheel turns windowed controls only; unhandled turns go up to the parents.
     for (TControl* c = Root; c; c = c->GetParent())
         if (!c->GetEnabled()) return;

@@ -90,6 +90,9 @@ TEST_F(Mouse, CaptureKeepsMovesAndTheReleaseWithThePressedControl) {
     MouseDown(panel, mbLeft, 15, 15);
     EXPECT_TRUE(a->GetMouseCapture());
     MouseMove(panel, 105, 15);  // over b
+    TPoint cursor;
+    ASSERT_TRUE(GetCursorPos(&cursor));
+    EXPECT_EQ(panel->ScreenToClient(cursor), TPoint(105, 15));
     MouseMove(panel, 250, 150);  // outside the window
     MouseUp(panel, mbLeft, 250, 150);
     EXPECT_EQ(GetCaptureControl(), nullptr);
