@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "SeparatorGuard.h"
+#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "SeparatorGuard.h"
+#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "SeparatorGuard.h"
+#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

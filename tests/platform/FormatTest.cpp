@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SeparatorGuard.h"
+#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {
