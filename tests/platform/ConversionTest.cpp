@@ -3,7 +3,6 @@
 #include <climits>
 
 #include "SeparatorGuard.h"
-#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "AnsiStringPrinter.h"
 #include "platform/DateUtils.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "SeparatorGuard.h"
-#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

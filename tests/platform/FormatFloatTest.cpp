@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "SeparatorGuard.h"
-#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "SeparatorGuard.h"
-#include "AnsiStringPrinter.h"
 #include "platform/SysUtils.h"
 
 namespace {
