@@ -115,6 +115,8 @@ int StrToInt(const AnsiString& S) {
     return v;
 }
 
+bool TryStrToInt(const AnsiString& S, int& Value) { return ParseInt(S.str(), Value); }
+
 int StrToIntDef(const AnsiString& S, int Default) {
     int v = 0;
     return ParseInt(S.str(), v) ? v : Default;

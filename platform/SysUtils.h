@@ -86,6 +86,7 @@ AnsiString IntToHex(T Value, int Digits) {
 // EConvertError "'x' is not a valid integer value".
 int StrToInt(const AnsiString& S);
 int StrToIntDef(const AnsiString& S, int Default);
+bool TryStrToInt(const AnsiString& S, int& Value);  // Value untouched on failure
 // Blanks around it allowed; the decimal separator is DecimalSeparator; no
 // thousands separators. Raises EConvertError "'x' is not a valid floating
 // point value", also on overflow.
