@@ -1,10 +1,27 @@
 // TStrings: everything a list of strings can do through its few primitives.
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "Strings.h"
 #include "SysUtils.h"
+
+namespace {
+
+// Brackets a multi-step change so that it is announced once, also when a
+// step fails half way.
+template <class Action>
+void WithUpdate(TStrings& strings, Action action) {
+    strings.BeginUpdate();
+    try {
+        action();
+    } catch (...) {
+        strings.EndUpdate();
+        throw;
+    }
+    strings.EndUpdate();
+}
+
+}  // namespace
 
 void TStrings::Error(const char* Message, int Data) const {
     throw EStringListError(AnsiString(Message) + " (" + AnsiString(Data) + ")");
@@ -12,15 +29,10 @@ void TStrings::Error(const char* Message, int Data) const {
 
 void TStrings::Put(int Index, const AnsiString& S) {
     TObject* object = GetObject(Index);
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         Delete(Index);
         InsertObject(Index, S, object);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 TObject* TStrings::GetObject(int) const { return nullptr; }
@@ -36,35 +48,25 @@ int TStrings::AddObject(const AnsiString& S, TObject* AObject) {
 }
 
 void TStrings::Exchange(int Index1, int Index2) {
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         AnsiString s = Get(Index1);
         TObject* o = GetObject(Index1);
         Put(Index1, Get(Index2));
         PutObject(Index1, GetObject(Index2));
         Put(Index2, s);
         PutObject(Index2, o);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
     if (CurIndex == NewIndex) return;
     if (NewIndex < 0 || NewIndex >= GetCount()) Error("List index out of bounds", NewIndex);
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         AnsiString s = Get(CurIndex);
         TObject* o = GetObject(CurIndex);
         Delete(CurIndex);
         InsertObject(NewIndex, s, o);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 int TStrings::IndexOf(const AnsiString& S) const {
@@ -89,14 +91,9 @@ int TStrings::IndexOfObject(TObject* AObject) const {
 }
 
 void TStrings::AddStrings(TStrings* Strings) {
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         for (int i = 0; i < Strings->GetCount(); ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 bool TStrings::Equals(TStrings* Strings) const {
@@ -113,15 +110,10 @@ void TStrings::Assign(TPersistent* Source) {
         return;
     }
     if (source == this) return;
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         Clear();
         AddStrings(source);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 AnsiString TStrings::GetText() const {
@@ -134,8 +126,7 @@ AnsiString TStrings::GetText() const {
 }
 
 void TStrings::SetText(const AnsiString& Value) {
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         Clear();
         const std::string& s = Value.str();
         std::size_t start = 0;
@@ -146,108 +137,85 @@ void TStrings::SetText(const AnsiString& Value) {
             if (end < s.size() && s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n') ++end;
             start = end + 1;
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
-AnsiString TStrings::QuotedItem(const AnsiString& S) const {
-    bool quote = false;
-    for (char c : S.str())
-        if (static_cast<unsigned char>(c) <= ' ' || c == delimiter_ || c == quoteChar_) quote = true;
-    if (!quote) return S;
-    std::string out(1, quoteChar_);
-    for (char c : S.str()) {
+namespace {
+
+// An item holding a blank, a control character, the delimiter or the quote
+// is quoted, with its quotes doubled.
+std::string QuotedItem(const std::string& s, char delimiter, char quote) {
+    bool needsQuotes = false;
+    for (char c : s)
+        if (static_cast<unsigned char>(c) <= ' ' || c == delimiter || c == quote) needsQuotes = true;
+    if (!needsQuotes) return s;
+    std::string out(1, quote);
+    for (char c : s) {
         out += c;
-        if (c == quoteChar_) out += c;
+        if (c == quote) out += c;
     }
-    out += quoteChar_;
-    return AnsiString(std::move(out));
+    out += quote;
+    return out;
 }
 
-AnsiString TStrings::GetDelimitedText() const {
+}  // namespace
+
+AnsiString TStrings::JoinItems(char Delimiter, char Quote) const {
     // A single empty string must still read back as one item.
-    if (GetCount() == 1 && Get(0).IsEmpty()) return AnsiString(std::string(2, quoteChar_));
+    if (GetCount() == 1 && Get(0).IsEmpty()) return AnsiString(std::string(2, Quote));
     std::string out;
     for (int i = 0; i < GetCount(); ++i) {
-        if (i) out += delimiter_;
-        // An empty item between delimiters needs no quotes to survive.
-        AnsiString s = Get(i);
-        out += s.IsEmpty() ? std::string() : QuotedItem(s).str();
+        if (i) out += Delimiter;
+        out += QuotedItem(Get(i).str(), Delimiter, Quote);
     }
     return AnsiString(std::move(out));
 }
 
-void TStrings::SetDelimitedText(const AnsiString& Value) {
+void TStrings::SplitItems(const AnsiString& Value, char Delimiter, char Quote) {
     const std::string& s = Value.str();
     auto blank = [&](std::size_t i) { return i < s.size() && static_cast<unsigned char>(s[i]) <= ' '; };
-    BeginUpdate();
-    try {
+    // A quoted item ends at its closing quote; a plain one at a blank or the
+    // delimiter, so blanks separate plain items too.
+    auto readItem = [&](std::size_t& i) {
+        std::string item;
+        if (s[i] != Quote) {
+            while (i < s.size() && !blank(i) && s[i] != Delimiter) item += s[i++];
+            return item;
+        }
+        for (++i; i < s.size(); ++i) {
+            if (s[i] != Quote) {
+                item += s[i];
+            } else if (i + 1 < s.size() && s[i + 1] == Quote) {
+                item += Quote;
+                ++i;
+            } else {
+                ++i;
+                break;
+            }
+        }
+        return item;
+    };
+    WithUpdate(*this, [&] {
         Clear();
         std::size_t i = 0;
         while (blank(i)) ++i;
         while (i < s.size()) {
-            std::string item;
-            if (s[i] == quoteChar_) {
-                ++i;
-                while (i < s.size()) {
-                    if (s[i] == quoteChar_) {
-                        if (i + 1 < s.size() && s[i + 1] == quoteChar_) {
-                            item += quoteChar_;
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    item += s[i++];
-                }
-            } else {
-                while (i < s.size() && !blank(i) && s[i] != delimiter_) item += s[i++];
-            }
-            Add(AnsiString(std::move(item)));
+            Add(AnsiString(readItem(i)));
             while (blank(i)) ++i;
-            if (i < s.size() && s[i] == delimiter_) {
+            if (i < s.size() && s[i] == Delimiter) {
                 ++i;
                 // A delimiter at the very end leaves one more, empty, item.
                 if (i == s.size()) Add(AnsiString());
                 while (blank(i)) ++i;
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
-AnsiString TStrings::GetCommaText() const {
-    auto* self = const_cast<TStrings*>(this);
-    char delimiter = delimiter_, quote = quoteChar_;
-    self->delimiter_ = ',';
-    self->quoteChar_ = '"';
-    AnsiString text = GetDelimitedText();
-    self->delimiter_ = delimiter;
-    self->quoteChar_ = quote;
-    return text;
-}
-
-void TStrings::SetCommaText(const AnsiString& Value) {
-    char delimiter = delimiter_, quote = quoteChar_;
-    delimiter_ = ',';
-    quoteChar_ = '"';
-    try {
-        SetDelimitedText(Value);
-    } catch (...) {
-        delimiter_ = delimiter;
-        quoteChar_ = quote;
-        throw;
-    }
-    delimiter_ = delimiter;
-    quoteChar_ = quote;
-}
+AnsiString TStrings::GetDelimitedText() const { return JoinItems(delimiter_, quoteChar_); }
+void TStrings::SetDelimitedText(const AnsiString& Value) { SplitItems(Value, delimiter_, quoteChar_); }
+AnsiString TStrings::GetCommaText() const { return JoinItems(',', '"'); }
+void TStrings::SetCommaText(const AnsiString& Value) { SplitItems(Value, ',', '"'); }
 
 AnsiString TStrings::GetNames(int Index) const {
     AnsiString s = Get(Index);

@@ -82,7 +82,8 @@ protected:
     [[noreturn]] void Error(const char* Message, int Data) const;
 
 private:
-    AnsiString QuotedItem(const AnsiString& S) const;
+    AnsiString JoinItems(char Delimiter, char Quote) const;
+    void SplitItems(const AnsiString& Value, char Delimiter, char Quote);
     int updateCount_ = 0;
     char delimiter_ = ',';
     char quoteChar_ = '"';

@@ -264,3 +264,52 @@ TEST(TStringList, FilesRoundTripWithCrLf) {
 }
 
 }  // namespace
+
+namespace {
+
+// The least a descendant writes: storage, insert, delete and clear. The rest
+// comes from TStrings.
+class PlainStrings : public TStrings {
+public:
+    int GetCount() const override { return static_cast<int>(lines.size()); }
+    void InsertObject(int Index, const AnsiString& S, TObject*) override {
+        lines.insert(lines.begin() + Index, S.str());
+    }
+    void Delete(int Index) override { lines.erase(lines.begin() + Index); }
+    void Clear() override { lines.clear(); }
+    std::vector<std::string> lines;
+    std::vector<bool> updates;
+
+protected:
+    AnsiString Get(int Index) const override {
+        if (Index < 0 || Index >= GetCount()) Error("List index out of bounds", Index);
+        return AnsiString(lines[static_cast<std::size_t>(Index)]);
+    }
+    void SetUpdateState(bool Updating) override { updates.push_back(Updating); }
+};
+
+TEST(TStrings, DescendantsGetTheRestFromTheBase) {
+    PlainStrings strings;
+    strings.SetCommaText("a,b,c");
+    EXPECT_EQ(strings.lines, (Texts{"a", "b", "c"}));
+    EXPECT_EQ(strings.updates, (std::vector<bool>{true, false}));
+    strings.SetStrings(1, "B");
+    strings.Exchange(0, 2);
+    strings.Move(0, 1);
+    EXPECT_EQ(strings.lines, (Texts{"B", "c", "a"}));
+    EXPECT_EQ(strings.IndexOf("A"), 2);
+    EXPECT_EQ(strings.Add("d"), 3);
+    EXPECT_EQ(strings.GetText(), "B\r\nc\r\na\r\nd\r\n");
+    EXPECT_EQ(strings.GetObjects(0), nullptr);
+    EXPECT_EQ(ErrorOf([&] { strings.Move(0, 4); }), "List index out of bounds (4)");
+    EXPECT_EQ(strings.GetCount(), 4);  // a refused move loses nothing
+
+    TStringList list;
+    list.Assign(&strings);
+    EXPECT_EQ(Lines(list), (Texts{"B", "c", "a", "d"}));
+    list.SetSorted(true);
+    strings.Assign(&list);
+    EXPECT_EQ(strings.lines, (Texts{"a", "B", "c", "d"}));
+}
+
+}  // namespace
