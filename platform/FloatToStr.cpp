@@ -20,8 +20,9 @@ std::string ExponentText(int exponent, bool alwaysSign, int minDigits) {
     std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
     if (static_cast<int>(digits.size()) < minDigits)
         digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
-    if (exponent < 0) return "-" + digits;
-    return alwaysSign ? "+" + digits : digits;
+    if (exponent < 0) digits.insert(0, 1, '-');
+    else if (alwaysSign) digits.insert(0, 1, '+');
+    return digits;
 }
 
 // d.ddd followed by E and the exponent; the mantissa shows mantissaDigits
@@ -37,7 +38,9 @@ std::string Scientific(const TFloatDecimal& d, int mantissaDigits, bool alwaysSi
         out.append(digits, 1, std::string::npos);
     }
     int exponent = d.digits.empty() ? 0 : d.exponent - 1;
-    return out + "E" + ExponentText(exponent, alwaysSign, expDigits);
+    out += 'E';
+    out += ExponentText(exponent, alwaysSign, expDigits);
+    return out;
 }
 
 // Integer digits with an optional thousands separator, then exactly
@@ -46,11 +49,12 @@ std::string Fixed(const TFloatDecimal& d, int decimals, bool thousands) {
     std::string integer;
     for (int i = 0; i < d.exponent; ++i)
         integer += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
-    if (integer.empty()) integer = "0";
+    if (integer.empty()) integer.push_back('0');
     if (thousands && ThousandSeparator != '\0')
         for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
             integer.insert(static_cast<std::size_t>(i), 1, ThousandSeparator);
-    std::string out = d.negative ? "-" + integer : integer;
+    std::string out = integer;
+    if (d.negative) out.insert(0, 1, '-');
     if (decimals > 0) {
         out += DecimalSeparator;
         for (int i = 0; i < decimals; ++i) {

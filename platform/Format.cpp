@@ -142,7 +142,8 @@ private:
         if (negative) digits.erase(0, 1);
         if (precision > static_cast<int>(digits.size()))
             digits.insert(0, static_cast<std::size_t>(precision) - digits.size(), '0');
-        return negative ? "-" + digits : digits;
+        if (negative) digits.insert(0, 1, '-');
+        return digits;
     }
 
     static std::string Float(char type, int precision, double v) {

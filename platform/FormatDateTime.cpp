@@ -52,12 +52,13 @@ bool HasAmPm(const std::string& s) {
     return false;
 }
 
-std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
-
 std::string Padded(int v, std::size_t width) {
     std::string digits = std::to_string(v);
-    return std::string(digits.size() < width ? width - digits.size() : 0, '0') + digits;
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
 }
+
+std::string TwoDigits(int v) { return Padded(v, 2); }
 
 class DateTimeWriter {
 public:
