@@ -13,6 +13,7 @@ namespace {
 constexpr int kDefaultGeneralPrecision = 15;
 constexpr int kDefaultDecimals = 2;  // %f %n %m without a precision
 constexpr int kMaxDecimals = 18;
+constexpr long long kMaxNumber = 1000000;  // width, precision or index
 
 class Formatter {
 public:
@@ -48,20 +49,21 @@ private:
         return args_.begin()[next_++];
     }
 
-    // A run of digits or "*"; -1 when neither is there.
+    // A run of digits or "*"; -1 when neither is there. A negative "*"
+    // value counts as absent; one beyond any sensible text size is refused.
     int Number(const std::string& f, std::size_t& i) {
+        long long n = 0;
         if (i < f.size() && f[i] == '*') {
             ++i;
             const TVarRec& a = NextArg();
             if (a.GetKind() != TVarRec::vtInteger && a.GetKind() != TVarRec::vtInt64) Fail();
-            return static_cast<int>(a.AsInteger());
+            n = a.AsInteger() < 0 ? -1 : a.AsInteger();
+        } else {
+            if (i >= f.size() || !std::isdigit(static_cast<unsigned char>(f[i]))) return -1;
+            while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])) && n <= kMaxNumber)
+                n = n * 10 + (f[i++] - '0');
         }
-        if (i >= f.size() || !std::isdigit(static_cast<unsigned char>(f[i]))) return -1;
-        long long n = 0;
-        while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) {
-            n = n * 10 + (f[i++] - '0');
-            if (n > 1000000) Fail();
-        }
+        if (n > kMaxNumber) Fail();
         return static_cast<int>(n);
     }
 

@@ -45,6 +45,7 @@ TEST(Format, IndexAndStarTakeTheirValuesFromTheArguments) {
     EXPECT_EQ(Format("%-*s|", 4, "ab"), "ab  |");
     EXPECT_EQ(Format("%.*f", 3, 1.5), "1.500");
     EXPECT_EQ(Format("%*.*f", 7, 1, 2.25), "    2.3");
+    EXPECT_EQ(Format("%*d|", -3, 7), "7|");  // a negative width is no width
 }
 
 TEST(Format, FloatDirectives) {
@@ -102,6 +103,8 @@ TEST(Format, WrongOrMissingArgumentsRaise) {
         {"%z", [](const char* f) { return Format(f, 1); }},
         {"%*d", [](const char* f) { return Format(f, "5", 1); }},
         {"%3:d", [](const char* f) { return Format(f, 1); }},
+        {"%*d", [](const char* f) { return Format(f, 2000000000, 1); }},
+        {"%99999999999d", [](const char* f) { return Format(f, 1); }},
     };
     for (const Case& c : cases) {
         try {
