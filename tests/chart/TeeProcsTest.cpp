@@ -7,14 +7,6 @@
 
 namespace {
 
-TEST(TeeProcs, SwitchesStartAsTheChartExpects) {
-    EXPECT_EQ(TeeLineSeparator, '\r');
-    EXPECT_TRUE(TeeClipWhenPrinting);
-    EXPECT_TRUE(TeeClipWhenMetafiling);
-    EXPECT_FALSE(TeeEraseBack);
-    EXPECT_FALSE(PrintTeePanel);
-}
-
 TEST(TeeProcs, PaletteRepeatsEverySixteenColours) {
     EXPECT_EQ(GetDefaultColor(0), clRed);
     EXPECT_EQ(GetDefaultColor(1), clGreen);
