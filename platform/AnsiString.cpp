@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 
 #include "Exceptions.h"
 #include "SysUtils.h"
@@ -107,3 +108,5 @@ int AnsiString::AnsiCompareIC(const AnsiString& o) const { return UpperCase().An
 AnsiString AnsiString::StringOfChar(char c, int count) {
     return AnsiString(std::string(static_cast<std::size_t>(std::max(0, count)), c));
 }
+
+void PrintTo(const AnsiString& s, std::ostream* os) { *os << '"' << s.str() << '"'; }

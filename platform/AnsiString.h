@@ -4,6 +4,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -65,6 +66,9 @@ public:
 private:
     std::string s_;
 };
+
+// Shows the text in GoogleTest's failure messages (found by argument lookup).
+void PrintTo(const AnsiString& s, std::ostream* os);
 
 using String = AnsiString;
 // Text of the controls' WideString properties: UTF-8 like every other string here.
