@@ -24,7 +24,9 @@ QStringList HostFilters(const AnsiString& filter) {
 
 }  // namespace
 
-TOpenDialog::TOpenDialog(TComponent* AOwner) : TComponent(AOwner) {}
+TOpenDialog::TOpenDialog(TComponent* AOwner) : TComponent(AOwner), files_(new TStringList) {}
+
+TOpenDialog::~TOpenDialog() { delete files_; }
 
 AnsiString TOpenDialog::Complete(const AnsiString& Name) const {
     QString path = QDir(Q(initialDir_)).absoluteFilePath(Q(Name));
@@ -99,6 +101,7 @@ bool TOpenDialog::Execute() {
         break;
     }
     fileName_ = files.front();
-    files_ = files;
+    files_->Clear();
+    for (const AnsiString& f : files) files_->Add(f);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Components.h"
+#include "Strings.h"
 
 // ofHideReadOnly and ofEnableSizing are accepted and change nothing here.
 enum TOpenOption { ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofAllowMultiSelect, ofPathMustExist,
@@ -13,6 +14,7 @@ using TOpenOptions = Set<TOpenOption>;
 class TOpenDialog : public TComponent {
 public:
     explicit TOpenDialog(TComponent* AOwner);
+    ~TOpenDialog() override;
     const AnsiString& GetFileName() const { return fileName_; }
     void SetFileName(const AnsiString& Value) { fileName_ = Value; }
     const AnsiString& GetInitialDir() const { return initialDir_; }
@@ -31,7 +33,7 @@ public:
     TOpenOptions GetOptions() const { return options_; }
     void SetOptions(TOpenOptions Value) { options_ = Value; }
     // Every chosen file (several with ofAllowMultiSelect); FileName is the first.
-    const std::vector<AnsiString>& GetFiles() const { return files_; }
+    TStrings* GetFiles() const { return files_; }
 
     // Shows the dialog; false when cancelled, leaving FileName as it was. A
     // save dialog with ofOverwritePrompt asks before it picks an existing file.
@@ -48,7 +50,7 @@ private:
     AnsiString fileName_, initialDir_, filter_, defaultExt_, title_;
     int filterIndex_ = 1;
     TOpenOptions options_ = TOpenOptions{ofHideReadOnly, ofEnableSizing};
-    std::vector<AnsiString> files_;
+    TStringList* files_;
 };
 
 class TSaveDialog : public TOpenDialog {

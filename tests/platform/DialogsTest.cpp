@@ -24,7 +24,7 @@ TEST_F(Dialogs, OpenDialogTakesTheAnsweredFileAndKeepsTheOldNameOnCancel) {
     AnswerNextFileDialog(AnsiString(dir.File("xyz.zrq")));
     EXPECT_TRUE(open->Execute());
     EXPECT_EQ(open->GetFileName().str(), dir.File("xyz.zrq"));
-    ASSERT_EQ(open->GetFiles().size(), 1u);
+    ASSERT_EQ(open->GetFiles()->GetCount(), 1);
     EXPECT_EQ(AutomationLog().back().Caption, "Open Stock Quote File");
     EXPECT_EQ(AutomationLog().back().Text, "Open");
 
@@ -50,8 +50,8 @@ TEST_F(Dialogs, MultipleSelectionFillsFiles) {
     open->SetOptions(TOpenOptions{ofAllowMultiSelect, ofFileMustExist});
     AnswerNextFileDialog(std::vector<AnsiString>{AnsiString(dir.File("a.zrq")), AnsiString(dir.File("b.zrq"))});
     ASSERT_TRUE(open->Execute());
-    ASSERT_EQ(open->GetFiles().size(), 2u);
-    EXPECT_EQ(open->GetFiles()[1].str(), dir.File("b.zrq"));
+    ASSERT_EQ(open->GetFiles()->GetCount(), 2);
+    EXPECT_EQ(open->GetFiles()->GetStrings(1).str(), dir.File("b.zrq"));
     EXPECT_EQ(open->GetFileName().str(), dir.File("a.zrq"));
 }
 
