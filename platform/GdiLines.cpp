@@ -81,8 +81,13 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
         return;
     }
-    WalkFigure(dc, pen, pts, closed, painter.Bounds(),
-               [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
+    // The walk stays within the clip box: with a one-rectangle clip every pixel it gives is visible.
+    if (painter.Single())
+        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
+                   [&](int x, int y, bool ink) { painter.PlotVisible(x, y, ink ? pen.ink : pen.gap, pen.rop); });
+    else
+        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
+                   [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
 }
 
 bool MoveToEx(HDC DC, int X, int Y, TPoint* Old) {

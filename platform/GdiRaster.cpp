@@ -63,11 +63,15 @@ TPixelPainter::TPixelPainter(TDeviceContext* dc) {
     bounds_ = dc->ClipBounds();
     rects_ = &dc->ClipRects();
     single_ = rects_->size() <= 1;
+    if (!bounds_.isEmpty()) {
+        left_ = bounds_.left();
+        top_ = bounds_.top();
+        right_ = bounds_.right();
+        bottom_ = bounds_.bottom();
+    }
 }
 
-bool TPixelPainter::Visible(int x, int y) const {
-    if (!bounds_.contains(x, y)) return false;
-    if (single_) return true;
+bool TPixelPainter::VisibleInRegion(int x, int y) const {
     bool inside = false;
     ClipSpan(y, x, x, [&](int, int) { inside = true; });
     return inside;

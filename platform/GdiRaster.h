@@ -103,12 +103,19 @@ class TPixelPainter {
 public:
     explicit TPixelPainter(TDeviceContext* dc);
     const QRect& Bounds() const { return bounds_; }  // the clip box within the picture
-    bool Visible(int x, int y) const;
+    bool Visible(int x, int y) const {
+        if (x < left_ || x > right_ || y < top_ || y > bottom_) return false;
+        return single_ || VisibleInRegion(x, y);
+    }
+    // The clip is one rectangle: a pixel within Bounds() is visible.
+    bool Single() const { return single_; }
     // One pixel with a raster mode (the colour is an RGB32 pixel).
     void Plot(int x, int y, std::uint32_t color, int rop) {
-        if (!Visible(x, y)) return;
+        if (Visible(x, y)) PlotVisible(x, y, color, rop);
+    }
+    void PlotVisible(int x, int y, std::uint32_t color, int rop) {
         std::uint32_t& p = bits_[static_cast<std::ptrdiff_t>(y) * stride_ + x];
-        p = 0xFF000000u | Rop2(rop, color, p);
+        p = rop == R2_COPYPEN ? color | 0xFF000000u : 0xFF000000u | Rop2(rop, color, p);
     }
     // Pixels x0..x1 of row y, each taking the brush's colour through the raster mode.
     void Span(int y, int x0, int x1, const TBrushPaint& brush, int rop);
@@ -131,9 +138,11 @@ public:
     std::uint32_t* Row(int y) { return bits_ + static_cast<std::ptrdiff_t>(y) * stride_; }
 
 private:
+    bool VisibleInRegion(int x, int y) const;
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
     QRect bounds_;
+    int left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
     bool single_ = true;
     const std::vector<QRect>* rects_ = nullptr;
 };

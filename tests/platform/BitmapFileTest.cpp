@@ -11,17 +11,6 @@
 
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return output;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
-    return output;
-}
-
 // ImageMagick's view of a picture: colour per pixel (alpha dropped).
 std::map<std::pair<int, int>, TColor> MagickPixels(const std::string& file) {
     std::map<std::pair<int, int>, TColor> pixels;

@@ -293,4 +293,21 @@ TEST(CanvasLines, MappingScalesCoordinatesAndPenWidths) {
     EXPECT_EQ(p, TPoint(5, 5));
 }
 
+TEST(CanvasLines, BezierRunsThroughItsEndsAndBendsTowardsItsControls) {
+    auto b = WhiteBitmap(60, 40);
+    TCanvas* c = b->GetCanvas();
+    TPoint straight[] = {{5, 5}, {20, 5}, {35, 5}, {50, 5}};
+    c->PolyBezier(straight, 4);
+    EXPECT_EQ(InkOf(b.get()).box, TRect(5, 5, 50, 6));
+    TPoint bow[] = {{5, 35}, {5, 10}, {50, 10}, {50, 35}};
+    c->PolyBezier(bow, 4);
+    TRect lower(0, 8, 60, 40);
+    TInk ink = InkOf(b.get(), clWhite, &lower);
+    EXPECT_EQ(ink.box.Left, 5);
+    EXPECT_EQ(ink.box.Right, 51);
+    EXPECT_EQ(ink.box.Top, 16);  // three quarters of the way to the controls
+    EXPECT_EQ(ink.box.Bottom, 36);
+    EXPECT_FALSE(PolyBezier(c->GetHandle(), bow, 3));
+}
+
 }  // namespace

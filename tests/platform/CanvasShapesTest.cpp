@@ -285,6 +285,10 @@ TEST(CanvasShapes, FillRectAndFrameRectUseTheBrushInsideTheRectangle) {
     EXPECT_EQ(InkOf(b.get()).count, 12);
     c->FillRect(TRect(8, 2, 7, 5));  // reversed: nothing
     EXPECT_EQ(InkOf(b.get()).count, 12);
+    // A colour given to a clear brush makes it solid again.
+    c->GetBrush()->SetStyle(bsClear);
+    c->GetBrush()->SetColor(clMaroon);
+    EXPECT_EQ(c->GetBrush()->GetStyle(), bsSolid);
 
     auto f = WhiteBitmap(8, 7);
     f->GetCanvas()->GetBrush()->SetColor(clNavy);
@@ -363,6 +367,8 @@ TEST(CanvasShapes, ObjectsReportTheirRecordsAndOutliveTheirSelection) {
 
     HGDIOBJ oldPen = SelectObject(dc, pen);
     EXPECT_EQ(oldPen, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
     EXPECT_TRUE(DeleteObject(pen));  // still selected: lives until deselected
     MoveToEx(dc, 0, 5, nullptr);
     LineTo(dc, 10, 5);

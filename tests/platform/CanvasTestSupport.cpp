@@ -1,6 +1,7 @@
 #include "CanvasTestSupport.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -66,4 +67,15 @@ TInk InkOf(TBitmap* bitmap, TColor background, const TRect* area) {
 int CountColor(TBitmap* bitmap, TColor color, const TRect& area) {
     std::vector<TColor> pixels = ReadArea(bitmap, area);
     return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+}
+
+std::string Shell(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return output;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    pclose(pipe);
+    return output;
 }

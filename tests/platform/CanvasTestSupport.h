@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the drawing tests: white bitmaps, pixels read past any mapping
-// or clip, pictures as text rows ('#' ink, '.' background) and ink boxes.
+// or clip, pictures as text rows ('#' ink, '.' background), ink boxes and
+// the output of the independent readers.
 
 #include <memory>
 #include <string>
@@ -23,5 +24,7 @@ struct TInk {
     int count = 0;
 };
 TInk InkOf(TBitmap* bitmap, TColor background = clWhite, const TRect* area = nullptr);
+// What a shell command prints (ImageMagick, poppler).
+std::string Shell(const std::string& command);
 // Pixels of a colour within an area.
 int CountColor(TBitmap* bitmap, TColor color, const TRect& area);

@@ -247,4 +247,21 @@ TEST(CanvasText, ExtentsAreInLogicalUnits) {
     EXPECT_GT(ink.box.Width(), plain.cx);
 }
 
+TEST(CanvasText, GivenAdvancesPlaceEachCharacter) {
+    auto b = WhiteBitmap(200, 40);
+    TCanvas* c = b->GetCanvas();
+    c->GetBrush()->SetStyle(bsClear);
+    HDC dc = c->GetHandle();
+    const int dx[] = {30, 30, 30};
+    ExtTextOut(dc, 10, 5, 0, nullptr, "III", 3, dx);
+    // Three narrow strokes 30 pixels apart.
+    std::string row = Art(b.get(), TRect(0, 12, 200, 13))[0];
+    std::vector<int> starts;
+    for (std::size_t x = 1; x < row.size(); ++x)
+        if (row[x] == '#' && row[x - 1] == '.') starts.push_back(static_cast<int>(x));
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_EQ(starts[1] - starts[0], 30);
+    EXPECT_EQ(starts[2] - starts[1], 30);
+}
+
 }  // namespace

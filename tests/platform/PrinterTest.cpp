@@ -14,17 +14,6 @@
 
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return output;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
-    return output;
-}
-
 // The page count and size pdfinfo reports, e.g. "2 595 x 842".
 std::string PdfPages(const std::string& file) {
     std::istringstream info(Shell("pdfinfo '" + file + "'"));
