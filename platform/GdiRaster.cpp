@@ -124,6 +124,74 @@ TPenStyler::TPenStyler(unsigned style, int scale) {
 }
 
 // ---- Symmetric shapes ------------------------------------------------------------
+namespace {
+
+// Shapes up to this many rows hold them all, so that a styled outline keeps
+// its phase however much of it is clipped.
+constexpr int kWholeShapeRows = 1 << 16;
+
+// The shape's box with room for the upper-half rows the visible rows need
+// (one more outwards for the outline runs).
+TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const QRect& visible) {
+    TSymShape s;
+    s.x0 = x0; s.y0 = y0; s.x1 = x1; s.y1 = y1;
+    if (s.Empty()) return s;
+    int mid = s.MidRow();
+    s.rowFrom = y0;
+    s.rowTo = y1;
+    int lo = y0, hi = mid;
+    if (y1 - y0 > kWholeShapeRows) {
+        s.rowFrom = std::max(y0, visible.top());
+        s.rowTo = std::min(y1, visible.bottom());
+        if (s.rowFrom > s.rowTo) return s;
+        int a = s.rowFrom, b = s.rowTo;
+        lo = mid;
+        hi = y0;
+        if (a <= mid) {
+            lo = std::min(lo, a);
+            hi = std::max(hi, std::min(b, mid));
+        }
+        if (b > mid) {  // lower rows mirror onto the upper half
+            lo = std::min(lo, y0 + y1 - b);
+            hi = std::max(hi, y0 + y1 - std::max(a, mid + 1));
+        }
+        lo = std::max(y0, lo - 1);
+    }
+    s.from = lo;
+    s.left.assign(static_cast<std::size_t>(hi - lo + 1), x0);
+    return s;
+}
+
+// The left edge of upper-half row y of the ellipse through the centres of
+// the outer pixels of the inclusive box: the pixel nearest the curve,
+// sampled by row and by column so that steep and flat parts both stay
+// unbroken; ties go outwards.
+int EllipseLeft(int x0, int y0, int x1, int y1, int y) {
+    double a = double(x1) - x0, b = double(y1) - y0;
+    if (a == 0 || b == 0) return x0;
+    double sx = double(x0) + x1, sy = double(y0) + y1;
+    double t = (sy - 2.0 * y) / b;
+    double x2 = a * std::sqrt(std::max(0.0, 1.0 - t * t));
+    long long byRow = static_cast<long long>(std::floor((sx - x2) / 2.0 + 0.5 - kTie));
+    // The columns' rows rise towards the middle: find the first column
+    // whose curve point rounds to this row or above.
+    auto columnRow = [&](long long x) {
+        double u = (sx - 2.0 * double(x)) / a;
+        double y2 = b * std::sqrt(std::max(0.0, 1.0 - u * u));
+        return static_cast<long long>(std::floor((sy - y2) / 2.0 + 0.5 - kTie));
+    };
+    long long lo = x0, hi = x0 + static_cast<long long>(a) / 2;
+    if (columnRow(hi) > y) return static_cast<int>(std::max<long long>(byRow, x0));
+    while (lo < hi) {
+        long long m = lo + (hi - lo) / 2;
+        if (columnRow(m) <= y) hi = m;
+        else lo = m + 1;
+    }
+    return static_cast<int>(std::max<long long>(std::min(byRow, lo), x0));
+}
+
+}  // namespace
+
 void TSymShape::OutlineRun(int y, int& l, int& e) const {
     l = Left(y);
     int r = Right(y);
@@ -136,49 +204,26 @@ void TSymShape::OutlineRun(int y, int& l, int& e) const {
     if (e >= x0 + x1 - e - 1) e = r;
 }
 
-TSymShape RectShape(int x0, int y0, int x1, int y1) {
-    TSymShape s;
-    s.x0 = x0; s.y0 = y0; s.x1 = x1; s.y1 = y1;
-    if (!s.Empty()) s.left.assign(static_cast<std::size_t>((y1 - y0) / 2 + 1), x0);
+TSymShape RectShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+    return ShapeFrame(x0, y0, x1, y1, visible);
+}
+
+TSymShape EllipseShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+    TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
+    for (std::size_t k = 0; k < s.left.size(); ++k)
+        s.left[k] = EllipseLeft(x0, y0, x1, y1, s.from + static_cast<int>(k));
     return s;
 }
 
-// Each row's left edge is the pixel nearest the ellipse through the centres
-// of the box's outer pixels, sampled per row and per column so that steep
-// and flat parts both stay unbroken; ties go outwards.
-TSymShape EllipseShape(int x0, int y0, int x1, int y1) {
-    TSymShape s = RectShape(x0, y0, x1, y1);
-    if (s.Empty()) return s;
-    long long a = static_cast<long long>(x1) - x0, b = static_cast<long long>(y1) - y0;
-    if (a == 0 || b == 0) return s;
-    double sx = static_cast<double>(x0) + x1, sy = static_cast<double>(y0) + y1;
-    long long rows = b / 2;
-    for (long long k = 0; k <= rows; ++k) {
-        double t = (sy - 2.0 * (y0 + k)) / double(b);
-        double x2 = double(a) * std::sqrt(std::max(0.0, 1.0 - t * t));
-        s.left[static_cast<std::size_t>(k)] = static_cast<int>(std::floor((sx - x2) / 2.0 + 0.5 - kTie));
-    }
-    for (long long x = x0; x <= x0 + a / 2; ++x) {
-        double t = (sx - 2.0 * x) / double(a);
-        double y2 = double(b) * std::sqrt(std::max(0.0, 1.0 - t * t));
-        long long k = static_cast<long long>(std::floor((sy - y2) / 2.0 + 0.5 - kTie)) - y0;
-        if (k >= 0 && k <= rows) {
-            int& l = s.left[static_cast<std::size_t>(k)];
-            l = std::min(l, static_cast<int>(x));
-        }
-    }
-    for (std::size_t k = 1; k < s.left.size(); ++k) s.left[k] = std::min(s.left[k], s.left[k - 1]);
-    for (int& l : s.left) l = std::max(l, x0);
-    return s;
-}
-
-TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) {
-    TSymShape s = RectShape(x0, y0, x1, y1);
-    if (s.Empty()) return s;
+TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const QRect& visible) {
+    TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
     int cw = std::min(cornerWidth, x1 - x0 + 1), ch = std::min(cornerHeight, y1 - y0 + 1);
     if (cw < 2 || ch < 2) return s;
-    TSymShape corner = EllipseShape(0, 0, cw - 1, ch - 1);
-    for (std::size_t k = 0; k < s.left.size() && k < corner.left.size(); ++k) s.left[k] = x0 + corner.left[k];
+    // The corners are the quarters of an ellipse of the corner size.
+    for (std::size_t k = 0; k < s.left.size(); ++k) {
+        int row = s.from + static_cast<int>(k) - y0;
+        if (row <= (ch - 1) / 2) s.left[k] = x0 + EllipseLeft(0, 0, cw - 1, ch - 1, row);
+    }
     return s;
 }
 
@@ -186,7 +231,7 @@ std::vector<QPoint> ShapeOutline(const TSymShape& s) {
     std::vector<QPoint> pixels;
     if (s.Empty()) return pixels;
     int mirror = s.x0 + s.x1;
-    for (int y = s.y0; y <= s.y1; ++y) {
+    for (int y = s.rowFrom; y <= s.rowTo; ++y) {
         int l, e;
         s.OutlineRun(y, l, e);
         int r = s.Right(y);

@@ -255,23 +255,28 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
 // ---- Shapes ----------------------------------------------------------------
 // A shape symmetric about both middle lines of its inclusive box, given by
 // the left edge of each row of its upper half: ellipses, rounded and plain
-// rectangles.
+// rectangles. An enormous shape holds only the rows that can be seen.
 struct TSymShape {
     int x0 = 0, y0 = 0, x1 = -1, y1 = -1;
-    std::vector<int> left;  // rows y0 .. y0 + (y1 - y0) / 2
+    int from = 0;           // the upper-half row of left[0]
+    std::vector<int> left;  // upper-half rows from .. from + left.size() - 1
+    int rowFrom = 0, rowTo = -1;  // the rows whose edges and outline runs are held
 
     bool Empty() const { return x1 < x0 || y1 < y0; }
     int MidRow() const { return y0 + (y1 - y0) / 2; }
-    int Left(int y) const { return left[static_cast<std::size_t>((y <= MidRow() ? y : y0 + y1 - y) - y0)]; }
+    int Left(int y) const {
+        return left[static_cast<std::size_t>((y <= MidRow() ? y : y0 + y1 - y) - from)];
+    }
     int Right(int y) const { return x0 + x1 - Left(y); }
     // The outline on row y: the left run l..e; the right run mirrors it.
     // When the runs meet, e is at least the row's middle and the row is all outline.
     void OutlineRun(int y, int& l, int& e) const;
 };
-TSymShape EllipseShape(int x0, int y0, int x1, int y1);
-TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight);
-TSymShape RectShape(int x0, int y0, int x1, int y1);
-// The outline pixels of a shape in counter-clockwise order from the
+// Each maker holds the rows of visible (the clip box) at least.
+TSymShape EllipseShape(int x0, int y0, int x1, int y1, const QRect& visible);
+TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const QRect& visible);
+TSymShape RectShape(int x0, int y0, int x1, int y1, const QRect& visible);
+// The outline pixels of the held rows in counter-clockwise order from the
 // rightmost point (angle 0).
 std::vector<QPoint> ShapeOutline(const TSymShape& s);
 

@@ -21,6 +21,8 @@ bool DeviceBox(TDeviceContext* dc, int l, int t, int r, int b, TBox& box) {
 // Fills x0..x1 of row y with the brush where the pen mask leaves the pixel free.
 void FillAroundMask(TPixelPainter& painter, const TPenMask* mask, int y, int x0, int x1, const TBrushPaint& brush,
                     int rop) {
+    x0 = std::max(x0, painter.Bounds().left());
+    x1 = std::min(x1, painter.Bounds().right());
     if (!mask) {
         painter.Span(y, x0, x1, brush, rop);
         return;
@@ -37,11 +39,11 @@ struct TShapeSpec {
     enum Kind { Rect, Round, Ellipse } kind = Rect;
     int cw = 0, ch = 0;  // corner ellipse of a rounded rectangle
 
-    TSymShape Make(int x0, int y0, int x1, int y1) const {
+    TSymShape Make(int x0, int y0, int x1, int y1, const QRect& visible) const {
         switch (kind) {
-        case Round: return RoundRectShape(x0, y0, x1, y1, cw, ch);
-        case Ellipse: return EllipseShape(x0, y0, x1, y1);
-        default: return RectShape(x0, y0, x1, y1);
+        case Round: return RoundRectShape(x0, y0, x1, y1, cw, ch, visible);
+        case Ellipse: return EllipseShape(x0, y0, x1, y1, visible);
+        default: return RectShape(x0, y0, x1, y1, visible);
         }
     }
     // The outline through the pixel centres of the inclusive box, inset for inside-frame pens.
@@ -63,13 +65,13 @@ void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
     const QRect& visible = painter.Bounds();
     if (!pen.visible) {
         // Without a pen the shape loses its right column and bottom row.
-        TSymShape s = spec.Make(box.l, box.t, box.r - 2, box.b - 2);
+        TSymShape s = spec.Make(box.l, box.t, box.r - 2, box.b - 2, visible);
         if (s.Empty()) return;
         for (int y = std::max(s.y0, visible.top()); y <= std::min(s.y1, visible.bottom()); ++y)
             painter.Span(y, s.Left(y), s.Right(y), brush, pen.rop);
         return;
     }
-    TSymShape s = spec.Make(box.l, box.t, box.r - 1, box.b - 1);
+    TSymShape s = spec.Make(box.l, box.t, box.r - 1, box.b - 1, visible);
     int rowFrom = std::max(s.y0, visible.top()), rowTo = std::min(s.y1, visible.bottom());
     int mirror = s.x0 + s.x1;
     if (pen.wide) {
@@ -211,19 +213,20 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
     int w = pen.width;
     TPenMask mask(QRect(QPoint(box.l - w, box.t - w), QPoint(box.r + w, box.b + w)).intersected(visible));
     if (pen.visible) {
-        TSymShape s = EllipseShape(box.l, box.t, box.r - 1, box.b - 1);
+        TSymShape s = EllipseShape(box.l, box.t, box.r - 1, box.b - 1, visible);
         ArcOutlineToMask(dc, pen, box, s, TArcGeometry(s, from, to), kind, mask);
     }
     TBrushPaint brush = MakeBrushPaint(dc, dc->Brush());
     if (kind != TArcKind::Arc && brush.kind != TBrushPaint::None) {
         int shrink = pen.visible ? 1 : 2;
-        TSymShape s = EllipseShape(box.l, box.t, box.r - shrink, box.b - shrink);
+        TSymShape s = EllipseShape(box.l, box.t, box.r - shrink, box.b - shrink, visible);
         if (!s.Empty()) {
             TArcGeometry g(s, from, to);
             for (int y = std::max(s.y0, visible.top()); y <= std::min(s.y1, visible.bottom()); ++y) {
-                int run = s.Left(y);
-                for (int x = s.Left(y); x <= s.Right(y) + 1; ++x) {
-                    bool inside = x <= s.Right(y) && mask.Get(x, y) == TPenMask::Empty &&
+                int from = std::max(s.Left(y), visible.left()), to = std::min(s.Right(y), visible.right());
+                int run = from;
+                for (int x = from; x <= to + 1; ++x) {
+                    bool inside = x <= to && mask.Get(x, y) == TPenMask::Empty &&
                                   (kind == TArcKind::Pie ? g.InSector(x, y) : g.InChord(x, y));
                     if (inside) continue;
                     if (x > run) painter.Span(y, run, x - 1, brush, pen.rop);

@@ -379,4 +379,22 @@ TEST(CanvasShapes, ObjectsReportTheirRecordsAndOutliveTheirSelection) {
     EXPECT_EQ(CreateHatchBrush(9, clBlue), nullptr);
 }
 
+TEST(CanvasShapes, EnormousShapesDrawOnlyWhatShows) {
+    auto b = WhiteBitmap(100, 100);
+    TCanvas* c = b->GetCanvas();
+    c->GetBrush()->SetColor(clRed);
+    // A circle of two million pixels whose top edge crosses the picture at row 10.
+    c->Ellipse(-1000000, 10, 1000001, 2000011);
+    EXPECT_EQ(CountColor(b.get(), clWhite, TRect(0, 0, 100, 10)), 1000);
+    EXPECT_EQ(CountColor(b.get(), clBlack, TRect(0, 10, 100, 11)), 100);
+    EXPECT_EQ(CountColor(b.get(), clRed, TRect(0, 11, 100, 100)), 8900);
+    c->GetBrush()->SetColor(clBlue);
+    c->Pie(-3000000, -3000000, 3000000, 3000000, 3000000, 0, 0, -3000000);
+    EXPECT_EQ(CountColor(b.get(), clBlue, TRect(0, 0, 100, 100)), 0);  // the top-right quarter lies elsewhere
+    c->Pie(-3000000, -3000000, 3000000, 3000000, 0, 3000000, 3000000, 0);
+    EXPECT_EQ(CountColor(b.get(), clBlue, TRect(1, 1, 100, 100)), 99 * 99);
+    c->RoundRect(-5000000, -5000000, 5000000, 5000000, 100000, 100000);
+    EXPECT_EQ(CountColor(b.get(), clBlue, TRect(0, 0, 100, 100)), 10000);
+}
+
 }  // namespace
