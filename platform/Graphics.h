@@ -79,15 +79,18 @@ public:
     TPenMode GetMode() const { return mode_; }
     void SetMode(TPenMode Value);
     // The GDI pen for the current values; assigning a handle (a cosmetic
-    // alternate-dot pen, say) makes the pen use it until the next change.
+    // alternate-dot pen, say) makes the pen use it until the next change;
+    // the pen takes the handle over and deletes it.
     HPEN GetHandle();
     void SetHandle(HPEN Value);
 
 private:
+    void ValuesChanged();
     TColor color_ = clBlack;
     int width_ = 1;
     TPenStyle style_ = psSolid;
     TPenMode mode_ = pmCopy;
+    bool adopted_ = false;  // the handle came from SetHandle
 };
 
 class TBrush : public TGraphicsObject {
@@ -130,7 +133,8 @@ public:
     int GetPixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int Value) { pixelsPerInch_ = Value; }
     HFONT GetHandle();
-    // Takes the values of a GDI font (rotation included) as this font's own.
+    // Takes the values of a GDI font (rotation included) as this font's own;
+    // the font takes the handle over and deletes it.
     void SetHandle(HFONT Value);
     // Escapement in tenths of a degree, counter-clockwise; 0 unless set
     // through a handle.
@@ -234,6 +238,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void Changed();
     // Selects pen, brush and font into the device context before drawing.
     void RequiredState();
     virtual void CreateHandle() {}
@@ -245,6 +250,7 @@ private:
     TFont* font_;
     TCopyMode copyMode_ = cmSrcCopy;
     int lockCount_ = 0;
+    unsigned valid_ = 0;  // which of pen, brush and font the context holds
 };
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
@@ -272,8 +278,11 @@ public:
     void Draw(TCanvas* ACanvas, const TRect& Rect) override;
     // The bitmap's own device context (drawn on through GetCanvas()).
     HDC GetDC();
+    // The GDI bitmap behind the picture, e.g. for a pattern brush.
+    HBITMAP GetHandle();
 
 private:
+    void SurfaceReplaced();
     TDeviceContext* surface_;
     TCanvas* canvas_ = nullptr;
     TPixelFormat pixelFormat_ = pfDevice;
