@@ -1,6 +1,3 @@
-#include "platform/Host.h"
+#include "app/velmora.h"
 
-int main(int argc, char** argv) {
-    StartHost(argc, argv);
-    return 0;
-}
+int main(int argc, char** argv) { return VelmoraMain(argc, argv); }

@@ -1,0 +1,39 @@
+#include "app/velmora.h"
+
+#include <exception>
+
+#include "app/dialogs.h"
+#include "app/zrmain.h"
+#include "platform/FileUtils.h"
+#include "platform/Host.h"
+
+void CreateApplicationForms() {
+    Application->Initialize();
+    Application->SetTitle("Velmora");
+    // The main window first: it becomes the main form, and its creation
+    // handler (which may open a file named on the command line) runs before
+    // the dialogs exist.
+    Application->CreateForm(&OriginalForm1);
+    Application->CreateForm(&fDlQuotes);
+    Application->CreateForm(&fEnterDays);
+    Application->CreateForm(&fHttpProgress);
+    Application->CreateForm(&fEnterDays2);
+    Application->CreateForm(&fEnterDays3);
+    Application->CreateForm(&fEnterDays4);
+    Application->CreateForm(&fAbout);
+}
+
+int VelmoraMain(int argc, char** argv) {
+    SetCommandLine(argc, argv);
+    StartHost(argc, argv);
+    try {
+        CreateApplicationForms();
+        Application->Run();
+    } catch (Exception& e) {
+        Application->ShowException(&e);
+    } catch (const std::exception& e) {
+        Exception wrapped(e.what());
+        Application->ShowException(&wrapped);
+    }
+    return 0;
+}

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "app/dialogs.h"
+#include "app/velmora.h"
+#include "app/zrmain.h"
+#include "platform/ExtCtrls.h"
+#include "platform/TestInput.h"
+
+namespace {
+
+TEST(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
+    CreateApplicationForms();
+    EXPECT_EQ(Application->GetTitle(), "Velmora");
+    ASSERT_NE(OriginalForm1, nullptr);
+    EXPECT_EQ(Application->GetMainForm(), OriginalForm1);
+    EXPECT_EQ(OriginalForm1->GetCaption(), "Velmora");
+    EXPECT_EQ(OriginalForm1->GetClientWidth(), 787);
+    EXPECT_EQ(OriginalForm1->GetClientHeight(), 536);
+
+    std::vector<TCustomForm*> expected = {OriginalForm1, fDlQuotes,   fEnterDays,  fHttpProgress,
+                                          fEnterDays2,   fEnterDays3, fEnterDays4, fAbout};
+    ASSERT_EQ(Screen->GetFormCount(), static_cast<int>(expected.size()));
+    for (int i = 0; i < Screen->GetFormCount(); ++i) EXPECT_EQ(Screen->GetForms(i), expected[i]) << i;
+    for (TCustomForm* dialog : expected) {
+        if (dialog == OriginalForm1) continue;
+        EXPECT_FALSE(dialog->GetVisible()) << dialog->GetName().str();
+    }
+    EXPECT_EQ(fEnterDays2->GetCaption(), "Period");
+    EXPECT_EQ(fEnterDays4->GetClientWidth(), 279);
+}
+
+TEST(MainRoutine, RunsUntilTheMainWindowIsClosed) {
+    // Closes the window as a person would, once the loop shows it.
+    TTimer closer(nullptr);
+    closer.SetInterval(10);
+    bool sawWindow = false;
+    closer.OnTimer = [&](TObject*) {
+        if (!OriginalForm1 || !OriginalForm1->GetVisible()) return;
+        sawWindow = true;
+        closer.SetEnabled(false);
+        CloseWindow(OriginalForm1);
+    };
+    char name[] = "velmora";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(VelmoraMain(1, argv), 0);
+    EXPECT_TRUE(sawWindow);
+    EXPECT_TRUE(Application->GetTerminated());
+}
+
+}  // namespace
