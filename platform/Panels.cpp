@@ -1,0 +1,139 @@
+#include "ExtCtrls.h"
+
+#include <algorithm>
+
+void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
+    Canvas->GetPen()->SetWidth(1);
+    Canvas->GetPen()->SetStyle(psSolid);
+    // Work on the inclusive corners; lines leave out their last pixel, so
+    // each polyline runs one pixel past the corner it must reach.
+    --Rect.Bottom;
+    --Rect.Right;
+    for (; Width > 0; --Width) {
+        Canvas->GetPen()->SetColor(TopColor);
+        const TPoint topLeft[] = {{Rect.Left, Rect.Bottom}, {Rect.Left, Rect.Top}, {Rect.Right, Rect.Top}};
+        Canvas->Polyline(topLeft, 3);
+        Canvas->GetPen()->SetColor(BottomColor);
+        const TPoint bottomRight[] = {{Rect.Right, Rect.Top}, {Rect.Right, Rect.Bottom}, {Rect.Left - 1, Rect.Bottom}};
+        Canvas->Polyline(bottomRight, 3);
+        InflateRect(Rect, -1, -1);
+    }
+    ++Rect.Bottom;
+    ++Rect.Right;
+}
+
+namespace {
+
+void BevelColors(TPanelBevel Bevel, TColor& Top, TColor& Bottom) {
+    Top = Bevel == bvLowered ? clBtnShadow : clBtnHighlight;
+    Bottom = Bevel == bvLowered ? clBtnHighlight : clBtnShadow;
+}
+
+}  // namespace
+
+TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 185, 41);
+}
+
+void TCustomPanel::Changed() {
+    Realign();
+    Invalidate();
+}
+
+void TCustomPanel::SetBevelInner(TPanelBevel Value) {
+    if (bevelInner_ == Value) return;
+    bevelInner_ = Value;
+    Changed();
+}
+
+void TCustomPanel::SetBevelOuter(TPanelBevel Value) {
+    if (bevelOuter_ == Value) return;
+    bevelOuter_ = Value;
+    Changed();
+}
+
+void TCustomPanel::SetBevelWidth(int Value) {
+    Value = std::max(1, Value);
+    if (bevelWidth_ == Value) return;
+    bevelWidth_ = Value;
+    Changed();
+}
+
+void TCustomPanel::SetBorderWidth(int Value) {
+    Value = std::max(0, Value);
+    if (borderWidth_ == Value) return;
+    borderWidth_ = Value;
+    Changed();
+}
+
+void TCustomPanel::SetAlignment(TAlignment Value) {
+    if (alignment_ == Value) return;
+    alignment_ = Value;
+    Invalidate();
+}
+
+void TCustomPanel::AdjustClientRect(TRect& Rect) {
+    int inset = borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+    InflateRect(Rect, -inset, -inset);
+}
+
+void TCustomPanel::Paint() {
+    TCanvas* canvas = GetCanvas();
+    TRect rect = GetClientRect();
+    TColor top, bottom;
+    if (bevelOuter_ != bvNone) {
+        BevelColors(bevelOuter_, top, bottom);
+        Frame3D(canvas, rect, top, bottom, bevelWidth_);
+    }
+    Frame3D(canvas, rect, GetColor(), GetColor(), borderWidth_);
+    if (bevelInner_ != bvNone) {
+        BevelColors(bevelInner_, top, bottom);
+        Frame3D(canvas, rect, top, bottom, bevelWidth_);
+    }
+    canvas->GetBrush()->SetColor(GetColor());
+    canvas->GetBrush()->SetStyle(bsSolid);
+    canvas->FillRect(rect);
+    if (GetCaption().IsEmpty()) return;
+    canvas->GetBrush()->SetStyle(bsClear);
+    canvas->SetFont(GetFont());
+    TSize size = canvas->TextExtent(GetCaption());
+    int x = rect.Left;
+    if (alignment_ == taCenter) x = rect.Left + (rect.Width() - size.cx) / 2;
+    else if (alignment_ == taRightJustify) x = rect.Right - size.cx;
+    canvas->TextRect(rect, x, rect.Top + (rect.Height() - size.cy) / 2, GetCaption());
+}
+
+TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), picture_(new TPicture) {
+    picture_->OnChange = TNotifyEvent(this, &TImage::PictureChanged);
+    SetBounds(0, 0, 105, 105);
+}
+
+TImage::~TImage() { delete picture_; }
+
+void TImage::PictureChanged(TObject*) { Invalidate(); }
+
+void TImage::SetStretch(bool Value) {
+    if (stretch_ == Value) return;
+    stretch_ = Value;
+    Invalidate();
+}
+
+void TImage::SetCenter(bool Value) {
+    if (center_ == Value) return;
+    center_ = Value;
+    Invalidate();
+}
+
+void TImage::Paint() {
+    TGraphic* graphic = picture_->GetGraphic();
+    if (!graphic || graphic->GetEmpty()) return;
+    TRect client = GetClientRect();
+    if (stretch_) {
+        GetCanvas()->StretchDraw(client, graphic);
+        return;
+    }
+    int x = center_ ? (client.Width() - graphic->GetWidth()) / 2 : 0;
+    int y = center_ ? (client.Height() - graphic->GetHeight()) / 2 : 0;
+    GetCanvas()->Draw(x, y, graphic);
+}
