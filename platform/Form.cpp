@@ -82,6 +82,28 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
     ApplyWindowFlags();
 }
 
+void TCustomForm::SetHostFrame(bool Value) {
+    if (hostFrame_ == Value) return;
+    hostFrame_ = Value;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetFrameInsets(const TRect& Value) {
+    if (frameInsets_ == Value) return;
+    frameInsets_ = Value;
+    Realign();
+    Invalidate();
+}
+
+void TCustomForm::AdjustClientRect(TRect& Rect) {
+    Rect.Left += frameInsets_.Left;
+    Rect.Top += frameInsets_.Top;
+    Rect.Right -= frameInsets_.Right;
+    Rect.Bottom -= frameInsets_.Bottom;
+}
+
+void TCustomForm::Minimize() { Surface()->showMinimized(); }
+
 void TCustomForm::ApplyWindowFlags() {
     const bool menu = borderIcons_.Contains(biSystemMenu);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -95,8 +117,9 @@ void TCustomForm::ApplyWindowFlags() {
         if (menu && borderIcons_.Contains(biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
         break;
     }
-    if (menu && borderStyle_ != bsNone) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone) flags |= Qt::WindowContextHelpButtonHint;
+    if (!hostFrame_) flags = Qt::Window | Qt::FramelessWindowHint;
+    if (menu && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowContextHelpButtonHint;
     const bool shown = Surface()->isVisible();
     Surface()->setWindowFlags(flags);
     BoundsChanged();

@@ -56,6 +56,15 @@ public:
     void SetBorderStyle(TFormBorderStyle Value);
     TBorderIcons GetBorderIcons() const { return borderIcons_; }
     void SetBorderIcons(TBorderIcons Value);
+    // False for a form whose frame the program draws itself: the host then
+    // draws none, and the aligned children keep clear of FrameInsets (the
+    // widths of the drawn frame on each side).
+    bool GetHostFrame() const { return hostFrame_; }
+    void SetHostFrame(bool Value);
+    const TRect& GetFrameInsets() const { return frameInsets_; }
+    void SetFrameInsets(const TRect& Value);
+    // Shows the window minimised, as the window system's minimise button.
+    void Minimize();
     bool GetKeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool Value) { keyPreview_ = Value; }
     TWinControl* GetActiveControl() const { return activeControl_; }
@@ -95,6 +104,7 @@ protected:
     virtual void DoClose(TCloseAction& Action);
     void VisibleChanged() override;
     void BoundsChanged() override;
+    void AdjustClientRect(TRect& Rect) override;
     // What ShowModal reports to the automation hooks, and how an answer's
     // Result is applied; a form that is a message box of its own overrides.
     virtual void DescribeForAutomation(TAutomationRequest& Request);
@@ -122,6 +132,8 @@ private:
     bool created_ = false;
     bool destroyed_ = false;
     bool placed_ = false;
+    bool hostFrame_ = true;
+    TRect frameInsets_;
 };
 
 class TForm : public TCustomForm {

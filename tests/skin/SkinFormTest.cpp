@@ -1,0 +1,189 @@
+#include "SkinTestSupport.h"
+#include "platform/ExtCtrls.h"
+#include "skin/engine/KsSkinForms.h"
+
+namespace {
+
+class SkinForm : public SkinTest {
+protected:
+    // Drags with the left button from a client point of Form by (Dx, Dy),
+    // the way the mouse moves on screen while the form follows it.
+    static void Drag(TCustomForm* Form, TPoint From, int Dx, int Dy) {
+        TPoint start = Form->ClientToScreen(From);
+        MouseDown(Form, mbLeft, From.x, From.y);
+        for (int step = 1; step <= 2; ++step) {
+            TPoint p = Form->ScreenToClient(Point(start.x + Dx * step / 2, start.y + Dy * step / 2));
+            MouseMove(Form, p.x, p.y);
+        }
+        TPoint end = Form->ScreenToClient(Point(start.x + Dx, start.y + Dy));
+        MouseUp(Form, mbLeft, end.x, end.y);
+    }
+    static TPoint Centre(const TRect& R) { return Point((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2); }
+};
+
+TEST_F(SkinForm, TheFrameIsDrawnAndTheControlsSitInsideIt) {
+    auto* engine = new TSeSkinEngine(Application);
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    auto* body = new TPanel(form);
+    body->SetAlign(alClient);
+    body->SetParent(form);
+    Application->ProcessMessages();
+
+    auto* look = dynamic_cast<TSeFormObject*>(engine->FindObject("Form"));
+    ASSERT_NE(look, nullptr);
+    int b = look->GetBorderWidth(), c = look->GetCaptionHeight();
+    EXPECT_FALSE(form->GetHostFrame());
+    EXPECT_EQ(form->GetFrameInsets(), Rect(b, b + c, b, b));
+    EXPECT_EQ(body->GetBoundsRect(), Rect(b, b + c, 300 - b, 200 - b));
+    EXPECT_EQ(frame->GetCaptionRect(), Rect(b, b, 300 - b, b + c));
+    // The caption bar in the skin's colours, the outline in its border colour.
+    EXPECT_EQ(ScreenPixel(form, 0, 100), look->GetLook(kssNormal).Border);
+    EXPECT_NE(ScreenPixel(form, 150, b + 1), form->GetColor());
+
+    // Close, maximise and minimise from the right; the system menu at the left.
+    TRect close = frame->GetButtonRect(kbiClose), max = frame->GetButtonRect(kbiMaximize);
+    EXPECT_GT(close.Left, max.Left);
+    EXPECT_LT(frame->GetButtonRect(kbiSystemMenu).Right, max.Left);
+    EXPECT_TRUE(frame->GetButtonRect(kbiRollUp).IsEmpty());
+
+    // Removing the component gives the host's frame back.
+    delete frame;
+    EXPECT_TRUE(form->GetHostFrame());
+    EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 300, 200));
+    delete engine;
+}
+
+TEST_F(SkinForm, CaptionTextIsDrawnAndAClassicLookServesWithoutSkin) {
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose});
+    Application->ProcessMessages();
+    TRect text = frame->GetCaptionRect();
+    text.Right = frame->GetButtonRect(kbiClose).Left;
+    // Without any engine: the classic navy caption bar.
+    EXPECT_EQ(ScreenPixel(form, text.Left + 1, text.Top), RGB(0, 0, 0x80));
+    auto differing = [&] {
+        int n = 0;
+        for (int y = text.Top; y < text.Bottom; ++y)
+            for (int x = text.Left + 4; x < text.Right; x += 2) n += ScreenPixel(form, x, y) != ScreenPixel(form, text.Left + 1, y);
+        return n;
+    };
+    EXPECT_EQ(differing(), 0);
+    frame->SetCaption("Velmora");
+    Application->ProcessMessages();
+    EXPECT_EQ(form->GetCaption(), "Velmora");
+    EXPECT_GT(differing(), 10);
+
+    // An engine made later is used at its skin change; its caption is the skin's.
+    auto* engine = new TSeSkinEngine(Application);
+    engine->LoadFromText(EmbeddedSkinText());
+    Application->ProcessMessages();
+    auto* look = dynamic_cast<TSeFormObject*>(engine->FindObject("Form"));
+    EXPECT_EQ(form->GetFrameInsets().Top, look->GetBorderWidth() + look->GetCaptionHeight());
+    EXPECT_NE(ScreenPixel(form, text.Left + 1, text.Top), RGB(0, 0, 0x80));
+    delete engine;
+}
+
+TEST_F(SkinForm, DraggingTheCaptionMovesAndTheBordersSize) {
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    Application->ProcessMessages();
+    TPoint caption = Point(120, frame->GetCaptionRect().Top + 5);
+    Drag(form, caption, 40, 25);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(140, 125, 440, 325));
+
+    Drag(form, Point(298, 100), 30, 0);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(140, 125, 470, 325));
+    Drag(form, Point(150, 198), 0, -50);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(140, 125, 470, 275));
+    Drag(form, Point(329, 149), 10, 20);  // the corner sizes both ways
+    EXPECT_EQ(form->GetBoundsRect(), Rect(140, 125, 480, 295));
+    Drag(form, Point(1, 100), -20, 0);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(120, 125, 480, 295));
+    // Never smaller than the caption bar needs.
+    Drag(form, Point(359, 100), -1000, 0);
+    EXPECT_GT(form->GetWidth(), 60);
+    // The client area does not move the form.
+    TRect before = form->GetBoundsRect();
+    Drag(form, Point(30, 100), 30, 30);
+    EXPECT_EQ(form->GetBoundsRect(), before);
+}
+
+TEST_F(SkinForm, CaptionButtonsHotTrackAndAct) {
+    auto* engine = new TSeSkinEngine(Application);
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp, kbiTray});
+    Application->ProcessMessages();
+
+    TPoint close = Centre(frame->GetButtonRect(kbiClose));
+    TRect closeRect = frame->GetButtonRect(kbiClose);
+    TColor quiet = ScreenPixel(form, closeRect.Left + 1, closeRect.Top + 1);
+    MouseMove(form, close.x, close.y);
+    EXPECT_EQ(frame->GetHotButton(), kbiClose);
+    EXPECT_NE(ScreenPixel(form, closeRect.Left + 1, closeRect.Top + 1), quiet);
+    MouseMove(form, 150, 100);
+    EXPECT_EQ(frame->GetHotButton(), -1);
+    EXPECT_EQ(ScreenPixel(form, closeRect.Left + 1, closeRect.Top + 1), quiet);
+
+    // Maximise fills the screen; the same button restores.
+    MouseClick(form, Centre(frame->GetButtonRect(kbiMaximize)).x, Centre(frame->GetButtonRect(kbiMaximize)).y);
+    EXPECT_TRUE(frame->GetMaximized());
+    EXPECT_EQ(form->GetBoundsRect(), Rect(0, 0, Screen->GetWidth(), Screen->GetHeight()));
+    MouseClick(form, Centre(frame->GetButtonRect(kbiMaximize)).x, Centre(frame->GetButtonRect(kbiMaximize)).y);
+    EXPECT_FALSE(frame->GetMaximized());
+    EXPECT_EQ(form->GetBoundsRect(), Rect(100, 100, 400, 300));
+
+    // Roll-up leaves the caption bar, and a second click brings the rest back.
+    TPoint roll = Centre(frame->GetButtonRect(kbiRollUp));
+    MouseClick(form, roll.x, roll.y);
+    EXPECT_TRUE(frame->GetRolledUp());
+    EXPECT_EQ(form->GetHeight(), form->GetFrameInsets().Top + form->GetFrameInsets().Bottom);
+    MouseClick(form, roll.x, roll.y);
+    EXPECT_FALSE(frame->GetRolledUp());
+    EXPECT_EQ(form->GetHeight(), 200);
+
+    // Pressing a button and leaving it before the release does nothing.
+    MouseDown(form, mbLeft, roll.x, roll.y);
+    MouseMove(form, 150, 100);
+    MouseUp(form, mbLeft, 150, 100);
+    EXPECT_FALSE(frame->GetRolledUp());
+
+    // The system menu icon does nothing; tray hides until restored.
+    TPoint menu = Centre(frame->GetButtonRect(kbiSystemMenu));
+    MouseClick(form, menu.x, menu.y);
+    EXPECT_TRUE(form->GetVisible());
+    TPoint tray = Centre(frame->GetButtonRect(kbiTray));
+    MouseClick(form, tray.x, tray.y);
+    EXPECT_TRUE(frame->GetInTray());
+    EXPECT_FALSE(form->GetVisible());
+    frame->RestoreFromTray();
+    EXPECT_TRUE(form->GetVisible());
+    Application->ProcessMessages();
+
+    // Close runs the form's Close.
+    bool closed = false;
+    form->OnClose = [&closed](TObject*, TCloseAction&) { closed = true; };
+    MouseClick(form, close.x, close.y);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(form->GetVisible());
+    delete engine;
+}
+
+TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    form->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
+    TPoint close = Centre(frame->GetButtonRect(kbiClose));
+    int before = Screen->GetFormCount();
+    MouseClick(form, close.x, close.y);
+    Application->ProcessMessages();
+    EXPECT_EQ(Screen->GetFormCount(), before - 1);
+}
+
+TEST_F(SkinForm, OnlyAFormCanOwnTheFrame) {
+    EXPECT_THROW(new TSeSkinForm(Application), EComponentError);
+}
+
+}  // namespace
