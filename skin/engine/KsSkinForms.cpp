@@ -64,7 +64,9 @@ TSeSkinForm::~TSeSkinForm() {
 
 void TSeSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == engine_) engine_ = nullptr;
+    if (Operation != opRemove || AComponent != engine_) return;
+    engine_ = nullptr;
+    if (!form_->GetComponentState().Contains(csDestroying)) ApplyFrame();
 }
 
 void TSeSkinForm::SetBorderIcons(TSeBorderIcons Value) {

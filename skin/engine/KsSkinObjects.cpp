@@ -212,11 +212,6 @@ void TSeSkinObject::DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& 
 
 // ---- kinds -------------------------------------------------------------------
 
-void TSeButtonObject::DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State,
-                               unsigned Align) {
-    TSeSkinObject::DrawText(Canvas, R, Text, State, Align);
-}
-
 void TSeTextObject::Draw(TCanvas* Canvas, const TRect& R, TSeState State) {
     (void)Canvas, (void)R, (void)State;
 }
@@ -228,7 +223,8 @@ void TSeLinkObject::DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& 
         return;
     }
     TFontStyles plain = GetFont()->GetStyle();
-    GetFont()->SetStyle(plain << fsUnderline);
+    TFontStyles underlined = plain;
+    GetFont()->SetStyle(underlined << fsUnderline);
     TSeSkinObject::DrawText(Canvas, R, Text, State, Align);
     GetFont()->SetStyle(plain);
 }

@@ -48,9 +48,13 @@ public:
     TFont* GetFont() const { return font_; }
 
     virtual void Draw(TCanvas* Canvas, const TRect& R, TSeState State);
-    // Draws Text inside R less the margins, in the state's text colour.
-    virtual void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State,
-                          unsigned Align = ksaLeft | ksaVCenter);
+    // Draws Text inside R less the margins, in the state's text colour;
+    // without Align, as the kind places its text (DefaultAlign).
+    void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State) {
+        DrawText(Canvas, R, Text, State, DefaultAlign());
+    }
+    virtual void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State, unsigned Align);
+    virtual unsigned DefaultAlign() const { return ksaLeft | ksaVCenter; }
     // R less the margins: where a control puts its content.
     TRect ContentRect(const TRect& R) const;
 
@@ -76,8 +80,7 @@ private:
 // A push button: the box, with the text centred.
 class TSeButtonObject : public TSeSkinObject {
 public:
-    void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State,
-                  unsigned Align = ksaCenter | ksaVCenter) override;
+    unsigned DefaultAlign() const override { return ksaCenter | ksaVCenter; }
 };
 
 // Text only: no face, no border.
@@ -89,8 +92,8 @@ public:
 // Text that underlines itself when hot.
 class TSeLinkObject : public TSeTextObject {
 public:
-    void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State,
-                  unsigned Align = ksaLeft | ksaVCenter) override;
+    using TSeTextObject::DrawText;
+    void DrawText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, TSeState State, unsigned Align) override;
 };
 
 enum TSeSystemGlyph { ksgClose, ksgMinimize, ksgMaximize, ksgRestore, ksgRollUp, ksgTray, ksgSysMenu };

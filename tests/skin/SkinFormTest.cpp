@@ -182,6 +182,22 @@ TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {
     EXPECT_EQ(Screen->GetFormCount(), before - 1);
 }
 
+TEST_F(SkinForm, AnEngineOfItsOwnIsForgottenWhenFreed) {
+    auto* form = ShownForm(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    auto* engine = new TSeSkinEngine(Application);
+    engine->LoadFromText("object Form form\n  captionheight = 40\n  borderwidth = 2\nend\n");
+    auto* own = new TSeSkinEngine(Application);
+    frame->SetSkinEngine(own);
+    EXPECT_EQ(form->GetFrameInsets(), Rect(4, 4 + 24, 4, 4));
+    delete own;
+    EXPECT_EQ(frame->GetSkinEngine(), nullptr);
+    EXPECT_EQ(form->GetFrameInsets(), Rect(2, 42, 2, 2));
+    Application->ProcessMessages();
+    delete engine;
+    EXPECT_EQ(form->GetFrameInsets(), Rect(4, 4 + 18, 4, 4));  // the classic frame
+}
+
 TEST_F(SkinForm, OnlyAFormCanOwnTheFrame) {
     EXPECT_THROW(new TSeSkinForm(Application), EComponentError);
 }

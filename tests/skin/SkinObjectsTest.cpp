@@ -90,6 +90,26 @@ TEST_F(SkinObjects, TextTakesTheStateColourAndTheAlignment) {
     EXPECT_EQ(black, 0);
 }
 
+TEST_F(SkinObjects, ButtonsCentreTheirTextAndLinksUnderlineWhenHot) {
+    TSeSkin kinds;
+    kinds.LoadFromText("object B button\n  normal.face = none\n  normal.border = none\nend\n"
+                       "object L link\n  normal.text = #000000\nend\n");
+    TCanvas* c = WhiteBitmap(bitmap, 120, 20)->GetCanvas();
+    kinds.FindObject("B")->DrawText(c, Rect(0, 0, 120, 20), "MM", kssNormal);
+    EXPECT_EQ(PixelsOtherThan(c, Rect(0, 0, 40, 20), clWhite), 0);
+    EXPECT_GT(PixelsOtherThan(c, Rect(40, 0, 80, 20), clWhite), 0);
+    EXPECT_EQ(PixelsOtherThan(c, Rect(80, 0, 120, 20), clWhite), 0);
+
+    TSeSkinObject* link = kinds.FindObject("L");
+    c = WhiteBitmap(bitmap, 120, 20)->GetCanvas();
+    link->DrawText(c, Rect(0, 0, 120, 20), "mmmm", kssNormal);
+    int plain = PixelsOtherThan(c, Rect(0, 0, 120, 20), clWhite);
+    c = WhiteBitmap(bitmap, 120, 20)->GetCanvas();
+    link->DrawText(c, Rect(0, 0, 120, 20), "mmmm", kssHot);
+    EXPECT_GT(PixelsOtherThan(c, Rect(0, 0, 120, 20), clWhite), plain);
+    EXPECT_FALSE(link->GetFont()->GetStyle().Contains(fsUnderline));
+}
+
 TEST_F(SkinObjects, CaptionButtonsDrawTheirGlyphPerState) {
     auto* glyph = dynamic_cast<TSeSystemButtonObject*>(skin.FindObject("Glyph"));
     ASSERT_NE(glyph, nullptr);
