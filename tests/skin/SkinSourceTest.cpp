@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "SkinTestSupport.h"
 #include "skin/engine/KsSkinSource.h"
@@ -77,24 +78,21 @@ TEST_F(SkinSource, ParametersReachTheObject) {
 }
 
 TEST_F(SkinSource, MalformedDescriptionsNameTheLineAndChangeNothing) {
-    EXPECT_EQ(FaultOf("object A box\nend\nobject B gizmo\nend\n"),
-              "Skin description, line 3: unknown kind \"gizmo\"");
-    EXPECT_EQ(FaultOf("object A box\n  normal.face = #12345\nend\n"),
-              "Skin description, line 2: bad parameter \"normal.face\" or value \"#12345\"");
-    EXPECT_EQ(FaultOf("object A box\n  shine = 3\nend\n"), "Skin description, line 2: bad parameter \"shine\" or value \"3\"");
-    EXPECT_EQ(FaultOf("object A box\n  radius 3\nend\n"), "Skin description, line 2: expected \"<parameter> = <value>\"");
-    EXPECT_EQ(FaultOf("\n\nobject A box\n  radius = 2\n"),
-              "Skin description, line 4: the object begun on line 3 has no \"end\"");
-    EXPECT_EQ(FaultOf("radius = 2\n"), "Skin description, line 1: a parameter outside an object");
-    EXPECT_EQ(FaultOf("end\n"), "Skin description, line 1: \"end\" without \"object\"");
-    EXPECT_EQ(FaultOf("object A box\nobject B box\nend\n"),
-              "Skin description, line 2: \"object\" inside the object begun on line 1");
-    EXPECT_EQ(FaultOf("object A box\nend\nobject a button\nend\n"), "Skin description, line 3: \"a\" is described twice");
-    EXPECT_EQ(FaultOf("object A\nend\n"), "Skin description, line 1: expected \"object <name> <kind>\"");
-    EXPECT_EQ(FaultOf("object A box\n  margins = 1 2 3\nend\n"),
-              "Skin description, line 2: bad parameter \"margins\" or value \"1 2 3\"");
-    EXPECT_EQ(FaultOf("object A sysbutton\n  glyph = star\nend\n"),
-              "Skin description, line 2: bad parameter \"glyph\" or value \"star\"");
+    const std::pair<const char*, const char*> cases[] = {
+        {"object A box\nend\nobject B gizmo\nend\n", "line 3: unknown kind \"gizmo\""},
+        {"object A box\n  normal.face = #12345\nend\n", "line 2: bad parameter \"normal.face\" or value \"#12345\""},
+        {"object A box\n  shine = 3\nend\n", "line 2: bad parameter \"shine\" or value \"3\""},
+        {"object A box\n  radius 3\nend\n", "line 2: expected \"<parameter> = <value>\""},
+        {"\n\nobject A box\n  radius = 2\n", "line 4: the object begun on line 3 has no \"end\""},
+        {"radius = 2\n", "line 1: a parameter outside an object"},
+        {"end\n", "line 1: \"end\" without \"object\""},
+        {"object A box\nobject B box\nend\n", "line 2: \"object\" inside the object begun on line 1"},
+        {"object A box\nend\nobject a button\nend\n", "line 3: \"a\" is described twice"},
+        {"object A\nend\n", "line 1: expected \"object <name> <kind>\""},
+        {"object A box\n  margins = 1 2 3\nend\n", "line 2: bad parameter \"margins\" or value \"1 2 3\""},
+        {"object A sysbutton\n  glyph = star\nend\n", "line 2: bad parameter \"glyph\" or value \"star\""},
+    };
+    for (auto& [text, fault] : cases) EXPECT_EQ(FaultOf(text), AnsiString("Skin description, ") + fault) << text;
 
     TSeSkin skin;
     skin.LoadFromText("object Keep box\nend\n");
