@@ -42,8 +42,7 @@ TRect TTeeCanvas3D::InitWindow(TCanvas* DestCanvas, TView3DOptions* A3DOptions, 
     if (!bitmap_) {
         bitmap_ = new TBitmap;
         bitmap_->SetMonochrome(monochrome_);
-        bitmap_->SetWidth(width);
-        bitmap_->SetHeight(height);
+        bitmap_->SetSize(width, height);
     }
     TCanvas* canvas = bitmap_->GetCanvas();
     canvas->OnChange = nullptr;

@@ -3,6 +3,7 @@
 // repaint requests are counted.
 
 #include <memory>
+#include <ostream>
 
 #include "chart/Tecanvas.h"
 #include "platform/CanvasTestSupport.h"
@@ -20,3 +21,9 @@ struct TCanvasOnBitmap {
     TView3DOptions options;
     TTeeCanvas3D canvas;
 };
+
+// Points and rectangles as text in test failures.
+inline void PrintTo(const TPoint& P, std::ostream* Out) { *Out << "(" << P.x << ", " << P.y << ")"; }
+inline void PrintTo(const TRect& R, std::ostream* Out) {
+    *Out << "(" << R.Left << ", " << R.Top << ", " << R.Right << ", " << R.Bottom << ")";
+}
