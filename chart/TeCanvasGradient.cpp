@@ -74,9 +74,11 @@ void FillBands(TGradientPainter& Painter, const TRect& R, bool Horizontal) {
     }
 }
 
-// Frames of the strip thickness from the edges inwards. The centre is first
-// given the end colour, which it would reach, so that no pixel of an odd-sized
-// rectangle stays unpainted where the frames do not meet.
+// Frames of the strip thickness from the edges inwards. Once an inset has
+// passed its half of the rectangle, the strips stay at the middle instead
+// of crossing into the other half, and the centre is first given the end
+// colour, which it would reach, so that no pixel of an odd-sized rectangle
+// stays unpainted where the frames do not meet.
 void FillFromCenter(TGradientPainter& Painter, const TRect& R) {
     int width = R.Width(), height = R.Height();
     int halfWidth = width >> 1, halfHeight = height >> 1, count = halfWidth + halfHeight;
@@ -86,10 +88,11 @@ void FillFromCenter(TGradientPainter& Painter, const TRect& R) {
     int dx = 0, dy = 0;
     do {
         Painter.Step(dx + dy, count);
-        Painter.Fill(R.Left + dx, R.Top + dy, thickness, height - 2 * dy);
-        Painter.Fill(R.Right - dx - thickness, R.Top + dy, thickness, height - 2 * dy);
-        Painter.Fill(R.Left + dx, R.Top + dy, width - 2 * dx, thickness);
-        Painter.Fill(R.Left + dx, R.Bottom - dy - thickness, width - 2 * dx, thickness);
+        int x = std::min(dx, halfWidth), y = std::min(dy, halfHeight);
+        Painter.Fill(R.Left + x, R.Top + y, thickness, height - 2 * y);
+        Painter.Fill(R.Right - x - thickness, R.Top + y, thickness, height - 2 * y);
+        Painter.Fill(R.Left + x, R.Top + y, width - 2 * x, thickness);
+        Painter.Fill(R.Left + x, R.Bottom - y - thickness, width - 2 * x, thickness);
         if (dy < halfHeight) dy += thickness;
         if (dx < halfWidth) dx += thickness;
     } while (dx < halfWidth || dy < halfHeight);
