@@ -4,21 +4,21 @@
 #include <climits>
 #include <cmath>
 
-// Nearest integer, halves to even; positions beyond the integer range (an
-// extreme zoom, say) stop at its ends instead of raising in the middle of a
-// paint, and NaN gives 0.
+// Nearest integer, halves to even (the default rounding mode). Positions
+// beyond the integer range (an extreme zoom, say) stop at its ends instead of
+// raising in the middle of a paint, and NaN gives 0.
 inline int RoundPixel(long double X) {
     if (!(X == X)) return 0;
     if (X >= static_cast<long double>(INT_MAX)) return INT_MAX;
     if (X <= static_cast<long double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(std::nearbyint(X));
+    return static_cast<int>(std::rint(X));
 }
 
 inline int RoundPixel(double X) {
     if (!(X == X)) return 0;
     if (X >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (X <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(std::nearbyint(X));
+    return static_cast<int>(std::rint(X));
 }
 
 // A rounded position moved by a whole offset, stopping at the integer range.
