@@ -49,22 +49,19 @@ void TTeeCanvas3D::RectangleWithZ(const TRect& Rect, int Z) {
     PlaneWithZ(Rect.TopLeft(), TPoint(Rect.Right, Rect.Top), Rect.BottomRight(), TPoint(Rect.Left, Rect.Bottom), Z);
 }
 
+void TTeeCanvas3D::Polygon3D(std::initializer_list<TPoint3D> Points) {
+    TPoint p[8];
+    int count = 0;
+    for (const TPoint3D& point : Points) p[count++] = Calc3DTPoint3D(point);
+    Polygon(p, count - 1);
+}
+
 void TTeeCanvas3D::RectangleY(int Left, int Top, int Right, int Z0, int Z1) {
-    TPoint p[4];
-    Calc3DPoint(p[0], Left, Top, Z0);
-    Calc3DPoint(p[1], Right, Top, Z0);
-    Calc3DPoint(p[2], Right, Top, Z1);
-    Calc3DPoint(p[3], Left, Top, Z1);
-    Polygon(p, 3);
+    Polygon3D({{Left, Top, Z0}, {Right, Top, Z0}, {Right, Top, Z1}, {Left, Top, Z1}});
 }
 
 void TTeeCanvas3D::RectangleZ(int Left, int Top, int Bottom, int Z0, int Z1) {
-    TPoint p[4];
-    Calc3DPoint(p[0], Left, Top, Z0);
-    Calc3DPoint(p[1], Left, Top, Z1);
-    Calc3DPoint(p[2], Left, Bottom, Z1);
-    Calc3DPoint(p[3], Left, Bottom, Z0);
-    Polygon(p, 3);
+    Polygon3D({{Left, Top, Z0}, {Left, Top, Z1}, {Left, Bottom, Z1}, {Left, Bottom, Z0}});
 }
 
 void TTeeCanvas3D::PlaneWithZ(const TPoint& P1, const TPoint& P2, const TPoint& P3, const TPoint& P4, int Z) {
@@ -82,12 +79,7 @@ void TTeeCanvas3D::PlaneFour3D(TFourPoints& Points, int Z0, int Z1) {
 }
 
 void TTeeCanvas3D::Plane3D(const TPoint& A, const TPoint& B, int Z0, int Z1) {
-    TPoint p[4];
-    Calc3DPoint(p[0], A.x, A.y, Z0);
-    Calc3DPoint(p[1], B.x, B.y, Z0);
-    Calc3DPoint(p[2], B.x, B.y, Z1);
-    Calc3DPoint(p[3], A.x, A.y, Z1);
-    Polygon(p, 3);
+    Polygon3D({{A.x, A.y, Z0}, {B.x, B.y, Z0}, {B.x, B.y, Z1}, {A.x, A.y, Z1}});
 }
 
 void TTeeCanvas3D::TriangleWithZ(const TPoint& P1, const TPoint& P2, const TPoint& P3, int Z) {

@@ -44,22 +44,14 @@ constexpr int kCylinderBandShade = 16;
 // Front face, then the side and the top when the view shows them.
 void TTeeCanvas3D::Cube(int Left, int Right, int Top, int Bottom, int Z0, int Z1, bool DarkSides) {
     TShading shading(*this);
-    TPoint face[4];
-    Calc3DPoint(face[0], Left, Top, Z0);
-    Calc3DPoint(face[1], Right, Top, Z0);
-    Calc3DPoint(face[2], Right, Bottom, Z0);
-    Calc3DPoint(face[3], Left, Bottom, Z0);
-    Polygon(face, 3);
+    Polygon3D({{Left, Top, Z0}, {Right, Top, Z0}, {Right, Bottom, Z0}, {Left, Bottom, Z0}});
 
-    TPoint backBottomRight;
-    Calc3DPoint(backBottomRight, Right, Bottom, Z1);
-    int sideX = backBottomRight.x > face[2].x ? Right : Left;
+    TPoint frontBottomRight = Calculate3DPosition(Right, Bottom, Z0);
+    int sideX = Calculate3DPosition(Right, Bottom, Z1).x > frontBottomRight.x ? Right : Left;
     if (DarkSides) shading.Darken(DarkerColorQuantity);
     RectangleZ(sideX, Top, Bottom, Z0, Z1);
 
-    TPoint backTopLeft;
-    Calc3DPoint(backTopLeft, Left, Top, Z1);
-    if (face[1].y > backTopLeft.y) {
+    if (Calculate3DPosition(Right, Top, Z0).y > Calculate3DPosition(Left, Top, Z1).y) {
         if (DarkSides) shading.Darken(DarkColorQuantity);
         RectangleY(Left, Top, Right, Z0, Z1);
     }

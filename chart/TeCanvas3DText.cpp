@@ -2,7 +2,6 @@
 // shrunk with the view's zoom, rotated labels, and graphics drawn as they
 // are or stretched.
 #include <algorithm>
-#include <cstring>
 
 #include "chart/TeCanvasPixels.h"
 #include "chart/Tecanvas.h"

@@ -8,6 +8,7 @@
 // geometry and colour helpers.
 
 #include <array>
+#include <initializer_list>
 
 #include "platform/Components.h"
 #include "platform/Events.h"
@@ -422,6 +423,8 @@ private:
     // The current font's record, with the height of that size when zoomed.
     LOGFONT ZoomedFont();
     void Polyline(const TPoint* Points, int Count);
+    // One polygon through the projections of up to eight chart points.
+    void Polygon3D(std::initializer_list<TPoint3D> Points);
 
     TView3DOptions* view3DOptions_ = nullptr;
     bool isOrthogonal_ = false;

@@ -1,7 +1,6 @@
 // The flat surface, the chart pens, the 3-D view settings and the helpers.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "Canvas3DTestSupport.h"
@@ -18,11 +17,6 @@ TEST(TeCanvasGeometry, CentresTruncateTowardZeroAndSizesAreSigned) {
     RectSize(TRect(10, 20, 4, 27), w, h);
     EXPECT_EQ(w, -6);
     EXPECT_EQ(h, 7);
-    EXPECT_DOUBLE_EQ(ArcTan2(-1, -1), -3 * std::atan(1.0));
-    long double s = 0, c = 0;
-    SinCos(std::acos(-1.0L) / 6, s, c);
-    EXPECT_NEAR(static_cast<double>(s), 0.5, 1e-15);
-    EXPECT_NEAR(static_cast<double>(c), std::sqrt(3.0) / 2, 1e-15);
 }
 
 TEST(TeCanvasColours, DarkAndBrightStopAtTheEndsOfEachComponent) {
@@ -53,26 +47,6 @@ TEST(TeCanvasPens, ChangesReachTheOwnerOnlyWhenAValueChanges) {
     EXPECT_FALSE(copy.GetVisible());
     EXPECT_TRUE(copy.GetSmallDots());
     EXPECT_EQ(copy.GetColor(), clRed);
-}
-
-TEST(TeCanvasPens, DefaultPensDifferOnlyInTheirDefaults) {
-    int changes = 0;
-    TNotifyEvent counter = [&](TObject*) { ++changes; };
-    TChartHiddenPen hidden(counter);
-    TDottedGrayPen dotted(counter);
-    TDarkGrayPen dark(counter);
-    TChartAxisPen axis(counter);
-    TChartArrowPen arrow(counter);
-    EXPECT_FALSE(hidden.GetVisible());
-    EXPECT_EQ(dotted.GetColor(), clGray);
-    EXPECT_EQ(dotted.GetStyle(), psDot);
-    EXPECT_EQ(dark.GetColor(), clGray);
-    EXPECT_EQ(dark.GetStyle(), psSolid);
-    EXPECT_EQ(axis.GetWidth(), 2);
-    EXPECT_EQ(arrow.GetColor(), clWhite);
-    changes = 0;
-    axis.SetWidth(3);
-    EXPECT_EQ(changes, 1);  // the owner's callback stays installed
 }
 
 struct TViewLog {
