@@ -68,8 +68,8 @@ TCanvas* TBitmap::GetCanvas() {
     return canvas_;
 }
 
-int TBitmap::GetWidth() const { return surface_->Width(); }
-int TBitmap::GetHeight() const { return surface_->Height(); }
+int TBitmap::GetWidth() const { return surface_->Image().isNull() ? emptyWidth_ : surface_->Width(); }
+int TBitmap::GetHeight() const { return surface_->Image().isNull() ? emptyHeight_ : surface_->Height(); }
 bool TBitmap::GetEmpty() const { return GetWidth() == 0 || GetHeight() == 0; }
 void TBitmap::SetWidth(int Value) { SetSize(Value, GetHeight()); }
 void TBitmap::SetHeight(int Value) { SetSize(GetWidth(), Value); }
@@ -81,6 +81,8 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     if (AWidth == GetWidth() && AHeight == GetHeight()) return;
     if (static_cast<long long>(AWidth) * AHeight > (1LL << 28))
         throw EOutOfResources("Not enough memory for a bitmap of " + AnsiString(AWidth) + " x " + AnsiString(AHeight));
+    emptyWidth_ = AWidth;
+    emptyHeight_ = AHeight;
     QImage next;
     if (AWidth > 0 && AHeight > 0) {
         next = QImage(AWidth, AHeight, QImage::Format_RGB32);

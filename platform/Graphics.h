@@ -285,6 +285,9 @@ private:
     void SurfaceReplaced();
     TDeviceContext* surface_;
     TCanvas* canvas_ = nullptr;
+    // The size asked for while the picture is empty (one side 0), so that
+    // setting the width and then the height gives that size.
+    int emptyWidth_ = 0, emptyHeight_ = 0;
     TPixelFormat pixelFormat_ = pfDevice;
     bool monochrome_ = false;
 };

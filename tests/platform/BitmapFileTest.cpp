@@ -249,3 +249,19 @@ TEST(BitmapFile, PictureLoadsBitmapsByExtension) {
 }
 
 }  // namespace
+
+TEST(BitmapSize, WidthThenHeightOnAnEmptyBitmapGivesBoth) {
+    TBitmap bitmap;
+    bitmap.SetWidth(30);
+    EXPECT_EQ(bitmap.GetWidth(), 30);
+    EXPECT_TRUE(bitmap.GetEmpty());
+    bitmap.SetHeight(20);
+    EXPECT_EQ(bitmap.GetWidth(), 30);
+    EXPECT_EQ(bitmap.GetHeight(), 20);
+    EXPECT_FALSE(bitmap.GetEmpty());
+    bitmap.SetHeight(0);
+    EXPECT_EQ(bitmap.GetWidth(), 30);
+    bitmap.SetHeight(5);
+    EXPECT_EQ(bitmap.GetHeight(), 5);
+    EXPECT_EQ(bitmap.GetCanvas()->GetPixels(29, 4), clWhite);
+}
