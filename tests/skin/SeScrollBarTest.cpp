@@ -51,7 +51,7 @@ TEST_F(SeScrollBar, ArrowsRepeatAfterADelayWhileHeld) {
     MouseDown(bar, mbLeft, 8, 95);
     EXPECT_EQ(bar->GetPosition(), 1) << "one step at once";
     ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() == 2; }, 3000));
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(290)) << "the first repeat waits";
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250)) << "the first repeat waits longer than the others";
     ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() >= 4; }, 3000));
     MouseMove(bar, 8, 50);
     int left = bar->GetPosition();
