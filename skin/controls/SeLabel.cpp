@@ -91,10 +91,7 @@ void TSeCustomLabel::PaintControl(TCanvas* Canvas, const TRect& R) {
     int lineHeight = Canvas->TextHeight("Wg");
     int y = R.Top;
     for (const AnsiString& line : Lines(Canvas)) {
-        int width = Canvas->TextWidth(line);
-        int x = alignment_ == taLeftJustify    ? R.Left
-                : alignment_ == taRightJustify ? R.Right - width
-                                               : R.Left + (R.Width() - width) / 2;
+        int x = AlignedTextX(R, Canvas->TextWidth(line), alignment_);
         if (GetEnabled()) Canvas->TextOut(x, y, line);
         else DrawGrayText(Canvas, x, y, line);
         y += lineHeight;

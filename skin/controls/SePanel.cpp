@@ -4,22 +4,6 @@
 
 #include "skin/controls/SeShared.h"
 
-namespace {
-
-void DrawBevel(TCanvas* Canvas, TRect& R, TPanelBevel Bevel, int Width) {
-    if (Bevel == bvNone) return;
-    if (Bevel == bvSpace) {
-        InflateRect(R, -Width, -Width);
-        return;
-    }
-    bool raised = Bevel == bvRaised;
-    Frame3D(Canvas, R, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, Width);
-}
-
-int BevelSpace(TPanelBevel Bevel, int Width) { return Bevel == bvNone ? 0 : Width; }
-
-}  // namespace
-
 TSeCustomPanel::TSeCustomPanel(TComponent* AOwner) : TSeCustomControl(AOwner) {
     SetColor(clBtnFace);
     SetParentColor(false);
@@ -70,9 +54,7 @@ void TSeCustomPanel::Changed() {
 }
 
 void TSeCustomPanel::PaintBorder(TCanvas* Canvas, TRect& R) {
-    DrawBevel(Canvas, R, bevelOuter_, bevelWidth_);
-    InflateRect(R, -borderWidth_, -borderWidth_);
-    DrawBevel(Canvas, R, bevelInner_, bevelWidth_);
+    DrawPanelFrame(Canvas, R, bevelOuter_, bevelInner_, bevelWidth_, borderWidth_, GetColor());
 }
 
 void TSeCustomPanel::PaintControl(TCanvas* Canvas, const TRect& R) {
@@ -80,15 +62,13 @@ void TSeCustomPanel::PaintControl(TCanvas* Canvas, const TRect& R) {
     Canvas->SetFont(GetFont());
     Canvas->GetBrush()->SetStyle(bsClear);
     TSize text = Canvas->TextExtent(GetCaption());
-    int x = alignment_ == taLeftJustify    ? R.Left
-            : alignment_ == taRightJustify ? R.Right - text.cx
-                                           : R.Left + (R.Width() - text.cx) / 2;
+    int x = AlignedTextX(R, text.cx, alignment_);
     int y = R.Top + (R.Height() - text.cy) / 2;
     if (GetEnabled()) Canvas->TextOut(x, y, GetCaption());
     else DrawGrayText(Canvas, x, y, GetCaption());
 }
 
 void TSeCustomPanel::AdjustClientRect(TRect& R) {
-    int inset = BevelSpace(bevelOuter_, bevelWidth_) + borderWidth_ + BevelSpace(bevelInner_, bevelWidth_);
+    int inset = PanelFrameWidth(bevelOuter_, bevelInner_, bevelWidth_, borderWidth_);
     InflateRect(R, -inset, -inset);
 }

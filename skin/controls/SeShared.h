@@ -2,6 +2,7 @@
 // The classic look: how the custom-drawn controls draw themselves when no
 // skin is loaded. Every routine draws inside the rectangle it is given.
 
+#include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"
 #include "skin/controls/SeConst.h"
 
@@ -33,3 +34,5 @@ void DrawGlyph(TCanvas* Canvas, int X, int Y, TBitmap* Glyph, bool Enabled);
 // The dotted focus rectangle, drawn by inverting every other pixel of the
 // edge: drawing it twice restores what was there.
 void DrawFocusRect(TCanvas* Canvas, const TRect& R);
+// Where a line TextWidth wide starts in R under Alignment.
+int AlignedTextX(const TRect& R, int TextWidth, TAlignment Alignment);

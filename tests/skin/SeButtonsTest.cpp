@@ -15,7 +15,7 @@ void MakeGlyph(TBitmap* Glyph) {
 
 TEST_F(SeButtons, SpeedButtonClicksUnlessDisabledAndDrawsGreyedWhenDisabled) {
     TForm* form = ShownForm();
-    auto* button = PlaceOn(new TSeCustomSpeedButton(form), form, 10, 10, 24, 24);
+    auto* button = Place(new TSeCustomSpeedButton(form), form, 10, 10, 24, 24);
     TBitmap glyph;
     MakeGlyph(&glyph);
     button->SetGlyph(&glyph);
@@ -46,10 +46,10 @@ TEST_F(SeButtons, SpeedButtonGroupsKeepOneDown) {
     TForm* form = ShownForm();
     TSeCustomSpeedButton* b[3];
     for (int i = 0; i < 3; ++i) {
-        b[i] = PlaceOn(new TSeCustomSpeedButton(form), form, 10 + 30 * i, 10, 24, 24);
+        b[i] = Place(new TSeCustomSpeedButton(form), form, 10 + 30 * i, 10, 24, 24);
         b[i]->SetGroupIndex(1);
     }
-    auto* loner = PlaceOn(new TSeCustomSpeedButton(form), form, 100, 10, 24, 24);
+    auto* loner = Place(new TSeCustomSpeedButton(form), form, 100, 10, 24, 24);
     loner->SetDown(true);
     EXPECT_FALSE(loner->GetDown()) << "without a group a button never stays down";
 
@@ -76,9 +76,9 @@ TEST_F(SeButtons, SpeedButtonGroupsKeepOneDown) {
 
 TEST_F(SeButtons, ButtonClicksOnSpaceEnterAndEscape) {
     TForm* form = ShownForm(300, 100);
-    auto* ok = PlaceOn(new TSeCustomButton(form), form, 10, 10, 75, 25);
-    auto* cancel = PlaceOn(new TSeCustomButton(form), form, 100, 10, 75, 25);
-    auto* other = PlaceOn(new TSeCustomButton(form), form, 190, 10, 75, 25);
+    auto* ok = Place(new TSeCustomButton(form), form, 10, 10, 75, 25);
+    auto* cancel = Place(new TSeCustomButton(form), form, 100, 10, 75, 25);
+    auto* other = Place(new TSeCustomButton(form), form, 190, 10, 75, 25);
     ok->SetDefault(true);
     cancel->SetCancel(true);
     std::vector<TObject*> clicked;
@@ -114,8 +114,8 @@ TEST_F(SeButtons, ButtonClicksOnSpaceEnterAndEscape) {
 TEST_F(SeButtons, ModalResultClosesTheModalForm) {
     auto* dialog = new TForm(Application);
     dialog->SetBounds(50, 50, 200, 100);
-    auto* yes = PlaceOn(new TSeCustomButton(dialog), dialog, 10, 10, 75, 25);
-    auto* no = PlaceOn(new TSeCustomButton(dialog), dialog, 100, 10, 75, 25);
+    auto* yes = Place(new TSeCustomButton(dialog), dialog, 10, 10, 75, 25);
+    auto* no = Place(new TSeCustomButton(dialog), dialog, 100, 10, 75, 25);
     yes->SetModalResult(mrYes);
     no->SetModalResult(mrNo);
     no->SetCancel(true);

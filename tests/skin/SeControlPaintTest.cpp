@@ -45,8 +45,8 @@ class SeControlPaint : public SkinTest {};
 
 TEST_F(SeControlPaint, EveryBufferingModeDrawsTheSamePicture) {
     TForm* form = ShownForm();
-    auto* win = PlaceOn(new TWinProbe(form), form, 10, 10, 30, 20);
-    auto* graphic = PlaceOn(new TGraphicProbe(form), form, 60, 10, 30, 20);
+    auto* win = Place(new TWinProbe(form), form, 10, 10, 30, 20);
+    auto* graphic = Place(new TGraphicProbe(form), form, 60, 10, 30, 20);
     for (TSePerformance mode : {kspDoubleBuffer, kspSharedBuffer, kspNoBuffer}) {
         SCOPED_TRACE(mode);
         win->SetPerformance(mode);
@@ -70,9 +70,9 @@ TEST_F(SeControlPaint, EveryBufferingModeDrawsTheSamePicture) {
 
 TEST_F(SeControlPaint, TransparentControlsShowTheParentAndTheControlsBeneath) {
     TForm* form = ShownForm(200, 120, clAqua);
-    PlaceOn(new TFill(form, clPurple), form, 0, 0, 200, 15);  // under the top rows of both probes
-    auto* win = PlaceOn(new TWinProbe(form), form, 10, 10, 30, 20);
-    auto* graphic = PlaceOn(new TGraphicProbe(form), form, 60, 10, 30, 20);
+    Place(new TFill(form, clPurple), form, 0, 0, 200, 15);  // under the top rows of both probes
+    auto* win = Place(new TWinProbe(form), form, 10, 10, 30, 20);
+    auto* graphic = Place(new TGraphicProbe(form), form, 60, 10, 30, 20);
     Application->ProcessMessages();
     EXPECT_EQ(SurfacePixel(win, 5, 2), clYellow) << "opaque: its own colour";
     EXPECT_EQ(SurfacePixel(form, 65, 12), clYellow);
@@ -102,8 +102,8 @@ TEST_F(SeControlPaint, TransparentControlsShowTheParentAndTheControlsBeneath) {
 
 TEST_F(SeControlPaint, HotAndPressedFollowTheMouse) {
     TForm* form = ShownForm();
-    auto* win = PlaceOn(new TWinProbe(form), form, 10, 10, 30, 20);
-    auto* graphic = PlaceOn(new TGraphicProbe(form), form, 60, 10, 30, 20);
+    auto* win = Place(new TWinProbe(form), form, 10, 10, 30, 20);
+    auto* graphic = Place(new TGraphicProbe(form), form, 60, 10, 30, 20);
     Application->ProcessMessages();
     auto face = [&](TControl* c) {
         Application->ProcessMessages();
@@ -131,8 +131,8 @@ TEST_F(SeControlPaint, HotAndPressedFollowTheMouse) {
 
 TEST_F(SeControlPaint, SkinChangeRepaintsTheControl) {
     TForm* form = ShownForm();
-    auto* graphic = PlaceOn(new TGraphicProbe(form), form, 60, 10, 30, 20);
-    auto* win = PlaceOn(new TWinProbe(form), form, 10, 10, 30, 20);
+    auto* graphic = Place(new TGraphicProbe(form), form, 60, 10, 30, 20);
+    auto* win = Place(new TWinProbe(form), form, 10, 10, 30, 20);
     Application->ProcessMessages();
     ASSERT_TRUE(ProcessMessagesUntil([&] { return win->paints > 0; }, 2000));
     int before = graphic->paints + win->paints;

@@ -14,7 +14,7 @@ int Measure(TControl* Control, const AnsiString& Text, bool Height = false) {
 
 TEST_F(SeLabelPanel, LabelSizesItselfToItsCaption) {
     TForm* form = ShownForm();
-    auto* label = PlaceOn(new TSeCustomLabel(form), form, 10, 10, 5, 5);
+    auto* label = Place(new TSeCustomLabel(form), form, 10, 10, 5, 5);
     label->SetCaption("Short");
     EXPECT_EQ(label->GetWidth(), Measure(label, "Short"));
     EXPECT_EQ(label->GetHeight(), Measure(label, "", true));
@@ -41,7 +41,7 @@ TEST_F(SeLabelPanel, LabelSizesItselfToItsCaption) {
 
 TEST_F(SeLabelPanel, LabelIsTransparentAndShowsTheHandWhenClickable) {
     TForm* form = ShownForm(200, 120, clAqua);
-    auto* label = PlaceOn(new TSeCustomLabel(form), form, 10, 10, 5, 5);
+    auto* label = Place(new TSeCustomLabel(form), form, 10, 10, 5, 5);
     label->SetCaption("i");
     EXPECT_TRUE(label->GetTransparent());
     Application->ProcessMessages();
@@ -60,7 +60,7 @@ TEST_F(SeLabelPanel, LabelIsTransparentAndShowsTheHandWhenClickable) {
 
 TEST_F(SeLabelPanel, PanelDrawsBevelsAndCaption) {
     TForm* form = ShownForm(300, 120);
-    auto* panel = PlaceOn(new TSeCustomPanel(form), form, 10, 10, 200, 60);
+    auto* panel = Place(new TSeCustomPanel(form), form, 10, 10, 200, 60);
     auto* child = new TSeCustomPanel(form);
     child->SetParent(panel);
     child->SetAlign(alClient);

@@ -9,7 +9,7 @@ class SeScrollBar : public SkinTest {
 protected:
     // 200 x 20: arrows of 20, a track of 160 with a thumb of 15 (page 10 of 101).
     TSeCustomScrollBar* PagedBar(TForm* Form) {
-        auto* bar = PlaceOn(new TSeCustomScrollBar(Form), Form, 0, 0, 200, 20);
+        auto* bar = Place(new TSeCustomScrollBar(Form), Form, 0, 0, 200, 20);
         bar->SetPageSize(10);
         bar->SetLargeChange(10);
         bar->OnScroll = TScrollEvent([this](TObject*, TScrollCode code, int&) { codes.push_back(code); });
@@ -43,7 +43,7 @@ TEST_F(SeScrollBar, PositionStaysInsideTheRange) {
 
 TEST_F(SeScrollBar, ArrowsRepeatAfterADelayWhileHeld) {
     TForm* form = ShownForm();
-    auto* bar = PlaceOn(new TSeCustomScrollBar(form), form, 0, 0, 16, 100);
+    auto* bar = Place(new TSeCustomScrollBar(form), form, 0, 0, 16, 100);
     bar->SetKind(sbVertical);
     bar->SetBounds(0, 0, 16, 100);
     using Clock = std::chrono::steady_clock;

@@ -1,36 +1,14 @@
 #pragma once
-// A fixture for the custom-drawn control tests: shown forms, and nothing
-// (forms, automation answers) left behind.
+// The platform tests' fixture (no form or answer left behind), with shown
+// forms of a chosen colour.
 
-#include <gtest/gtest.h>
+#include "platform/ControlProbes.h"
 
-#include "platform/Automation.h"
-#include "platform/Forms.h"
-#include "platform/TestInput.h"
-
-template <class T>
-T* PlaceOn(T* Control, TWinControl* Parent, int Left, int Top, int Width, int Height) {
-    Control->SetBounds(Left, Top, Width, Height);
-    Control->SetParent(Parent);
-    return Control;
-}
-
-class SkinTest : public ::testing::Test {
+class SkinTest : public PlatformTest {
 protected:
-    void SetUp() override { ClearAutomation(); }
-    void TearDown() override {
-        while (Screen->GetFormCount() > 0) delete Screen->GetForms(Screen->GetFormCount() - 1);
-        Application->ProcessMessages();
-        EXPECT_EQ(PendingAutomationAnswers("ModalForm"), 0);
-        ClearAutomation();
-        ResetApplicationState();
-    }
-
     TForm* ShownForm(int Width = 200, int Height = 120, TColor Color = clWhite) {
-        auto* form = new TForm(Application);
-        form->SetBounds(100, 100, Width, Height);
+        TForm* form = PlatformTest::ShownForm(Width, Height);
         form->SetColor(Color);
-        form->Show();
         Application->ProcessMessages();
         return form;
     }
