@@ -93,8 +93,9 @@ void DrawArrow(TCanvas* Canvas, const TRect& R, TSeArrowKind Kind, TColor Color)
     Canvas->GetPen()->SetColor(Color);
     Canvas->GetPen()->SetStyle(psSolid);
     Canvas->GetPen()->SetWidth(1);
+    // Line i from the tip reaches i pixels to either side.
     for (int i = 0; i < size; ++i) {
-        int reach = size - 1 - i;
+        int reach = i;
         switch (Kind) {
         case kakUp:
             Canvas->MoveTo(cx - reach, cy - size / 2 + i);
