@@ -51,6 +51,12 @@ void TSeCustomButton::PaintControl(TCanvas* Canvas, const TRect& Rect) {
     DrawButtonContent(Canvas, face, GetCaption(), nullptr, GetEnabled());
 }
 
+void TSeCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    // A pressed button takes the focus, as a person expects.
+    if (Button == mbLeft && CanFocus() && !Focused()) SetFocus();
+    TSeCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
 void TSeCustomButton::KeyDown(Word& Key, TShiftState Shift) {
     if (Key == VK_SPACE && !spaceDown_) {
         spaceDown_ = true;

@@ -23,6 +23,7 @@ public:
 
 protected:
     void PaintControl(TCanvas* Canvas, const TRect& Rect) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void DoEnter() override;

@@ -132,7 +132,9 @@ protected:
         Base::MouseUp(Button, Shift, X, Y);
     }
     void WndProc(TMessage& Message) override {
-        if (Message.Msg == WMSkinChange || Message.Msg == CM_ENABLEDCHANGED) this->Invalidate();
+        if (Message.Msg == WMSkinChange) this->Invalidate();
+        // A release may never reach a disabled control: it is not pressed any more.
+        if (Message.Msg == CM_ENABLEDCHANGED && !this->GetEnabled()) pressed_ = false;
         Base::WndProc(Message);
     }
 

@@ -106,7 +106,8 @@ TEST_F(SeButtons, ButtonClicksOnSpaceEnterAndEscape) {
     EXPECT_EQ(SurfacePixel(ok, 6, 5), ColorToRGB(clBtnFace));
     EXPECT_EQ(SurfacePixel(ok, 7, 5), ColorToRGB(clBtnFace) ^ 0xFFFFFF);
     other->SetEnabled(true);
-    other->SetFocus();
+    MouseClick(other, 5, 5);
+    EXPECT_TRUE(other->Focused()) << "a click gives the focus";
     Application->ProcessMessages();
     EXPECT_EQ(SurfacePixel(ok, 5, 5), ColorToRGB(clBtnFace)) << "no dots without the focus";
 }

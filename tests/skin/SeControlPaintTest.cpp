@@ -123,9 +123,13 @@ TEST_F(SeControlPaint, HotAndPressedFollowTheMouse) {
         EXPECT_EQ(face(c), clGreen);
         MouseMove(form, 150, 100);
         EXPECT_EQ(face(c), clRed) << "the mouse left";
+        MouseDown(c, mbLeft, 5, 5);
         c->SetEnabled(false);
-        Application->ProcessMessages();
         EXPECT_EQ(face(c), clSilver) << "disabled";
+        c->SetEnabled(true);
+        EXPECT_EQ(face(c), clGreen) << "no longer pressed once enabled again";
+        MouseUp(c, mbLeft, 5, 5);
+        MouseMove(form, 150, 100);
     }
 }
 
