@@ -93,25 +93,24 @@ void DrawArrow(TCanvas* Canvas, const TRect& R, TSeArrowKind Kind, TColor Color)
     Canvas->GetPen()->SetColor(Color);
     Canvas->GetPen()->SetStyle(psSolid);
     Canvas->GetPen()->SetWidth(1);
-    // Line i from the tip reaches i pixels to either side.
+    // Line i from the tip ies i pixels to either side.
     for (int i = 0; i < size; ++i) {
-        int reach = i;
         switch (Kind) {
         case kakUp:
-            Canvas->MoveTo(cx - reach, cy - size / 2 + i);
-            Canvas->LineTo(cx + reach + 1, cy - size / 2 + i);
+            Canvas->MoveTo(cx - i, cy - size / 2 + i);
+            Canvas->LineTo(cx + i + 1, cy - size / 2 + i);
             break;
         case kakDown:
-            Canvas->MoveTo(cx - reach, cy + size / 2 - i);
-            Canvas->LineTo(cx + reach + 1, cy + size / 2 - i);
+            Canvas->MoveTo(cx - i, cy + size / 2 - i);
+            Canvas->LineTo(cx + i + 1, cy + size / 2 - i);
             break;
         case kakLeft:
-            Canvas->MoveTo(cx - size / 2 + i, cy - reach);
-            Canvas->LineTo(cx - size / 2 + i, cy + reach + 1);
+            Canvas->MoveTo(cx - size / 2 + i, cy - i);
+            Canvas->LineTo(cx - size / 2 + i, cy + i + 1);
             break;
         case kakRight:
-            Canvas->MoveTo(cx + size / 2 - i, cy - reach);
-            Canvas->LineTo(cx + size / 2 - i, cy + reach + 1);
+            Canvas->MoveTo(cx + size / 2 - i, cy - i);
+            Canvas->LineTo(cx + size / 2 - i, cy + i + 1);
             break;
         }
     }
