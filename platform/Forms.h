@@ -14,6 +14,7 @@
 // A form's bounds are those of its client area: the host's window frame is
 // not counted, so Width equals ClientWidth.
 
+#include <functional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -143,6 +144,14 @@ public:
 
 // The form a control sits on, nullptr when none.
 TCustomForm* GetParentForm(TControl* Control);
+
+// Keys on their way to any form are offered first to the key hooks (a menu
+// bar takes Alt, F10 and its access keys there). A hook that returns true
+// takes the key (and the characters it types): no control sees it. Down is
+// false for a release. Owner names the hook for its removal.
+using TKeyHook = std::function<bool(TCustomForm* Form, Word Key, TShiftState Shift, bool Down)>;
+void AddKeyHook(const void* Owner, TKeyHook Hook);
+void RemoveKeyHook(const void* Owner);
 
 // ---- Screen ----------------------------------------------------------------
 struct TCursorHandle;

@@ -2,6 +2,10 @@
 // capture, the cursor shown, and the focused control that gets the keys.
 #include <QCursor>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "Forms.h"
 #include "HostCall.h"
 #include "WindowSurface.h"
@@ -124,8 +128,36 @@ void ControlRouting::RefreshCursor() {
 
 TControl* ControlRouting::MouseControl() { return mouseControl; }
 
+namespace {
+
+std::vector<std::pair<const void*, TKeyHook>> keyHooks;
+
+bool RunKeyHooks(TCustomForm* Form, Word Key, bool Down) {
+    // A hook may add or remove hooks: each still registered gets its turn.
+    auto hooks = keyHooks;
+    for (auto& [owner, hook] : hooks) {
+        auto registered = [o = owner](const auto& h) { return h.first == o; };
+        if (std::find_if(keyHooks.begin(), keyHooks.end(), registered) == keyHooks.end()) continue;
+        if (hook(Form, Key, KeyboardShiftState(), Down)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void AddKeyHook(const void* Owner, TKeyHook Hook) {
+    RemoveKeyHook(Owner);
+    keyHooks.emplace_back(Owner, std::move(Hook));
+}
+
+void RemoveKeyHook(const void* Owner) {
+    keyHooks.erase(std::remove_if(keyHooks.begin(), keyHooks.end(), [Owner](const auto& h) { return h.first == Owner; }),
+                   keyHooks.end());
+}
+
 void ControlRouting::KeyInput(TWinControl* Root, Word Key, const std::string& Text, bool Down) {
     TCustomForm* form = GetParentForm(Root);
+    if (Key && RunKeyHooks(form, Key, Down)) return;
     TWinControl* target = Root;
     if (form) {
         TWinControl* active = form->activeControl_;
