@@ -88,6 +88,12 @@ void TCustomForm::SetHostFrame(bool Value) {
     ApplyWindowFlags();
 }
 
+void TCustomForm::SetActivateOnShow(bool Value) {
+    if (activateOnShow_ == Value) return;
+    activateOnShow_ = Value;
+    ApplyWindowFlags();
+}
+
 void TCustomForm::SetFrameInsets(const TRect& Value) {
     if (frameInsets_ == Value) return;
     frameInsets_ = Value;
@@ -120,8 +126,10 @@ void TCustomForm::ApplyWindowFlags() {
     if (!hostFrame_) flags = Qt::Window | Qt::FramelessWindowHint;
     if (menu && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowContextHelpButtonHint;
+    if (!activateOnShow_) flags |= Qt::WindowDoesNotAcceptFocus;
     const bool shown = Surface()->isVisible();
     Surface()->setWindowFlags(flags);
+    Surface()->setAttribute(Qt::WA_ShowWithoutActivating, !activateOnShow_);
     BoundsChanged();
     if (shown) Surface()->show();
 }
@@ -189,7 +197,7 @@ void TCustomForm::VisibleChanged() {
         if (!GetVisible()) return;
         PlaceOnScreen();
         Surface()->show();
-        Screen->SetActiveForm(this);
+        if (activateOnShow_) Screen->SetActiveForm(this);
     } else {
         FireGuarded(this, OnHide);
         Surface()->hide();

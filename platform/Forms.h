@@ -64,6 +64,10 @@ public:
     void SetHostFrame(bool Value);
     const TRect& GetFrameInsets() const { return frameInsets_; }
     void SetFrameInsets(const TRect& Value);
+    // False for a window that shows without taking the activation (a popup
+    // menu): the active form and its focused control stay as they are.
+    bool GetActivateOnShow() const { return activateOnShow_; }
+    void SetActivateOnShow(bool Value);
     // Shows the window minimised, as the window system's minimise button.
     void Minimize();
     bool GetKeyPreview() const { return keyPreview_; }
@@ -134,6 +138,7 @@ private:
     bool destroyed_ = false;
     bool placed_ = false;
     bool hostFrame_ = true;
+    bool activateOnShow_ = true;
     TRect frameInsets_;
 };
 

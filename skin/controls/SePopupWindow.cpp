@@ -13,6 +13,8 @@ constexpr int kScrollMs = 100;
 TSePopupWindow::TSePopupWindow(TComponent* AOwner, TSeCustomItem* Item)
     : TCustomForm(AOwner), item_(Item), scrollTimer_(new TTimer(this)) {
     SetBorderStyle(bsNone);
+    // The menu's window never takes the focus from the control being worked in.
+    SetActivateOnShow(false);
     SetColor(clMenu);
     scrollTimer_->SetEnabled(false);
     scrollTimer_->SetInterval(kScrollMs);

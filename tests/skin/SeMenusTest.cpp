@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "SkinTest.h"
+#include "skin/controls/SePanel.h"
 #include "skin/engine/KsSkinMenus.h"
 
 namespace {
@@ -122,6 +123,26 @@ TEST_F(Menus, AClickOpensThePopupUnderTheItemAndAnItemRunsAfterItCloses) {
     EXPECT_EQ(bar->GetPopupCount(), 1);
     ClickBar(2);
     EXPECT_EQ(bar->GetPopupCount(), 0);
+}
+
+TEST_F(Menus, OpenMenusLeaveTheFormActiveAndTheFocusWhereItWas) {
+    auto* panel = new TSeCustomPanel(form);
+    panel->SetBounds(10, 60, 100, 40);
+    panel->SetParent(form);
+    panel->SetFocus();
+    std::vector<AnsiString> log;
+    panel->OnEnter = [&](TObject*) { log.push_back("enter"); };
+    panel->OnExit = [&](TObject*) { log.push_back("exit"); };
+    form->OnDeactivate = [&](TObject*) { log.push_back("deactivate"); };
+    ClickBar(0);
+    ClickPopupItem(0, 3);
+    ASSERT_EQ(bar->GetPopupCount(), 2);
+    EXPECT_EQ(Screen->GetActiveForm(), form);
+    Key(VK_ESCAPE);
+    ClickPopupItem(0, 0);
+    EXPECT_EQ(ran, std::vector<AnsiString>{"&New"});
+    EXPECT_TRUE(panel->Focused());
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(Menus, DisabledItemsAndSeparatorsDoNothing) {
