@@ -272,6 +272,44 @@ TEST_F(Menus, AltAccessKeysOpenAndArrowsSkipSeparatorsAndDisabledItems) {
     EXPECT_FALSE(bar->GetTracking());
 }
 
+TEST_F(Menus, TheProgramsMenusFitTheWindowAndTheKeysStepOverTheirSeparators) {
+    bar->GetItems()->Clear();
+    const std::vector<std::vector<const char*>> menus = {
+        {"File", "New Vazod Erurid Document", "Open Vazod Erurid Document", "Open Stock Quote File",
+         "Save Vazod Erurid Document", "Print Vazod Erurid Document", "Print Stock Quotes", "Print Diagram", "-",
+         "Exit"},
+        {"Vazod Erurid", "Add Stocks", "Remove Stocks", "Show Diagram", "Recalculate Predicitons"},
+        {"Analysis", "Create Analysis"},
+        {"Diagram", "Export to Bitmap", "Draw Trendlines", "Draw Fibonacci Arcs", "Erase Trendlines and Arcs"},
+        {"Quotes", "Download Quotes", "Update Quotes", "Symbol Lookup", "Exchanges"},
+        {"Help", "Velmora Help", "-", "Velmora Home Page", "-", "About..."}};
+    for (const auto& captions : menus) {
+        TSeSkinItem* top = Item(bar->GetItems(), captions[0]);
+        for (std::size_t i = 1; i < captions.size(); ++i) Item(top, captions[i]);
+    }
+    form->SetWidth(787);
+    Application->ProcessMessages();
+    EXPECT_LE(bar->ItemRect(5).Right, 787);
+    EXPECT_EQ(bar->ItemAt(bar->ItemRect(3).Left + 2, 5), 3);
+
+    Key(VK_F10);
+    Key(VK_LEFT);  // to "Help"
+    Key(VK_DOWN);
+    ASSERT_EQ(bar->GetPopupCount(), 1);
+    std::vector<int> stops;
+    for (int i = 0; i < 4; ++i) {
+        stops.push_back(Selected(0));
+        Key(VK_DOWN);
+    }
+    EXPECT_EQ(stops, (std::vector<int>{0, 2, 4, 0}));
+    Key(VK_LEFT);
+    Key(VK_LEFT);  // to "Diagram", past "Quotes"
+    EXPECT_EQ(bar->GetPopup(0)->GetItem()->GetCaption(), "Diagram");
+    Key(VK_UP);
+    Key(VK_RETURN);
+    EXPECT_EQ(ran, std::vector<AnsiString>{"Erase Trendlines and Arcs"});
+}
+
 TEST_F(Menus, AHandlerMayShowAModalForm) {
     TModalResult result = mrNone;
     about->OnClick = [&](TObject*) {

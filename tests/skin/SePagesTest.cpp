@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "SkinTest.h"
+#include "skin/controls/SePanel.h"
 #include "skin/engine/KsSkinPages.h"
 
 namespace {
@@ -134,6 +135,21 @@ TEST_F(PageControl, TabClicksAndCtrlTabChangeThePageWithTheEvents) {
     EXPECT_FALSE(sheets[0]->GetVisible());
     EXPECT_EQ(changes, 5);
     EXPECT_EQ(changings, 7);
+
+    // With the focus in a control of its own elsewhere, Ctrl+Tab is not the pages'.
+    allow = true;
+    auto* outside = new TSeCustomPanel(form);
+    outside->SetBounds(0, 0, 5, 5);
+    outside->SetParent(form);
+    outside->SetFocus();
+    PressKey(form, VK_TAB, TShiftState() << ssCtrl);
+    EXPECT_EQ(pages->GetActivePage(), sheets[2]);
+    // A control on a page counts as inside.
+    auto* inside = new TSeCustomPanel(form);
+    inside->SetParent(sheets[2]);
+    inside->SetFocus();
+    PressKey(form, VK_TAB, TShiftState() << ssCtrl);
+    EXPECT_EQ(pages->GetActivePage(), sheets[3]);
 }
 
 TEST_F(PageControl, ScrollButtonsShiftTabsThatDoNotFitAndRepeatWhileHeld) {
