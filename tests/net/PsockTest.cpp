@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <chrono>
 #include <memory>
-#include <netinet/in.h>
 #include <string>
-#include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
 
@@ -97,15 +93,8 @@ TEST(Powersock, ReportsStepsAndPacketsUpToItsReportLevel) {
 // A listener whose queue is full drops further connection attempts, so the
 // connect can only end by its time-out.
 TEST(Powersock, ConnectTimesOutWhenNobodyAnswers) {
-    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(listener, 0), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-    int port = ntohs(address.sin_port);
+    int port = 0;
+    int listener = ListenOnLoopback(port, 1);
     std::vector<std::unique_ptr<TPowersock>> fillers;
     auto sock = SocketTo("127.0.0.1", port, 200);
     bool timedOut = false;

@@ -9,23 +9,21 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
-
 int ListenOnLoopback(int& port, int backlog) {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 ||
-        (backlog > 0 && ::listen(fd, backlog) < 0))
+        (backlog > 0 && ::listen(fd, backlog) < 0)) {
+        if (fd >= 0) ::close(fd);
         throw std::runtime_error("cannot bind 127.0.0.1");
+    }
     socklen_t length = sizeof address;
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
     port = ntohs(address.sin_port);
     return fd;
 }
-
-}  // namespace
 
 ScriptedServer::ScriptedServer(std::vector<std::string> Replies) : replies_(std::move(Replies)) {
     if (::pipe2(stopPipe_, O_CLOEXEC) < 0) throw std::runtime_error("pipe");

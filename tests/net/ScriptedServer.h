@@ -32,6 +32,10 @@ private:
     std::thread thread_;
 };
 
+// A socket bound to 127.0.0.1 on a free port, listening unless Backlog is 0;
+// raises std::runtime_error.
+int ListenOnLoopback(int& Port, int Backlog);
+
 // A port on 127.0.0.1 where nothing listens: bound, read and closed again.
 int UnusedPort();
 
