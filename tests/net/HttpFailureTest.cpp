@@ -97,6 +97,7 @@ TEST(HttpFailure, UnknownHostRaisesHostNotFound) {
         ADD_FAILURE() << "a name under .invalid resolved";
     } catch (const ESockError& e) {
         if (e.GetMessage().Pos("Timed out") == 1) GTEST_SKIP() << "the resolver is too slow here: " << e.what();
+        if (e.GetMessage().Pos("Host lookup of") == 1) GTEST_SKIP() << "no resolver here: " << e.what();
         EXPECT_EQ(e.GetMessage(), "Host not found: no-such-host.invalid");
     }
 }
@@ -133,13 +134,13 @@ TEST(HttpFailure, StalledServerTimesOut) {
 TEST(HttpFailure, TimeOutIsRearmedByEveryPacket) {
     quote_server::Options options;
     options.drip = true;
-    options.dripDelayMs = 3;
+    options.dripDelayMs = 4;
     LocalQuoteServer server(options);
     server.WriteSymbol("ABC", MakeQuoteRows(2));
-    HttpProbe probe(150);
+    HttpProbe probe(300);
     auto start = Clock::now();
     probe.http->Get(AnsiString(server.PageUrl("ABC", 0)));
-    EXPECT_GT(MillisecondsSince(start), 150);
+    EXPECT_GT(MillisecondsSince(start), 300);
     EXPECT_EQ(probe.successes.size(), 1u);
 }
 
