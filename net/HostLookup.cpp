@@ -1,6 +1,7 @@
 #include "net/HostLookup.h"
 
 #include <atomic>
+#include <cctype>
 #include <mutex>
 #include <thread>
 
@@ -24,6 +25,22 @@ int Resolve(const std::string& host, const std::string& service, int flags, addr
     return getaddrinfo(host.c_str(), service.c_str(), &hints, result);
 }
 
+// A name that no resolver can answer: not a host name (RFC 1123 letters,
+// digits, hyphens and dots), or under the reserved top-level domain
+// "invalid", which never resolves. Such names fail at once, without a query.
+bool Unresolvable(const std::string& host) {
+    if (host.empty() || host.size() > 253) return true;
+    for (char c : host)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '.') return true;
+    std::string lower = host;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!lower.empty() && lower.back() == '.') lower.pop_back();
+    const std::string reserved = "invalid";
+    return lower == reserved ||
+           (lower.size() > reserved.size() && lower.compare(lower.size() - reserved.size() - 1, std::string::npos,
+                                                          "." + reserved) == 0);
+}
+
 }  // namespace
 
 THostLookup::THostLookup(const std::string& Host, int Port) : state_(std::make_shared<State>()), host_(Host) {
@@ -34,6 +51,11 @@ THostLookup::THostLookup(const std::string& Host, int Port) : state_(std::make_s
         return;
     }
     state_->result = nullptr;
+    if (Unresolvable(Host)) {
+        state_->error = EAI_NONAME;
+        state_->done = true;
+        return;
+    }
     std::thread([state = state_, Host, service] {
         addrinfo* result = nullptr;
         int error = Resolve(Host, service, 0, &result);
