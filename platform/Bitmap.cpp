@@ -49,6 +49,12 @@ TPixelFormat FormatOfDepth(int bits) {
 
 QImage& BitmapImage(TBitmap* Bitmap) { return Bitmap->GetDC()->Image(); }
 
+std::uint32_t* TBitmap::ScanLine(int Row) {
+    QImage& image = BitmapImage(this);
+    if (Row < 0 || Row >= image.height()) return nullptr;
+    return reinterpret_cast<std::uint32_t*>(image.scanLine(Row));
+}
+
 TBitmap::TBitmap() : surface_(CreateImageDC(0, 0, 96, DT_RASDISPLAY)) {}
 
 TBitmap::~TBitmap() {

@@ -266,6 +266,9 @@ protected:
     virtual void DoExit();
     void BoundsChanged() override;
     void VisibleChanged() override;
+    // Called after the parent painted itself: a control that shows the
+    // parent's picture through itself repaints here.
+    virtual void ParentPainted() {}
     // The host surface behind this control (platform code only).
     WindowSurface* Surface() const { return surface_; }
 

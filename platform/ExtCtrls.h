@@ -36,6 +36,12 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 // TopColor, bottom and right in BottomColor; Rect shrinks by Width.
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
 
+// The frame of a panel in Rect: the outer bevel, BorderWidth pixels of
+// Color, the inner bevel; Rect shrinks inside it by PanelFrameWidth.
+void DrawPanelFrame(TCanvas* Canvas, TRect& Rect, TPanelBevel Outer, TPanelBevel Inner, int BevelWidth,
+                    int BorderWidth, TColor Color);
+int PanelFrameWidth(TPanelBevel Outer, TPanelBevel Inner, int BevelWidth, int BorderWidth);
+
 // A plain container with an outer and an inner bevel, a border between them
 // and a caption in the middle. Aligned children stay inside the bevels.
 class TCustomPanel : public TCustomControl {

@@ -3,6 +3,8 @@
 // class library. A canvas draws through its device context (Gdi.h), which
 // follows the Windows drawing rules pixel for pixel.
 
+#include <cstdint>
+
 #include "Components.h"
 #include "Events.h"
 #include "Types.h"
@@ -280,6 +282,9 @@ public:
     HDC GetDC();
     // The GDI bitmap behind the picture, e.g. for a pattern brush.
     HBITMAP GetHandle();
+    // Row Row of pixels, top-down, 32 bits each (0xffRRGGBB as drawn by the
+    // device context); nullptr outside the picture.
+    std::uint32_t* ScanLine(int Row);
 
 private:
     void SurfaceReplaced();

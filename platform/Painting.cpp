@@ -112,7 +112,13 @@ void TWinControl::PaintHandler() {
         if (!alive.expired()) painting_ = false;
         throw;
     }
-    if (!alive.expired()) painting_ = false;
+    if (alive.expired()) return;
+    painting_ = false;
+    auto children = controls_;
+    for (TControl* c : children)
+        if (auto* w = dynamic_cast<TWinControl*>(c);
+            w && std::find(controls_.begin(), controls_.end(), c) != controls_.end())
+            w->ParentPainted();
 }
 
 void TWinControl::EraseBackground(HDC DC) {

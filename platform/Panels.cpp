@@ -31,6 +31,24 @@ void BevelColors(TPanelBevel Bevel, TColor& Top, TColor& Bottom) {
 
 }  // namespace
 
+void DrawPanelFrame(TCanvas* Canvas, TRect& Rect, TPanelBevel Outer, TPanelBevel Inner, int BevelWidth,
+                    int BorderWidth, TColor Color) {
+    TColor top, bottom;
+    if (Outer != bvNone) {
+        BevelColors(Outer, top, bottom);
+        Frame3D(Canvas, Rect, top, bottom, BevelWidth);
+    }
+    Frame3D(Canvas, Rect, Color, Color, BorderWidth);
+    if (Inner != bvNone) {
+        BevelColors(Inner, top, bottom);
+        Frame3D(Canvas, Rect, top, bottom, BevelWidth);
+    }
+}
+
+int PanelFrameWidth(TPanelBevel Outer, TPanelBevel Inner, int BevelWidth, int BorderWidth) {
+    return BorderWidth + (Outer != bvNone ? BevelWidth : 0) + (Inner != bvNone ? BevelWidth : 0);
+}
+
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
     SetColor(clBtnFace);
     SetBounds(0, 0, 185, 41);
@@ -74,23 +92,14 @@ void TCustomPanel::SetAlignment(TAlignment Value) {
 }
 
 void TCustomPanel::AdjustClientRect(TRect& Rect) {
-    int inset = borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+    int inset = PanelFrameWidth(bevelOuter_, bevelInner_, bevelWidth_, borderWidth_);
     InflateRect(Rect, -inset, -inset);
 }
 
 void TCustomPanel::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect rect = GetClientRect();
-    TColor top, bottom;
-    if (bevelOuter_ != bvNone) {
-        BevelColors(bevelOuter_, top, bottom);
-        Frame3D(canvas, rect, top, bottom, bevelWidth_);
-    }
-    Frame3D(canvas, rect, GetColor(), GetColor(), borderWidth_);
-    if (bevelInner_ != bvNone) {
-        BevelColors(bevelInner_, top, bottom);
-        Frame3D(canvas, rect, top, bottom, bevelWidth_);
-    }
+    DrawPanelFrame(canvas, rect, bevelOuter_, bevelInner_, bevelWidth_, borderWidth_, GetColor());
     canvas->GetBrush()->SetColor(GetColor());
     canvas->GetBrush()->SetStyle(bsSolid);
     canvas->FillRect(rect);

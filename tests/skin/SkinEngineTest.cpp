@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "SkinTestSupport.h"
+#include "SkinTest.h"
 #include "platform/ExtCtrls.h"
 #include "skin/engine/KsSkinEngine.h"
 
@@ -50,7 +50,7 @@ TEST_F(SkinEngine, SkinChangeReachesEveryControlOfEveryFormBeforeAndAfter) {
     std::vector<Heard> log;
     std::vector<TControl*> all;
     for (int f = 0; f < 2; ++f) {
-        auto* form = ShownForm(50 + f * 300, 50, 200, 150);
+        auto* form = ShownFormAt(50 + f * 300, 50, 200, 150);
         auto* panel = new TPanel(form);
         panel->SetParent(form);
         auto* inner = new TPanel(form);

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "SkinTest.h"
 #include "platform/ExtCtrls.h"
 #include "skin/engine/KsSkinForms.h"
 
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(SkinForm, TheFrameIsDrawnAndTheControlsSitInsideIt) {
     auto* engine = new TSeSkinEngine(Application);
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     auto* body = new TPanel(form);
     body->SetAlign(alClient);
@@ -55,7 +55,7 @@ TEST_F(SkinForm, TheFrameIsDrawnAndTheControlsSitInsideIt) {
 }
 
 TEST_F(SkinForm, CaptionTextIsDrawnAndAClassicLookServesWithoutSkin) {
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     frame->SetBorderIcons(TSeBorderIcons{kbiClose});
     Application->ProcessMessages();
@@ -86,7 +86,7 @@ TEST_F(SkinForm, CaptionTextIsDrawnAndAClassicLookServesWithoutSkin) {
 }
 
 TEST_F(SkinForm, DraggingTheCaptionMovesAndTheBordersSize) {
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     Application->ProcessMessages();
     TPoint caption = Point(120, frame->GetCaptionRect().Top + 5);
@@ -112,7 +112,7 @@ TEST_F(SkinForm, DraggingTheCaptionMovesAndTheBordersSize) {
 
 TEST_F(SkinForm, CaptionButtonsHotTrackAndAct) {
     auto* engine = new TSeSkinEngine(Application);
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp, kbiTray});
     Application->ProcessMessages();
@@ -172,7 +172,7 @@ TEST_F(SkinForm, CaptionButtonsHotTrackAndAct) {
 }
 
 TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     form->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
     TPoint close = Centre(frame->GetButtonRect(kbiClose));
@@ -183,7 +183,7 @@ TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {
 }
 
 TEST_F(SkinForm, AnEngineOfItsOwnIsForgottenWhenFreed) {
-    auto* form = ShownForm(100, 100, 300, 200);
+    auto* form = ShownFormAt(100, 100, 300, 200);
     auto* frame = new TSeSkinForm(form);
     auto* engine = new TSeSkinEngine(Application);
     engine->LoadFromText("object Form form\n  captionheight = 40\n  borderwidth = 2\nend\n");

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "SkinTest.h"
 #include "skin/engine/KsSkinSource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <utility>
 
-#include "SkinTestSupport.h"
+#include "SkinTest.h"
 #include "skin/engine/KsSkinSource.h"
 
 namespace {

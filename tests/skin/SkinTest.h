@@ -1,25 +1,20 @@
 #pragma once
-// Fixture and helpers of the skin tests: no form, engine or answer outlives a test.
+// The skin tests' fixture: the platform tests' one (no form or answer left
+// behind), with shown forms of a chosen colour or place; and pixel helpers.
 
-#include <gtest/gtest.h>
+#include "platform/ControlProbes.h"
 
-#include "platform/Automation.h"
-#include "platform/Forms.h"
-#include "platform/TestInput.h"
-
-class SkinTest : public ::testing::Test {
+class SkinTest : public PlatformTest {
 protected:
-    void SetUp() override { ClearAutomation(); }
-    void TearDown() override {
-        while (Screen->GetFormCount() > 0) delete Screen->GetForms(Screen->GetFormCount() - 1);
+    TForm* ShownForm(int Width = 200, int Height = 120, TColor Color = clWhite) {
+        TForm* form = PlatformTest::ShownForm(Width, Height);
+        form->SetColor(Color);
         Application->ProcessMessages();
-        ClearAutomation();
-        ResetApplicationState();
+        return form;
     }
-    TForm* ShownForm(int Left, int Top, int Width, int Height) {
-        auto* form = new TForm(Application);
+    TForm* ShownFormAt(int Left, int Top, int Width, int Height) {
+        TForm* form = PlatformTest::ShownForm(Width, Height);
         form->SetBounds(Left, Top, Width, Height);
-        form->Show();
         Application->ProcessMessages();
         return form;
     }
@@ -40,3 +35,4 @@ inline int PixelsOtherThan(TCanvas* Canvas, const TRect& R, TColor Color) {
         for (int x = R.Left; x < R.Right; ++x) n += Canvas->GetPixels(x, y) != Color;
     return n;
 }
+
