@@ -104,6 +104,11 @@ void TSeCustomCheckControl::DoExit() {
     TSeCustomControl::DoExit();
 }
 
+void TSeCustomCheckControl::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_TEXTCHANGED) Invalidate();
+    TSeCustomControl::WndProc(Message);
+}
+
 // ---- TSeCustomCheckBox ---------------------------------------------------
 
 TSeCustomCheckBox::TSeCustomCheckBox(TComponent* AOwner) : TSeCustomCheckControl(AOwner) {}

@@ -46,6 +46,7 @@ protected:
     void KeyUp(Word& Key, TShiftState Shift) override;
     void DoEnter() override;
     void DoExit() override;
+    void WndProc(TMessage& Message) override;
     // Whether the component is being streamed: no click then.
     bool Loading() const { return GetComponentState().Contains(csLoading); }
 

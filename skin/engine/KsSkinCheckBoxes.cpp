@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/SeShared.h"
+#include "skin/engine/KsSkinTextArea.h"
 
 void DrawSkinnedCheckControl(TSeCustomCheckControl* Control, TSeSkinObject* Object, TCanvas* Canvas,
                              const TRect& R, bool Checked, bool Grayed, bool Round) {
@@ -40,8 +41,7 @@ void DrawSkinnedCheckControl(TSeCustomCheckControl* Control, TSeSkinObject* Obje
     // The caption in the plain (or disabled) text colour: the checked colour belongs to the box.
     TSeState textState = state == kssDisabled ? kssDisabled : kssNormal;
     TRect area = Control->CaptionRect(R);
-    Object->DrawText(Canvas, TRect(area.Left - Object->GetMargins().Left, area.Top, area.Right, area.Bottom),
-                     Control->GetCaption(), textState, ksaLeft | ksaVCenter);
+    DrawSkinTextIn(Object, Canvas, area, Control->GetCaption(), textState, ksaLeft | ksaVCenter);
     if (Control->Focused() && !Control->GetCaption().IsEmpty()) {
         TSize text = Canvas->TextExtent(Control->GetCaption());
         int y = area.Top + (area.Height() - text.cy) / 2;
