@@ -8,9 +8,11 @@ TSeCustomGroupBox::TSeCustomGroupBox(TComponent* AOwner) : TSeCustomControl(AOwn
     SetBounds(GetLeft(), GetTop(), 185, 105);
 }
 
-int TSeCustomGroupBox::CaptionHeight() {
-    GetCanvas()->SetFont(GetFont());
-    return GetCanvas()->TextHeight("0");
+int TSeCustomGroupBox::CaptionHeight() const {
+    // Measured off screen: aligning may happen outside a paint.
+    TBitmap scratch;
+    scratch.GetCanvas()->SetFont(GetFont());
+    return scratch.GetCanvas()->TextHeight("0");
 }
 
 void TSeCustomGroupBox::PaintControl(TCanvas* Canvas, const TRect& Rect) {

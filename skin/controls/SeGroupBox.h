@@ -14,5 +14,5 @@ protected:
     void AdjustClientRect(TRect& Rect) override;
     void WndProc(TMessage& Message) override;
     // The height of a caption line in the control's font.
-    int CaptionHeight();
+    int CaptionHeight() const;
 };
