@@ -10,6 +10,8 @@
 // Radio buttons with the same GroupIndex on the same parent form a group:
 // checking one turns the others off; the arrow keys move through the group.
 
+#include <vector>
+
 #include "platform/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 

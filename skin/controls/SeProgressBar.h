@@ -8,6 +8,8 @@
 //
 // Min and Max in either order, or equal, show an empty bar.
 
+#include <vector>
+
 #include "skin/controls/SeControl.h"
 
 enum TProgressBarOrientation { pbHorizontal, pbVertical };

@@ -30,7 +30,9 @@ TEST_F(SeCheckBoxes, ClickOnBoxOrCaptionAndSpaceToggleAndEachChangeClicks) {
     box->SetChecked(true);
     EXPECT_EQ(clicks, 3) << "setting the same state runs no click";
 
+    const std::vector<TColor> enabled = ShownPixels(box);
     box->SetEnabled(false);
+    EXPECT_NE(ShownPixels(box), enabled) << "a disabled box draws greyed";
     MouseClick(box, 6, 8);
     EXPECT_TRUE(box->GetChecked()) << "a disabled box ignores the mouse";
 }
