@@ -26,6 +26,10 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16,
                   crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
                   crSizeAll = -22;
+// The standard cursors' identifiers ("crArrow"...), ignoring case; false
+// for a name or number that is not one of them.
+bool IdentToCursor(const AnsiString& Ident, int& Cursor);
+bool CursorToIdent(int Cursor, AnsiString& Ident);
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
