@@ -70,18 +70,13 @@ protected:
     }
 
     void DescribeForAutomation(TAutomationRequest& Request) override {
-        Request.Kind = "MessageBox";
-        Request.Caption = GetCaption();
-        Request.Text = text_;
-        Request.Subject = this;
+        DescribeMessageBox(Request, GetCaption(), text_, this);
     }
 
     void TakeAutomationResult(int Result) override {
         const bool known = std::any_of(Buttons.begin(), Buttons.end(),
                                        [Result](TSeCustomButton* b) { return b->GetModalResult() == Result; });
-        if (!known)
-            throw EAutomationError("The answer " + AnsiString(Result) + " is not a button of the message box \"" +
-                                   GetCaption() + "\": \"" + text_ + "\"");
+        if (!known) RaiseNotAButton(Result, GetCaption(), text_);
         SetModalResult(Result);
     }
 
