@@ -45,15 +45,15 @@ protected:
         TForm::Paint();
     }
 
+    // A button's access key presses it, typed alone or with Alt.
     void KeyPress(char& Key) override {
         TForm::KeyPress(Key);
-        const char pressed = static_cast<char>(std::tolower(static_cast<unsigned char>(Key)));
-        for (TSeCustomButton* b : Buttons)
-            if (pressed && AccessKeyOf(b->GetCaption()) == pressed) {
-                Key = 0;
-                b->Click();
-                return;
-            }
+        if (PressAccessKey(Key)) Key = 0;
+    }
+
+    void KeyDown(Word& Key, TShiftState Shift) override {
+        TForm::KeyDown(Key, Shift);
+        if (Shift.Contains(ssAlt) && Key >= 'A' && Key <= 'Z' && PressAccessKey(static_cast<char>(Key))) Key = 0;
     }
 
     // The window's close button and Alt+F4 act as Escape.
@@ -81,6 +81,16 @@ protected:
     }
 
 private:
+    bool PressAccessKey(char Key) {
+        const char pressed = static_cast<char>(std::tolower(static_cast<unsigned char>(Key)));
+        for (TSeCustomButton* b : Buttons)
+            if (pressed && AccessKeyOf(b->GetCaption()) == pressed) {
+                b->Click();
+                return true;
+            }
+        return false;
+    }
+
     TSeCustomMessage* message_;
     AnsiString text_;
 };

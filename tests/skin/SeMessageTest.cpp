@@ -142,6 +142,7 @@ TEST_F(SeMessage, EnterTabAndAccessKeys) {
     EXPECT_EQ(Ask(message, YesNoCancel, [](TCustomForm* box) { TypeText(box, "n"); }), mrNo);
     EXPECT_EQ(Ask(message, TMsgDlgButtons{mbAbort, mbRetry, mbIgnore}, [](TCustomForm* box) { TypeText(box, "R"); }),
               mrRetry);
+    EXPECT_EQ(Ask(message, YesNoCancel, [](TCustomForm* box) { PressKey(box, 'N', TShiftState() << ssAlt); }), mrNo);
 }
 
 TEST_F(SeMessage, EscapeAndClosingPressTheCancellingButtonOnly) {
