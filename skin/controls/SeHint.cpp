@@ -132,6 +132,8 @@ void TSeHintManager::ShowNow() {
     if (!control || !control->GetVisible() || done_) return;
     TCustomForm* form = GetParentForm(control);
     if (form && !form->GetVisible()) return;
+    // Nothing of a window that a modal box has put out of reach.
+    if (Screen->ModalForm() && form != Screen->ModalForm()) return;
     if (!window_) window_ = factory_(this);
     const AnsiString text = ShortHint(control->GetHint());
     TRect r = window_->CalcHintRect(MaxHintWidth, text);
