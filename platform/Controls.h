@@ -12,6 +12,7 @@
 // rubber band, say) draws on the same bitmap and the change is shown once
 // the current input event or ProcessMessages ends.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -199,6 +200,13 @@ private:
     int wheelAccumulator_ = 0;
     std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
+
+// Process-wide watchers of mouse input (hints and the like): told after the
+// control under the mouse got each mouse message, with that control (nullptr
+// once the mouse has left every window), the message and the screen position.
+using TMouseWatcher = std::function<void(TControl* Over, Cardinal Msg, const TPoint& ScreenPos)>;
+int AddMouseWatcher(TMouseWatcher Watcher);  // returns the id to remove it by
+void RemoveMouseWatcher(int Id);
 
 class TWinControl : public TControl {
 public:

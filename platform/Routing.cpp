@@ -1,6 +1,7 @@
 // Where host input meets the controls: the control under the mouse, mouse
 // capture, the cursor shown, and the focused control that gets the keys.
 #include <QCursor>
+#include <vector>
 
 #include <algorithm>
 #include <utility>
@@ -16,6 +17,13 @@ TControl* mouseControl = nullptr;
 TPoint lastMousePos;
 Qt::KeyboardModifiers inputModifiers;
 Qt::MouseButtons inputButtons;
+std::vector<std::pair<int, TMouseWatcher>> mouseWatchers;
+int lastWatcherId = 0;
+
+void TellMouseWatchers(TControl* Over, Cardinal Msg, const TPoint& ScreenPos) {
+    auto watchers = mouseWatchers;  // a watcher may remove itself
+    for (auto& [id, watcher] : watchers) watcher(Over, Msg, ScreenPos);
+}
 
 // A control showing the default cursor shows its parent's.
 TCursor EffectiveCursor(TControl* c) {
@@ -34,6 +42,15 @@ LRESULT DialogKeyMask(Word key) {
 }
 
 }  // namespace
+
+int AddMouseWatcher(TMouseWatcher Watcher) {
+    mouseWatchers.emplace_back(++lastWatcherId, std::move(Watcher));
+    return lastWatcherId;
+}
+
+void RemoveMouseWatcher(int Id) {
+    std::erase_if(mouseWatchers, [Id](const auto& entry) { return entry.first == Id; });
+}
 
 void SetInputState(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
     inputModifiers = Modifiers;
@@ -95,6 +112,7 @@ void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPo
     TPoint p = target->ScreenToClient(ScreenPos);
     target->Perform(Msg, Keys, MakeMousePos(p.x, p.y));
     if (Msg != WM_MOUSEMOVE) RefreshCursor();
+    TellMouseWatchers(mouseControl, Msg, ScreenPos);
 }
 
 void ControlRouting::WheelInput(TWinControl* Root, int Delta, TPoint ScreenPos, WPARAM Keys) {
@@ -116,6 +134,7 @@ void ControlRouting::MouseOver(TControl* Control) {
     if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
     if (Control && mouseControl == Control) Control->Perform(CM_MOUSEENTER, 0, 0);
     RefreshCursor();
+    if (!mouseControl) TellMouseWatchers(nullptr, WM_MOUSEMOVE, lastMousePos);
 }
 
 void ControlRouting::RefreshCursor() {
