@@ -1,0 +1,43 @@
+#include "skin/engine/KsSkinGrids.h"
+
+int TSeSkinStringGrid::BorderWidth() const { return FindSkinObject() ? 1 : TSeSkinControl::BorderWidth(); }
+
+void TSeSkinStringGrid::PaintBorder(TCanvas* Canvas, TRect& Rect) {
+    TSeSkinObject* object = FindSkinObject();
+    if (!object) return TSeSkinControl::PaintBorder(Canvas, Rect);
+    object->Draw(Canvas, Rect, GetEnabled() ? kssNormal : kssDisabled);
+    InflateRect(Rect, -1, -1);
+}
+
+TSeSkinObject* TSeSkinStringGrid::CellObject(TGridDrawState State) const {
+    if (State.Contains(gdFixed)) return FindSkinObject("FixedCell");
+    return FindSkinObject(Highlighted(State) ? "SelectedCell" : "Cell");
+}
+
+void TSeSkinStringGrid::PrepareCanvas(TCanvas* Canvas, TGridDrawState State) {
+    TSeSkinObject* object = CellObject(State);
+    if (!object) return TSeSkinControl::PrepareCanvas(Canvas, State);
+    const TSeStateLook& look = object->GetLook(kssNormal);
+    Canvas->SetFont(object->GetFont());
+    if (look.Text != clNone) Canvas->GetFont()->SetColor(look.Text);
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    Canvas->GetBrush()->SetColor(look.Face != clNone ? look.Face : GetColor());
+}
+
+void TSeSkinStringGrid::DrawCellFace(TCanvas* Canvas, int ACol, int ARow, const TRect& Rect, TGridDrawState State) {
+    TSeSkinObject* object = CellObject(State);
+    if (!object) return TSeSkinControl::DrawCellFace(Canvas, ACol, ARow, Rect, State);
+    Canvas->FillRect(Rect);
+    // One pixel larger all round: the clip leaves the object's own border
+    // out, the grid lines in its colour stand for it.
+    TRect face = Rect;
+    InflateRect(face, 1, 1);
+    object->Draw(Canvas, face, kssNormal);
+    object->DrawText(Canvas, Rect, GetCells(ACol, ARow), kssNormal);
+}
+
+TColor TSeSkinStringGrid::LineColor(bool Fixed) const {
+    TSeSkinObject* object = CellObject(Fixed ? TGridDrawState{gdFixed} : TGridDrawState());
+    if (!object || object->GetLook(kssNormal).Border == clNone) return TSeSkinControl::LineColor(Fixed);
+    return object->GetLook(kssNormal).Border;
+}
