@@ -13,6 +13,7 @@ constexpr int SizingSlack = 3;  // how near a column's edge the mouse grabs it
 }  // namespace
 
 void TSeCustomStringGrid::FocusCell(int ACol, int ARow, bool Extend) {
+    if (cols_.Count <= cols_.Fixed || rows_.Count <= rows_.Fixed) return;  // nothing but headings
     int lastCol = std::max(cols_.Fixed, cols_.Count - 1), lastRow = std::max(rows_.Fixed, rows_.Count - 1);
     ACol = std::clamp(ACol, cols_.Fixed, lastCol);
     ARow = std::clamp(ARow, rows_.Fixed, lastRow);

@@ -80,8 +80,8 @@ TSeCustomStringGrid::~TSeCustomStringGrid() = default;
 void TSeCustomStringGrid::SetCells(int ACol, int ARow, const AnsiString& Value) {
     if (ACol < 0 || ACol >= cols_.Count || ARow < 0 || ARow >= rows_.Count) OutOfRange();
     cells_.Set(ACol, ARow, Value);
-    // Only a cell on screen needs a paint.
-    if (!CellRect(ACol, ARow).IsEmpty()) Invalidate();
+    // Requests coalesce into one paint: cheaper than finding out whether the cell shows.
+    Invalidate();
 }
 
 TStrings* TSeCustomStringGrid::GetRows(int ARow) {

@@ -105,6 +105,10 @@ TEST_F(SeStringGridInput, SelectCellMayRefuseAMove) {
     grid->SetRow(5);
     EXPECT_EQ(grid->GetRow(), 5);
     EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{1, 2}, {1, 3}, {2, 3}, {1, 5}}));
+    grid->SetRowCount(0);
+    Press(VK_DOWN);
+    EXPECT_EQ(asked.size(), 4u) << "an empty grid offers no cell";
+    EXPECT_EQ(grid->GetRow(), 0);
 }
 
 TEST_F(SeStringGridInput, HeadingLinesSizeColumns) {
