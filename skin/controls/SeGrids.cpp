@@ -98,87 +98,65 @@ TStrings* TSeCustomStringGrid::GetCols(int ACol) {
     return list.get();
 }
 
-void TSeCustomStringGrid::SetRowCount(int Value) {
-    if (Value < 0) throw EInvalidOperation("Grid row count cannot be negative");
-    if (Value == rows_.Count) return;
-    rows_.Count = Value;
-    rows_.Fixed = std::min(rows_.Fixed, std::max(Value - 1, 0));
-    rows_.ForgetSizesFrom(Value);
-    cells_.SetRowCount(Value);
+void TSeCustomStringGrid::Relayout() {
     Select(anchor_, current_);
     UpdateLayout();
     Invalidate();
+}
+
+void TSeCustomStringGrid::SetCount(TSeGridAxis& Axis, int Value) {
+    Axis.Count = Value;
+    Axis.Fixed = std::min(Axis.Fixed, std::max(Value - 1, 0));
+    Axis.ForgetSizesFrom(Value);
+    Relayout();
+}
+
+void TSeCustomStringGrid::SetRowCount(int Value) {
+    if (Value < 0) throw EInvalidOperation("Grid row count cannot be negative");
+    if (Value == rows_.Count) return;
+    cells_.SetRowCount(Value);
+    SetCount(rows_, Value);
 }
 
 void TSeCustomStringGrid::SetColCount(int Value) {
     if (Value < 0) throw EInvalidOperation("Grid column count cannot be negative");
     if (Value == cols_.Count) return;
     if (Value < cols_.Count) cells_.DropColumnsFrom(Value);
-    cols_.Count = Value;
-    cols_.Fixed = std::min(cols_.Fixed, std::max(Value - 1, 0));
-    cols_.ForgetSizesFrom(Value);
-    Select(anchor_, current_);
-    UpdateLayout();
-    Invalidate();
+    SetCount(cols_, Value);
+}
+
+void TSeCustomStringGrid::SetFixed(TSeGridAxis& Axis, int Value, const char* Refusal) {
+    if (Value < 0 || (Value > 0 && Value >= Axis.Count)) throw EInvalidOperation(Refusal);
+    if (Value == Axis.Fixed) return;
+    Axis.Fixed = Axis.First = Value;
+    Relayout();
 }
 
 void TSeCustomStringGrid::SetFixedRows(int Value) {
-    if (Value < 0 || (Value > 0 && Value >= rows_.Count))
-        throw EInvalidOperation("Fixed row count must be less than row count");
-    if (Value == rows_.Fixed) return;
-    rows_.Fixed = Value;
-    rows_.First = Value;
-    Select(anchor_, current_);
-    UpdateLayout();
-    Invalidate();
+    SetFixed(rows_, Value, "Fixed row count must be less than row count");
 }
 
 void TSeCustomStringGrid::SetFixedCols(int Value) {
-    if (Value < 0 || (Value > 0 && Value >= cols_.Count))
-        throw EInvalidOperation("Fixed column count must be less than column count");
-    if (Value == cols_.Fixed) return;
-    cols_.Fixed = Value;
-    cols_.First = Value;
-    Select(anchor_, current_);
-    UpdateLayout();
-    Invalidate();
+    SetFixed(cols_, Value, "Fixed column count must be less than column count");
 }
 
-void TSeCustomStringGrid::SetDefaultColWidth(int Value) {
-    if (Value < 0 || Value == cols_.DefaultSize) return;
-    cols_.DefaultSize = Value;
-    UpdateLayout();
-    Invalidate();
+void TSeCustomStringGrid::SetSize(TSeGridAxis& Axis, int Index, int Value) {
+    if (Index < 0 || Index >= Axis.Count) OutOfRange();
+    if (Value < 0 || Value == Axis.Size(Index)) return;
+    Axis.SetSize(Index, Value);
+    Relayout();
 }
 
-void TSeCustomStringGrid::SetDefaultRowHeight(int Value) {
-    if (Value < 0 || Value == rows_.DefaultSize) return;
-    rows_.DefaultSize = Value;
-    UpdateLayout();
-    Invalidate();
-}
-
-void TSeCustomStringGrid::SetColWidths(int Index, int Value) {
-    if (Index < 0 || Index >= cols_.Count) OutOfRange();
-    if (Value < 0 || Value == cols_.Size(Index)) return;
-    cols_.SetSize(Index, Value);
-    UpdateLayout();
-    Invalidate();
-}
-
-void TSeCustomStringGrid::SetRowHeights(int Index, int Value) {
-    if (Index < 0 || Index >= rows_.Count) OutOfRange();
-    if (Value < 0 || Value == rows_.Size(Index)) return;
-    rows_.SetSize(Index, Value);
-    UpdateLayout();
-    Invalidate();
+void TSeCustomStringGrid::SetDefaultSize(TSeGridAxis& Axis, int Value) {
+    if (Value < 0 || Value == Axis.DefaultSize) return;
+    Axis.DefaultSize = Value;
+    Relayout();
 }
 
 void TSeCustomStringGrid::SetGridLineWidth(int Value) {
     if (Value < 0 || Value == cols_.LineWidth) return;
     cols_.LineWidth = rows_.LineWidth = Value;
-    UpdateLayout();
-    Invalidate();
+    Relayout();
 }
 
 void TSeCustomStringGrid::SetOptions(TGridOptions Value) {
@@ -188,9 +166,7 @@ void TSeCustomStringGrid::SetOptions(TGridOptions Value) {
     cols_.Lines = options_.Contains(goVertLine);
     rows_.FixedLines = options_.Contains(goFixedHorzLine);
     rows_.Lines = options_.Contains(goHorzLine);
-    Select(anchor_, current_);
-    UpdateLayout();
-    Invalidate();
+    Relayout();
 }
 
 void TSeCustomStringGrid::SetDefaultDrawing(bool Value) {
@@ -225,23 +201,16 @@ void TSeCustomStringGrid::Select(TGridCoord Anchor, TGridCoord Current) {
     Invalidate();
 }
 
-void TSeCustomStringGrid::SetTopRow(int Value) {
-    TRect area = CellArea();
-    Value = std::clamp(Value, rows_.Fixed, rows_.MaxFirst(area.Height()));
-    if (Value == rows_.First) return;
-    rows_.First = Value;
+void TSeCustomStringGrid::SetFirst(TSeGridAxis& Axis, int Value, int Room) {
+    Value = std::clamp(Value, Axis.Fixed, Axis.MaxFirst(Room));
+    if (Value == Axis.First) return;
+    Axis.First = Value;
     UpdateLayout();
     Invalidate();
 }
 
-void TSeCustomStringGrid::SetLeftCol(int Value) {
-    TRect area = CellArea();
-    Value = std::clamp(Value, cols_.Fixed, cols_.MaxFirst(area.Width()));
-    if (Value == cols_.First) return;
-    cols_.First = Value;
-    UpdateLayout();
-    Invalidate();
-}
+void TSeCustomStringGrid::SetTopRow(int Value) { SetFirst(rows_, Value, CellArea().Height()); }
+void TSeCustomStringGrid::SetLeftCol(int Value) { SetFirst(cols_, Value, CellArea().Width()); }
 
 int TSeCustomStringGrid::GetVisibleRowCount() const { return rows_.WhollyVisible(CellArea().Height()); }
 int TSeCustomStringGrid::GetVisibleColCount() const { return cols_.WhollyVisible(CellArea().Width()); }

@@ -66,13 +66,13 @@ public:
     int GetFixedCols() const { return cols_.Fixed; }
     void SetFixedCols(int Value);
     int GetDefaultColWidth() const { return cols_.DefaultSize; }
-    void SetDefaultColWidth(int Value);
+    void SetDefaultColWidth(int Value) { SetDefaultSize(cols_, Value); }
     int GetDefaultRowHeight() const { return rows_.DefaultSize; }
-    void SetDefaultRowHeight(int Value);
+    void SetDefaultRowHeight(int Value) { SetDefaultSize(rows_, Value); }
     int GetColWidths(int Index) const { return cols_.Size(Index); }
-    void SetColWidths(int Index, int Value);
+    void SetColWidths(int Index, int Value) { SetSize(cols_, Index, Value); }
     int GetRowHeights(int Index) const { return rows_.Size(Index); }
-    void SetRowHeights(int Index, int Value);
+    void SetRowHeights(int Index, int Value) { SetSize(rows_, Index, Value); }
     int GetGridLineWidth() const { return cols_.LineWidth; }
     void SetGridLineWidth(int Value);
     TGridOptions GetOptions() const { return options_; }
@@ -151,6 +151,14 @@ private:
     int SizingColumnAt(int X, int Y) const;
     // Sets anchor and current cell (kept inside the scrolling cells) and the selection between them.
     void Select(TGridCoord Anchor, TGridCoord Current);
+    // After a change of counts, sizes or options: the current cell back inside, the bars, a paint.
+    void Relayout();
+    void SetCount(TSeGridAxis& Axis, int Value);
+    void SetFixed(TSeGridAxis& Axis, int Value, const char* Refusal);
+    void SetSize(TSeGridAxis& Axis, int Index, int Value);
+    void SetDefaultSize(TSeGridAxis& Axis, int Value);
+    // Scrolls the axis to Value, kept where the area stays filled.
+    void SetFirst(TSeGridAxis& Axis, int Value, int Room);
 
     TSeGridAxis cols_, rows_;
     TSeGridCells cells_;
