@@ -100,7 +100,7 @@ void TSeCustomStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         SetColWidths(sizingCol_, std::max(0, X - sizingStart_));
         return;
     }
-    SetCursor(SizingColumnAt(X, Y) >= 0 ? crHSplit : crDefault);
+    if (options_.Contains(goColSizing)) SetCursor(SizingColumnAt(X, Y) >= 0 ? crHSplit : crDefault);
     if (!selecting_ || !options_.Contains(goRangeSelect)) return;
     TGridCoord cell = MouseToCell(X, Y);
     if (cell.X >= cols_.Fixed && cell.Y >= rows_.Fixed) FocusCell(cell.X, cell.Y, true);

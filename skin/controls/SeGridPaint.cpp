@@ -68,8 +68,15 @@ void TSeCustomStringGrid::PaintCell(TCanvas* Canvas, int ACol, int ARow, const T
 
     TRect clip;
     if (!IntersectRect(clip, rect, Area)) return;
-    HDC dc = Canvas->GetHandle();
-    IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
+    // The clip goes, however the cell's drawing ends (a handler may raise).
+    struct ClipGuard {
+        TCanvas* canvas;
+        ~ClipGuard() {
+            if (canvas) SelectClipRgn(canvas->GetHandle(), nullptr);
+        }
+    };
+    IntersectClipRect(Canvas->GetHandle(), clip.Left, clip.Top, clip.Right, clip.Bottom);
+    ClipGuard guard{Canvas};
     PrepareCanvas(Canvas, state);
     if (defaultDrawing_) DrawCellFace(Canvas, ACol, ARow, rect, state);
     std::weak_ptr<char> alive = AliveToken();
@@ -78,9 +85,11 @@ void TSeCustomStringGrid::PaintCell(TCanvas* Canvas, int ACol, int ARow, const T
         if (defaultDrawing_) PrepareCanvas(Canvas, state);
         OnDrawCell(this, ACol, ARow, rect, state);
     }
-    if (alive.expired()) return;
+    if (alive.expired()) {
+        guard.canvas = nullptr;
+        return;
+    }
     if (defaultDrawing_ && state.Contains(gdFocused) && !options_.Contains(goRowSelect)) DrawFocusRect(Canvas, rect);
-    SelectClipRgn(Canvas->GetHandle(), nullptr);
 }
 
 void TSeCustomStringGrid::PaintControl(TCanvas* Canvas, const TRect& Rect) {

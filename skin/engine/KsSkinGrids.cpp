@@ -18,8 +18,12 @@ void TSeSkinStringGrid::PrepareCanvas(TCanvas* Canvas, TGridDrawState State) {
     TSeSkinObject* object = CellObject(State);
     if (!object) return TSeSkinControl::PrepareCanvas(Canvas, State);
     const TSeStateLook& look = object->GetLook(kssNormal);
-    Canvas->SetFont(object->GetFont());
-    if (look.Text != clNone) Canvas->GetFont()->SetColor(look.Text);
+    if (OwnFont(State)) {
+        Canvas->SetFont(GetFont());
+    } else {
+        Canvas->SetFont(object->GetFont());
+        if (look.Text != clNone) Canvas->GetFont()->SetColor(look.Text);
+    }
     Canvas->GetBrush()->SetStyle(bsSolid);
     Canvas->GetBrush()->SetColor(look.Face != clNone ? look.Face : GetColor());
 }
@@ -33,7 +37,17 @@ void TSeSkinStringGrid::DrawCellFace(TCanvas* Canvas, int ACol, int ARow, const 
     TRect face = Rect;
     InflateRect(face, 1, 1);
     object->Draw(Canvas, face, kssNormal);
-    object->DrawText(Canvas, Rect, GetCells(ACol, ARow), kssNormal);
+    if (!OwnFont(State)) return object->DrawText(Canvas, Rect, GetCells(ACol, ARow), kssNormal);
+    AnsiString text = GetCells(ACol, ARow);
+    TRect box = object->ContentRect(Rect);
+    Canvas->SetFont(GetFont());
+    Canvas->GetBrush()->SetStyle(bsClear);
+    Canvas->TextRect(box, box.Left, box.Top + (box.Height() - Canvas->TextHeight(text)) / 2, text);
+    Canvas->GetBrush()->SetStyle(bsSolid);
+}
+
+bool TSeSkinStringGrid::OwnFont(TGridDrawState State) const {
+    return !GetParentFont() && !State.Contains(gdFixed) && !Highlighted(State);
 }
 
 TColor TSeSkinStringGrid::LineColor(bool Fixed) const {

@@ -2,6 +2,8 @@
 // Skinned string grid: the "StringGrid" object draws the frame, and its
 // parts "Cell", "FixedCell" and "SelectedCell" the cells (face, text and
 // the grid lines in their border colour). Without them the classic look.
+// A grid given a font of its own (ParentFont false) writes its plain cells
+// in that font; headings and the selection keep the skin's.
 
 #include "skin/controls/SeGrids.h"
 #include "skin/engine/KsSkinControl.h"
@@ -19,4 +21,5 @@ protected:
 
 private:
     TSeSkinObject* CellObject(TGridDrawState State) const;
+    bool OwnFont(TGridDrawState State) const;
 };

@@ -47,6 +47,16 @@ TEST_F(SkinStringGrid, DrawsCellsThroughTheSkinAndFallsBackToTheClassicLook) {
     EXPECT_EQ(brush, cell->GetLook(kssNormal).Face);
     grid->OnDrawCell = nullptr;
 
+    // A font of the grid's own writes the plain cells; the headings keep the skin's.
+    grid->GetFont()->SetColor(clRed);
+    EXPECT_FALSE(grid->GetParentFont());
+    grid->Repaint();
+    auto reds = [&](const TRect& R) { return R.Width() * R.Height() - PixelsOtherThan(grid->GetCanvas(), R, clRed); };
+    EXPECT_GT(reds(grid->CellRect(2, 2)), 0);
+    EXPECT_EQ(reds(grid->CellRect(1, 0)), 0);
+    grid->SetParentFont(true);
+    EXPECT_EQ(Picture(grid), skinned);
+
     grid->SetSkinObject("NoSuchGrid");
     EXPECT_EQ(Picture(grid), classic);
     grid->SetSkinObject("stringgrid");
