@@ -148,6 +148,18 @@ TEST_F(SeStringGrid, HeadingsAndSelectionDrawInTheirColours) {
     EXPECT_EQ(SurfacePixel(grid, plain.Left + 30, plain.Top + 10), ColorToRGB(clWindow));
     EXPECT_EQ(SurfacePixel(grid, plain.Right, plain.Top + 10), ColorToRGB(clSilver)) << "grid line";
     EXPECT_EQ(SurfacePixel(grid, selected.Left + 30, selected.Top + 10), ColorToRGB(clHighlight));
+    auto centre = [&](int c, int r) {
+        grid->Repaint();
+        TRect cell = grid->CellRect(c, r);
+        return SurfacePixel(grid, cell.Left + 30, cell.Top + 10);
+    };
+    grid->SetFocus();
+    EXPECT_EQ(centre(1, 1), ColorToRGB(clWindow)) << "the focused cell shows plain, with its focus frame";
+    grid->SetOptions(grid->GetOptions() << goDrawFocusSelected);
+    EXPECT_EQ(centre(1, 1), ColorToRGB(clHighlight));
+    EXPECT_EQ(centre(3, 1), ColorToRGB(clWindow));
+    grid->SetOptions(grid->GetOptions() << goRowSelect);
+    EXPECT_EQ(centre(3, 1), ColorToRGB(clHighlight)) << "the whole row";
     grid->SetOptions(grid->GetOptions() >> goVertLine);
     grid->Repaint();
     EXPECT_EQ(grid->CellRect(3, 2).Left, grid->CellRect(2, 2).Right) << "no line, no gap";
