@@ -83,8 +83,8 @@ public:
 
 private:
     [[noreturn]] void Fail(const AnsiString& reason, int line) {
-        AnsiString where = line > 0 ? AnsiString("line ") + IntText(line) + ": " : AnsiString();
-        throw EQuoteFileError("Cannot read the stock quote file \"" + path_ + "\": " + where + reason + ".", line);
+        AnsiString where = line > 0 ? AnsiString(" (line ") + IntText(line) + ")" : AnsiString();
+        throw EQuoteFileError("Cannot read the stock quote file \"" + path_ + "\": " + reason + where + ".", line);
     }
 
     static AnsiString IntText(int value) { return AnsiString(std::to_string(value)); }

@@ -121,27 +121,6 @@ TEST(QuoteSeries, WalksTheWindowFromItsStartOldestFirst) {
     EXPECT_EQ(visited, (std::vector<std::string>{"2", "3", "4"}));
 }
 
-TEST(QuoteSeries, KeepsVolumesBeyondThirtyTwoBits) {
-    linkedList quotes;
-    appendQuote(quotes, "A", 1, 3000000000LL);
-    quotes.loadCurrent();
-    EXPECT_EQ(quotes.Current.Volume, 3000000000LL);
-}
-
-TEST(QuoteSeries, SwapExchangesWholeChains) {
-    linkedList a, b;
-    appendQuote(a, "A1", 1);
-    appendQuote(a, "A2", 2);
-    appendQuote(b, "B1", 3);
-    a.HeaderSymbol = "AAA";
-    a.swap(b);
-    EXPECT_EQ(datesInChainOrder(a), (std::vector<std::string>{"B1"}));
-    EXPECT_EQ(datesInChainOrder(b), (std::vector<std::string>{"A1", "A2"}));
-    EXPECT_EQ(b.HeaderSymbol, "AAA");
-    EXPECT_EQ(b.Cursor, b.Last);
-    EXPECT_EQ(a.Current.Date, "B1");
-}
-
 TEST(QuoteDate, KeepsShortAndLongTextsExactly) {
     std::string longText(149, 'd');
     longText[0] = 'L';
@@ -174,19 +153,6 @@ TEST(QuoteDate, KeepsShortAndLongTextsExactly) {
     moved = std::string_view(moved.View()).substr(0, 3);
     EXPECT_EQ(moved.View(), "ddd");
     EXPECT_EQ(moved.Text(), AnsiString("ddd"));
-}
-
-TEST(QuoteSeries, KeepsLongDatesThroughAppendAndLoad) {
-    linkedList quotes;
-    std::string longText = "a date text far longer than any that the service writes";
-    appendQuote(quotes, longText.c_str(), 1);
-    appendQuote(quotes, "short", 2);
-    quotes.moveToFirst();
-    quotes.loadCurrent();
-    EXPECT_EQ(quotes.Current.Date.View(), longText);
-    quotes.moveNext();
-    quotes.loadCurrent();
-    EXPECT_EQ(quotes.Current.Date, "short");
 }
 
 TEST(QuotePriceText, HasSevenSignificantDigitsAndTwoDecimals) {
