@@ -17,12 +17,23 @@
 #include "skin/controls/SePanel.h"
 #include "skin/controls/SeScrollBar.h"
 #include "skin/engine/KsSkinButtons.h"
+#include "skin/engine/KsSkinCheckBoxes.h"
 #include "skin/engine/KsSkinEngine.h"
 #include "skin/engine/KsSkinForms.h"
+#include "skin/engine/KsSkinGrids.h"
+#include "skin/engine/KsSkinGroupBox.h"
+#include "skin/engine/KsSkinLabel.h"
+#include "skin/engine/KsSkinMenus.h"
+#include "skin/engine/KsSkinPages.h"
+#include "skin/engine/KsSkinPanel.h"
+#include "skin/engine/KsSkinProgressBar.h"
+#include "skin/engine/KsSkinSpeedButton.h"
+#include "skin/engine/KsSkinStatusBar.h"
+#include "skin/engine/KsSkinToolBars.h"
 
 namespace {
 
-constexpr int GroupWidth = 250, GroupHeight = 120, Gap = 12, Columns = 2;
+constexpr int GroupWidth = 250, GroupHeight = 120, Gap = 12, Columns = 3;
 
 template <class T>
 T* Put(T* Control, TWinControl* Parent, const TRect& Area, int X, int Y, int Width, int Height) {
@@ -58,35 +69,35 @@ void AddSkinnedButtons(TForm* Form, const TRect& Area) {
 void AddSpeedButtons(TForm* Form, const TRect& Area) {
     const TColor colours[] = {clRed, clGreen, clBlue, clYellow};
     for (int i = 0; i < 4; ++i) {
-        auto* b = Put(new TSeCustomSpeedButton(Form), Form, Area, i * 26, 0, 23, 22);
+        auto* b = Put(new TSeSkinSpeedButton(Form), Form, Area, i * 26, 0, 23, 22);
         TBitmap glyph;
         b->SetGlyph(MakeGlyph(&glyph, colours[i]));
         b->SetGroupIndex(1);
         b->SetDown(i == 1);
         b->SetEnabled(i != 3);
     }
-    auto* captioned = Put(new TSeCustomSpeedButton(Form), Form, Area, 0, 30, 110, 24);
+    auto* captioned = Put(new TSeSkinSpeedButton(Form), Form, Area, 0, 30, 110, 24);
     captioned->SetCaption("Not flat");
     captioned->SetFlat(false);
 }
 
 void AddLabels(TForm* Form, const TRect& Area) {
-    Put(new TSeCustomLabel(Form), Form, Area, 0, 0, 0, 0)->SetCaption("Start Date:");
-    auto* off = Put(new TSeCustomLabel(Form), Form, Area, 120, 0, 0, 0);
+    Put(new TSeSkinLabel(Form), Form, Area, 0, 0, 0, 0)->SetCaption("Start Date:");
+    auto* off = Put(new TSeSkinLabel(Form), Form, Area, 120, 0, 0, 0);
     off->SetCaption("Disabled label");
     off->SetEnabled(false);
-    auto* wrapped = Put(new TSeCustomLabel(Form), Form, Area, 0, 22, 230, 0);
+    auto* wrapped = Put(new TSeSkinLabel(Form), Form, Area, 0, 22, 230, 0);
     wrapped->SetWordWrap(true);
     wrapped->SetCaption("A word-wrapped label breaks its caption between words to fit its width.");
 }
 
 void AddPanels(TForm* Form, const TRect& Area) {
-    auto* raised = Put(new TSeCustomPanel(Form), Form, Area, 0, 0, 115, 45);
+    auto* raised = Put(new TSeSkinPanel(Form), Form, Area, 0, 0, 115, 45);
     raised->SetCaption("Raised");
-    auto* lowered = Put(new TSeCustomPanel(Form), Form, Area, 125, 0, 115, 45);
+    auto* lowered = Put(new TSeSkinPanel(Form), Form, Area, 125, 0, 115, 45);
     lowered->SetCaption("Lowered");
     lowered->SetBevelOuter(bvLowered);
-    auto* framed = Put(new TSeCustomPanel(Form), Form, Area, 0, 52, 240, 40);
+    auto* framed = Put(new TSeSkinPanel(Form), Form, Area, 0, 52, 240, 40);
     framed->SetCaption("Velmora Web Browser");
     framed->SetBevelInner(bvLowered);
     framed->SetBorderWidth(2);
@@ -104,6 +115,107 @@ void AddScrollBars(TForm* Form, const TRect& Area) {
     down->SetParams(60, 0, 100);
 }
 
+void AddChecks(TForm* Form, const TRect& Area) {
+    auto* check = Put(new TSeSkinCheckBox(Form), Form, Area, 0, 0, 110, 20);
+    check->SetCaption("Checked");
+    check->SetChecked(true);
+    Put(new TSeSkinCheckBox(Form), Form, Area, 0, 24, 110, 20)->SetCaption("Unchecked");
+    auto* off = Put(new TSeSkinCheckBox(Form), Form, Area, 0, 48, 110, 20);
+    off->SetCaption("Disabled");
+    off->SetEnabled(false);
+    const char* periods[] = {"Daily", "Weekly", "Monthly"};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = Put(new TSeSkinRadioButton(Form), Form, Area, 125, i * 24, 110, 20);
+        radio->SetCaption(periods[i]);
+        radio->SetChecked(i == 1);
+    }
+}
+
+void AddGroupAndProgress(TForm* Form, const TRect& Area) {
+    auto* group = Put(new TSeSkinGroupBox(Form), Form, Area, 0, 0, 240, 50);
+    group->SetCaption("Display analysis as:");
+    auto* points = new TSeSkinRadioButton(Form);
+    points->SetParent(group);
+    points->SetBounds(10, 20, 90, 20);
+    points->SetCaption("Points");
+    points->SetChecked(true);
+    auto* percent = new TSeSkinRadioButton(Form);
+    percent->SetParent(group);
+    percent->SetBounds(110, 20, 110, 20);
+    percent->SetCaption("Percentages");
+    auto* bar = Put(new TSeSkinProgressBar(Form), Form, Area, 0, 62, 240, 16);
+    bar->SetPosition(62);
+}
+
+void AddToolBar(TForm* Form, const TRect& Area) {
+    auto* band = Put(new TSeSkinControlBar(Form), Form, Area, 0, 0, 240, 60);
+    band->SetAlign(alNone);
+    band->SetBounds(Area.Left, Area.Top, 240, 60);
+    auto* tools = new TSeSkinToolBar(Form);
+    tools->SetParent(band);
+    auto* caption = new TSeSkinLabel(Form);
+    caption->SetParent(tools);
+    caption->SetCaption("Analysis:");
+    const TColor colours[] = {clNavy, clMaroon, clTeal};
+    for (TColor colour : colours) {
+        auto* b = new TSeSkinSpeedButton(Form);
+        b->SetParent(tools);
+        b->SetBounds(0, 0, 23, 22);
+        TBitmap glyph;
+        b->SetGlyph(MakeGlyph(&glyph, colour));
+        b->SetHint("Open Stock Quote File");
+    }
+    auto* status = Put(new TSeSkinStatusBar(Form), Form, Area, 0, 70, 240, 20);
+    status->SetAlign(alNone);
+    status->SetBounds(Area.Left, Area.Top + 70, 240, 20);
+    status->SetSimpleText("Ready");
+}
+
+void AddGrid(TForm* Form, const TRect& Area) {
+    auto* grid = Put(new TSeSkinStringGrid(Form), Form, Area, 0, 0, 240, 95);
+    grid->SetColCount(4);
+    grid->SetRowCount(30);
+    grid->SetDefaultColWidth(58);
+    grid->SetDefaultRowHeight(18);
+    const char* headings[] = {"NRDQ", "Date", "Open", "Close"};
+    for (int c = 0; c < 4; ++c) grid->SetCells(c, 0, headings[c]);
+    for (int r = 1; r < 30; ++r) {
+        grid->SetCells(0, r, AnsiString(r));
+        grid->SetCells(1, r, AnsiString(std::to_string(31 - r) + "-Jan-24"));
+        grid->SetCells(2, r, AnsiString(std::to_string(40 + r % 7) + ".25"));
+        grid->SetCells(3, r, AnsiString(std::to_string(41 + r % 5) + ".10"));
+    }
+}
+
+void AddPages(TForm* Form, const TRect& Area) {
+    auto* pages = Put(new TSeSkinPageControl(Form), Form, Area, 0, 0, 240, 95);
+    const char* captions[] = {"Vazod Erurid", "Analysis", "Diagram", "Browser"};
+    TSeCustomTabSheet* second = nullptr;
+    for (int i = 0; i < 4; ++i) {
+        auto* sheet = new TSeCustomTabSheet(Form);
+        sheet->SetPageControl(pages);
+        sheet->SetCaption(captions[i]);
+        if (i == 1) second = sheet;
+    }
+    pages->SetActivePage(second);
+    auto* inside = new TSeSkinLabel(Form);
+    inside->SetParent(second);
+    inside->SetBounds(10, 10, 0, 0);
+    inside->SetCaption("Choose Analysis:");
+}
+
+void AddMenuBar(TForm* Form, const TRect& Area) {
+    auto* bar = Put(new TSeSkinMenuBar(Form), Form, Area, 0, 0, 240, 22);
+    bar->SetAlign(alNone);
+    bar->SetBounds(Area.Left, Area.Top, 240, 22);
+    const char* menus[] = {"&File", "&Vazod Erurid", "&Analysis", "&Help"};
+    for (const char* caption : menus) {
+        auto* item = new TSeSkinItem(Form);
+        item->SetCaption(caption);
+        bar->GetItems()->Add(item);
+    }
+}
+
 struct Group {
     const char* Title;
     void (*Add)(TForm* Form, const TRect& Area);
@@ -115,6 +227,12 @@ const Group Groups[] = {
     {"Labels", AddLabels},
     {"Panels", AddPanels},
     {"Scroll bars", AddScrollBars},
+    {"Check boxes and radio buttons", AddChecks},
+    {"Group box and progress bar", AddGroupAndProgress},
+    {"Control bar, tool bar, status bar", AddToolBar},
+    {"String grid", AddGrid},
+    {"Page control", AddPages},
+    {"Menu bar", AddMenuBar},
 };
 
 TForm* BuildGallery() {

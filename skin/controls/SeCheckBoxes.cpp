@@ -10,7 +10,7 @@ TSeCustomCheckControl::TSeCustomCheckControl(TComponent* AOwner) : TSeCustomCont
     // The toggle comes from MouseUp and Space; Click is the change's notice.
     SetControlStyle(GetControlStyle() >> csClickEvents >> csDoubleClicks);
     SetTabStop(true);
-    SetColor(clBtnFace);
+    // Keeps ParentColor: a check box sits on its parent's background.
     SetBounds(GetLeft(), GetTop(), 97, 17);
 }
 

@@ -3,8 +3,7 @@
 #include "skin/controls/SeShared.h"
 
 TSeCustomGroupBox::TSeCustomGroupBox(TComponent* AOwner) : TSeCustomControl(AOwner) {
-    SetColor(clBtnFace);
-    SetParentColor(false);
+    // Keeps ParentColor: the frame is drawn on the parent's background.
     SetBounds(GetLeft(), GetTop(), 185, 105);
 }
 

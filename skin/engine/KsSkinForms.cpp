@@ -117,6 +117,12 @@ TSeSkinForm::Metrics TSeSkinForm::GetMetrics() const {
 
 void TSeSkinForm::ApplyFrame() {
     Metrics m = GetMetrics();
+    // The window's own background follows the skin, so that the controls on
+    // it sit on the skin's colour rather than the classic grey.
+    TSeSkinEngine* engine = engine_ ? engine_ : TSeSkinEngine::Current();
+    if (TSeSkinObject* client = engine ? engine->FindObject(skinObject_ + ".Client") : nullptr) {
+        if (client->GetLook(kssNormal).Face != clNone) form_->SetColor(client->GetLook(kssNormal).Face);
+    }
     form_->SetHostFrame(false);
     form_->SetFrameInsets(Rect(m.Border, m.Border + m.Caption, m.Border, m.Border));
     form_->Invalidate();

@@ -57,7 +57,7 @@ TEST_F(SeCheckBoxes, AllowGrayedCyclesThroughTheGrayedStateWhichDrawsItsOwnWay) 
 }
 
 TEST_F(SeCheckBoxes, TheBoxFollowsAlignmentAndTheFocusShowsOnTheCaption) {
-    TForm* form = ShownForm();
+    TForm* form = ShownForm(200, 120, clBtnFace);  // the box inherits this background
     auto* box = Place(new TSeCustomCheckBox(form), form, 10, 10, 120, 17);
     box->SetCaption("Volume");
     auto* other = Place(new TSeCustomCheckBox(form), form, 10, 40, 120, 17);

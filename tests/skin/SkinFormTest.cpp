@@ -37,6 +37,8 @@ TEST_F(SkinForm, TheFrameIsDrawnAndTheControlsSitInsideIt) {
     EXPECT_EQ(form->GetFrameInsets(), Rect(b, b + c, b, b));
     EXPECT_EQ(body->GetBoundsRect(), Rect(b, b + c, 300 - b, 200 - b));
     EXPECT_EQ(frame->GetCaptionRect(), Rect(b, b, 300 - b, b + c));
+    // The window's background takes the skin's client colour.
+    EXPECT_EQ(form->GetColor(), engine->FindObject("Form.Client")->GetLook(kssNormal).Face);
     // The caption bar in the skin's colours, the outline in its border colour.
     EXPECT_EQ(ScreenPixel(form, 0, 100), look->GetLook(kssNormal).Border);
     EXPECT_NE(ScreenPixel(form, 150, b + 1), form->GetColor());
