@@ -1,12 +1,59 @@
 #pragma once
 // The main window: the hub that holds the application's shared state and
-// every component the other modules work on. Built up command by command.
+// every component the other modules work on. The modules reach it through
+// the global OriginalForm1 and read and write its public members directly.
 
+#include "app/llist.h"
 #include "platform/Forms.h"
+
+class TChartAxis;
+
+// One trend line drawn on the chart, in chart pixels.
+struct TrendLine {
+    int X1 = 0;
+    int X2 = 0;
+    int Y1 = 0;
+    int Y2 = 0;
+    bool Fibonacci = false;  // draw Fibonacci arcs for this line
+};
 
 class TOriginalForm1 : public TForm {
 public:
     explicit TOriginalForm1(TComponent* AOwner);
+
+    // ---- Shared state, in the order the other modules expect ----------------
+    AnsiString QuoteFilePath;     // the stock quote file open in the Analysis tab
+    AnsiString PriceKind;         // "open", "high", "low" or "close": the price line's price
+    linkedList Quotes;            // the quote series of the open stock quote file
+    int Days1 = 0;                // first indicator parameter (period, first moving average)
+    int Days2 = 0;                // second (%K, second moving average)
+    int Days3 = 0;                // third (%D)
+    bool AsPercentages = false;   // price oscillator in percent, else in points
+    TChartAxis* PriceAxis = nullptr;  // the upper pane's axis, owned by the chart
+    AnsiString DownloadPath;      // the stock quote file being downloaded or updated
+    AnsiString HeaderPrefix;      // the first three header fields with their commas
+    AnsiString UrlHead;           // quote request up to the page offset
+    AnsiString UrlTail;           // quote request after the page offset
+    AnsiString Symbol;            // ticker symbol of the download or update
+    int PageOffset = -1;          // row offset of the page being fetched; -1 when none
+    bool Downloading = false;     // the next success completes a new download
+    bool Updating = false;        // the next success completes an update or a later page
+    Word ToYear = 0;              // the request's end date: four-digit year,
+    Word ToMonth0 = 0;            // month counted from 0,
+    Word ToDay = 0;               // day of the month
+    TColor ShortAdviceColors[250] = {};  // each Vazod Erurid row's short-term advice colour
+    TColor LongAdviceColors[250] = {};   // and long-term advice colour
+    int WizardCount = 0;          // stocks in the Vazod Erurid document, at most 249
+    bool Modified = false;        // the Vazod Erurid document has unsaved changes
+    AnsiString WizardPath;        // path of the Vazod Erurid document
+    AnsiString DocumentName = "Untitled";  // its file name
+    AnsiString VolatilityPeriod;  // "Daily", "Weekly" or "Monthly"
+    TrendLine Lines[20];          // the trend lines drawn on the chart
+    int LineCount = 0;            // entries of Lines in use, at most 20
+    int RubberBand[4] = {};       // the line being dragged: x1, y1, x2, y2
+    bool ChartZoomed = false;     // the chart is zoomed
+    bool Dragging = false;        // a trend line is being dragged
+    AnsiString HelpFilePath;      // full path of the help file, from the settings
 };
 
 extern TOriginalForm1* OriginalForm1;
