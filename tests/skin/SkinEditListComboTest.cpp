@@ -3,6 +3,7 @@
 
 #include "SkinTest.h"
 #include "skin/engine/KsSkinEdits.h"
+#include "skin/engine/KsSkinListBox.h"
 
 namespace {
 
@@ -55,6 +56,23 @@ TEST_F(SkinEditListCombo, EditDrawsTheEditObjectAndItsFocusedLook) {
     PressKey(form, VK_END);
     edit->SetEnabled(false);
     EXPECT_TRUE(Shows(edit, RGB(0xF5, 0xF6, 0xF7))) << "disabled face";
+}
+
+TEST_F(SkinEditListCombo, ListBoxDrawsItsObjectAndTheSelectedItemPart) {
+    TForm* form = ShownForm(200, 140);
+    auto* list = Place(new TSeSkinListBox(form), form, 10, 10, 120, 90);
+    for (const char* s : {"Open", "High", "Low"}) list->GetItems()->Add(s);
+    list->SetItemIndex(1);
+    EXPECT_EQ(list->GetSkinObject(), "ListBox");
+    ChecksSkinAndFallback(list, RGB(0x2F, 0x6F, 0xB3));  // the selected item's checked face
+
+    TSeSkinEngine engine(nullptr);
+    list->Repaint();
+    TRect item = list->ItemRect(1);
+    EXPECT_EQ(SurfacePixel(list, item.Right - 2, item.Top + 1), RGB(0x2F, 0x6F, 0xB3));
+    EXPECT_EQ(SurfacePixel(list, 0, 0), RGB(0xB9, 0xC0, 0xC9)) << "the skin's border";
+    list->SetItemIndex(-1);
+    EXPECT_FALSE(Shows(list, RGB(0x2F, 0x6F, 0xB3)));
 }
 
 }  // namespace
