@@ -88,6 +88,12 @@ void TCustomForm::SetHostFrame(bool Value) {
     ApplyWindowFlags();
 }
 
+void TCustomForm::SetPopupParent(TCustomForm* Value) {
+    if (popupParent_ == Value) return;
+    popupParent_ = Value;
+    ApplyWindowFlags();
+}
+
 void TCustomForm::SetFrameInsets(const TRect& Value) {
     if (frameInsets_ == Value) return;
     frameInsets_ = Value;
@@ -118,6 +124,9 @@ void TCustomForm::ApplyWindowFlags() {
         break;
     }
     if (!hostFrame_) flags = Qt::Window | Qt::FramelessWindowHint;
+    if (popupParent_)
+        flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+    Surface()->setAttribute(Qt::WA_ShowWithoutActivating, popupParent_ != nullptr);
     if (menu && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowContextHelpButtonHint;
     const bool shown = Surface()->isVisible();
@@ -189,7 +198,7 @@ void TCustomForm::VisibleChanged() {
         if (!GetVisible()) return;
         PlaceOnScreen();
         Surface()->show();
-        Screen->SetActiveForm(this);
+        if (!popupParent_) Screen->SetActiveForm(this);
     } else {
         FireGuarded(this, OnHide);
         Surface()->hide();

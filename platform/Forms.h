@@ -63,6 +63,11 @@ public:
     void SetHostFrame(bool Value);
     const TRect& GetFrameInsets() const { return frameInsets_; }
     void SetFrameInsets(const TRect& Value);
+    // A popup window (a drop-down list) of a control on PopupParent: it
+    // shows without taking the activation from that form and takes the
+    // mouse while that form is modal. nullptr: an ordinary window.
+    TCustomForm* GetPopupParent() const { return popupParent_; }
+    void SetPopupParent(TCustomForm* Value);
     // Shows the window minimised, as the window system's minimise button.
     void Minimize();
     bool GetKeyPreview() const { return keyPreview_; }
@@ -134,6 +139,7 @@ private:
     bool placed_ = false;
     bool hostFrame_ = true;
     TRect frameInsets_;
+    TCustomForm* popupParent_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -25,7 +25,8 @@ struct EventScope {
 // Input reaches only the top modal form while one is shown.
 bool Blocked(TWinControl* control) {
     TCustomForm* modal = Screen->ModalForm();
-    return modal && GetParentForm(control) != modal;
+    TCustomForm* form = GetParentForm(control);
+    return modal && form != modal && !(form && form->GetPopupParent() == modal);
 }
 
 Cardinal MouseMessageFor(QEvent::Type type, Qt::MouseButton button) {
@@ -167,7 +168,7 @@ void WindowSurface::changeEvent(QEvent* Event) {
     // Headless, the forms' own bookkeeping decides which one is active.
     if (Event->type() != QEvent::ActivationChange || !control_ || HeadlessHost() || !isActiveWindow()) return;
     auto* form = dynamic_cast<TCustomForm*>(control_);
-    if (!form) return;
+    if (!form || form->GetPopupParent()) return;  // a popup leaves its parent active
     EventScope scope;
     HostCall(form, [form] { ControlRouting::HostActivated(form); });
 }

@@ -11,47 +11,8 @@ constexpr int WheelLines = 3;
 constexpr int ItemTextMargin = 2;
 }  // namespace
 
-// The item list: tells the list box of every change and keeps its
-// selection on the same item across deletions and insertions.
-class TSeCustomListBox::TItems : public TStringList {
-public:
-    explicit TItems(TSeCustomListBox* Owner) : owner_(Owner) {}
-    void Delete(int Index) override {
-        int& selected = owner_->itemIndex_;
-        if (Index >= 0 && Index < GetCount()) {
-            if (Index == selected) selected = -1;
-            else if (Index < selected) --selected;
-        }
-        TStringList::Delete(Index);
-    }
-    void InsertObject(int Index, const AnsiString& S, TObject* AObject) override {
-        TStringList::InsertObject(Index, S, AObject);
-        if (Index <= owner_->itemIndex_) ++owner_->itemIndex_;
-    }
-    int AddObject(const AnsiString& S, TObject* AObject) override {
-        int count = GetCount();
-        int index = TStringList::AddObject(S, AObject);
-        // A sorted list may put it before the selected item.
-        if (GetCount() > count && index <= owner_->itemIndex_) ++owner_->itemIndex_;
-        return index;
-    }
-    void Clear() override {
-        owner_->itemIndex_ = -1;
-        TStringList::Clear();
-    }
-
-protected:
-    void Changed() override {
-        TStringList::Changed();
-        owner_->ItemsChanged();
-    }
-
-private:
-    TSeCustomListBox* owner_;
-};
-
 TSeCustomListBox::TSeCustomListBox(TComponent* AOwner)
-    : TSeCustomControl(AOwner), items_(new TItems(this)), scrollBar_(new TSeCustomScrollBar(this)) {
+    : TSeCustomControl(AOwner), items_(new TSeItemList(itemIndex_, [this] { ItemsChanged(); })), scrollBar_(new TSeCustomScrollBar(this)) {
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);
@@ -71,7 +32,6 @@ TSeCustomListBox::~TSeCustomListBox() {
 
 void TSeCustomListBox::ItemsChanged() {
     if (!items_ || IsDestroying()) return;
-    if (itemIndex_ >= items_->GetCount()) itemIndex_ = -1;
     UpdateScrollBar();
     SetTopIndex(topIndex_);
     Invalidate();

@@ -11,7 +11,7 @@
 //     list->GetItems()->Add("Open");
 //     list->SetItemIndex(0);   // -1: nothing selected
 
-#include "platform/Strings.h"
+#include "skin/controls/SeItemList.h"
 #include "skin/controls/SeScrollBar.h"
 
 class TSeCustomListBox : public TSeCustomControl {
@@ -63,15 +63,13 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
-    class TItems;
-    friend class TItems;
     void ItemsChanged();
     void MakeVisible(int Index);
     void ScrollBarChange(TObject* Sender);
 
-    TStringList* items_;  // a TItems
+    TSeItemList* items_;
+    int itemIndex_ = -1;  // kept on its item by items_
     TSeCustomScrollBar* scrollBar_;
-    int itemIndex_ = -1;
     int itemHeight_ = 16;
     int topIndex_ = 0;
 };
