@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "SkinTest.h"
+#include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinEdits.h"
 #include "skin/engine/KsSkinListBox.h"
 
@@ -73,6 +74,28 @@ TEST_F(SkinEditListCombo, ListBoxDrawsItsObjectAndTheSelectedItemPart) {
     EXPECT_EQ(SurfacePixel(list, 0, 0), RGB(0xB9, 0xC0, 0xC9)) << "the skin's border";
     list->SetItemIndex(-1);
     EXPECT_FALSE(Shows(list, RGB(0x2F, 0x6F, 0xB3)));
+}
+
+TEST_F(SkinEditListCombo, ComboBoxDrawsItsObjectButtonAndSkinnedDropDown) {
+    TForm* form = ShownForm(200, 160);
+    auto* combo = Place(new TSeSkinComboBox(form), form, 10, 10, 140, 22);
+    for (const char* s : {"Open", "High", "Low"}) combo->GetItems()->Add(s);
+    combo->SetItemIndex(2);
+    EXPECT_EQ(combo->GetSkinObject(), "ComboBox");
+    ChecksSkinAndFallback(combo, RGB(0xB9, 0xC0, 0xC9));  // the skin's border
+
+    TSeSkinEngine engine(nullptr);
+    combo->SetFocus();
+    EXPECT_TRUE(Shows(combo, RGB(0x2F, 0x6F, 0xB3))) << "focused: the text in the checked look";
+    combo->SetDroppedDown(true);
+    ASSERT_TRUE(combo->GetDroppedDown());
+    auto* list = dynamic_cast<TSeSkinListBox*>(combo->GetDropDownList());
+    ASSERT_NE(list, nullptr) << "the drop-down is skinned too";
+    EXPECT_EQ(list->GetSkinObject(), "ListBox");
+    EXPECT_TRUE(Shows(list, RGB(0x2F, 0x6F, 0xB3))) << "the selected item";
+    combo->SetDroppedDown(false);
+    combo->SetEnabled(false);
+    EXPECT_TRUE(Shows(combo, RGB(0x9A, 0xA1, 0xAA))) << "disabled text and arrow";
 }
 
 }  // namespace
