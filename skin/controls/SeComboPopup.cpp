@@ -69,6 +69,11 @@ void TSeComboPopup::Mouse(TMessage& Message) {
     const TPoint pos(MousePosX(Message.LParam), MousePosY(Message.LParam));
     const bool press = IsPress(msg), release = IsRelease(msg);
     std::weak_ptr<char> alive = AliveToken();
+    if (!combo_->GetShowing()) {
+        // The combo box's window went away under the open list.
+        combo_->CloseUp(false);
+        return;
+    }
     if (pressedChild_) {
         // A press on the list's scroll bar: the bar gets the moves and the release too.
         TControl* child = pressedChild_;

@@ -170,6 +170,7 @@ void TSeCustomEdit::SelectWordAt(int Pos) {
     const std::string& text = Bytes();
     int n = static_cast<int>(text.size());
     if (n == 0) return;
+    if (passwordChar_) return SelectAll();  // a password shows no words
     int at = std::min(Pos, n - 1);
     bool word = IsWordByte(text[static_cast<std::size_t>(at)]);
     int start = at, end = at;

@@ -132,6 +132,9 @@ TEST_F(SeEdits, ClipboardRoundTripWithLimits) {
     Key('X', Ctrl());
     EXPECT_EQ(Clipboard()->GetAsText(), "untouched") << "a password never leaves the edit";
     EXPECT_EQ(edit->GetText(), "firstl\xE2\x82\xAC");
+    edit->SetText("pass word");
+    MouseDoubleClick(edit, 8, 10);
+    EXPECT_EQ(edit->GetSelLength(), 9) << "a double click shows no word of a password";
 }
 
 TEST_F(SeEdits, KeyPressMayChangeOrSwallowTheTypedCharacter) {

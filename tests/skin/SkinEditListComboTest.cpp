@@ -74,6 +74,13 @@ TEST_F(SkinEditListCombo, ListBoxDrawsItsObjectAndTheSelectedItemPart) {
     EXPECT_EQ(SurfacePixel(list, 0, 0), RGB(0xB9, 0xC0, 0xC9)) << "the skin's border";
     list->SetItemIndex(-1);
     EXPECT_FALSE(Shows(list, RGB(0x2F, 0x6F, 0xB3)));
+
+    // A list of 1 x 4 pixels, kept only for its strings, draws what fits.
+    auto* tiny = Place(new TSeSkinListBox(form), form, 150, 10, 1, 4);
+    tiny->GetItems()->Add("C:\\q\\xyz.zrq");
+    tiny->SetItemIndex(0);
+    EXPECT_EQ(Face(tiny).size(), 4u);
+    EXPECT_EQ(tiny->GetItems()->GetStrings(0), "C:\\q\\xyz.zrq");
 }
 
 TEST_F(SkinEditListCombo, ComboBoxDrawsItsObjectButtonAndSkinnedDropDown) {
