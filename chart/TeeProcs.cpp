@@ -2,6 +2,7 @@
 
 #include "chart/TeeExceptions.h"
 #include "chart/Teeconst.h"
+#include "platform/Forms.h"
 
 char TeeLineSeparator = '\r';
 bool TeeClipWhenPrinting = true;
@@ -29,9 +30,10 @@ namespace {
 // at the 96 pixels per inch the screen is taken to have.
 const char* const classDefaultFontName = "MS Sans Serif";
 constexpr int classDefaultFontHeight = -11;
-constexpr int screenLogPixels = 96;
 
 }  // namespace
+
+int GetScreenLogPixels() { return Screen->GetPixelsPerInch(); }
 
 bool TeeIsJapaneseLocale() { return false; }
 
@@ -40,7 +42,7 @@ int TeeJapaneseFontSize(int Size, int DefaultFontHeight, int ScreenLogPixels) {
 }
 
 void CheckJapaneseFontSize(int& Size) {
-    if (TeeIsJapaneseLocale()) Size = TeeJapaneseFontSize(Size, classDefaultFontHeight, screenLogPixels);
+    if (TeeIsJapaneseLocale()) Size = TeeJapaneseFontSize(Size, classDefaultFontHeight, GetScreenLogPixels());
 }
 
 AnsiString GetDefaultFontName() {
@@ -54,6 +56,31 @@ int GetDefaultFontSize() {
     int size = StrToIntDef(TeeMsgText(TeeMsg_DefaultFontSize), 8);
     CheckJapaneseFontSize(size);
     return size;
+}
+
+TFont* CreateDefaultFont(TNotifyEvent OnChange) {
+    auto* font = new TFont;
+    font->SetName(GetDefaultFontName());
+    font->SetSize(GetDefaultFontSize());
+    font->SetColor(clBlack);
+    font->SetStyle(TFontStyles());
+    font->OnChange = std::move(OnChange);
+    return font;
+}
+
+// Fonts here have no character set of their own, so none is compared.
+bool IsDefaultFont(TFont* AFont) {
+    return AFont->GetSize() == GetDefaultFontSize() && AFont->GetName() == GetDefaultFontName() &&
+           AFont->GetColor() == clBlack && AFont->GetStyle() == TFontStyles();
+}
+
+void EnableControls(bool Enable, std::initializer_list<TControl*> Controls) {
+    for (TControl* control : Controls) control->SetEnabled(Enable);
+}
+
+void TeeGetClassNameBitmap(TComponent* AComponent, TBitmap* ABitmap) {
+    (void)AComponent;
+    (void)ABitmap;
 }
 
 // ---- Texts -------------------------------------------------------------------
@@ -136,16 +163,46 @@ const char* const handCursorIdent = "crTeeHand";
 }
 
 bool TeeIdentToCursor(const AnsiString& Ident, int& Cursor) {
-    if (CompareText(Ident, handCursorIdent) != 0) return false;
+    if (CompareText(Ident, handCursorIdent) != 0) return IdentToCursor(Ident, Cursor);
     Cursor = crTeeHand;
     return true;
 }
 
 bool TeeCursorToIdent(int Cursor, AnsiString& Ident) {
-    if (Cursor != crTeeHand) return false;
+    if (Cursor != crTeeHand) return CursorToIdent(Cursor, Ident);
     Ident = handCursorIdent;
     return true;
 }
+
+namespace {
+
+// The screen's pointing hand stands under the chart's number as well; the
+// entry is taken out again when the program ends, if it was made.
+struct HandCursorEntry {
+    bool registered = false;
+    void Register() {
+        if (registered) return;
+        Screen->SetCursors(crTeeHand, Screen->GetCursors(crHandPoint));
+        registered = true;
+    }
+    void Unregister() {
+        if (!registered) return;
+        registered = false;
+        Screen->SetCursors(crTeeHand, nullptr);
+    }
+    ~HandCursorEntry() { Unregister(); }
+};
+
+HandCursorEntry& HandCursor() {
+    static HandCursorEntry entry;
+    return entry;
+}
+
+}  // namespace
+
+void TeeRegisterHandCursor() { HandCursor().Register(); }
+
+void TeeUnregisterHandCursor() { HandCursor().Unregister(); }
 
 AnsiString TeeGetImageExtension(int Index) {
     static const char* const extensions[] = {"BMP", "WMF", "EMF", "TEE", "JPG"};

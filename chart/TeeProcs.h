@@ -3,6 +3,8 @@
 // date-time steps for axis labels, the series palette, the default font,
 // angle checks, hit tests, multi-line texts, field lists and unique names.
 
+#include <initializer_list>
+
 #include "platform/Components.h"
 #include "platform/DateUtils.h"
 #include "platform/Graphics.h"
@@ -76,6 +78,13 @@ void CheckJapaneseFontSize(int& Size);
 AnsiString GetDefaultFontName();
 // The size text of the message table; 8 when it is not a number.
 int GetDefaultFontSize();
+// Vertical pixels per inch of the screen.
+int GetScreenLogPixels();
+// A new font (the caller's) with the default name and size, black, no
+// style, and OnChange as its change notification.
+TFont* CreateDefaultFont(TNotifyEvent OnChange);
+// The font has the default name and size, is black and has no style.
+bool IsDefaultFont(TFont* AFont);
 
 // ---- Hit tests (pixels) ----------------------------------------------------
 // P lies within about a pixel of the line through p and q and no further
@@ -111,10 +120,22 @@ AnsiString TeeExtractField(const AnsiString& St, int Index);
 // component named by.
 AnsiString TeeGetUniqueName(TComponent* AOwner, const AnsiString& StartName);
 
-// The chart's hand cursor and its identifier in streamed forms.
+class TControl;
+// Enables or disables every control of the list.
+void EnableControls(bool Enable, std::initializer_list<TControl*> Controls);
+// Would load the picture named after the component's class; this system
+// keeps no pictures in its program file, so ABitmap stays as it is.
+void TeeGetClassNameBitmap(TComponent* AComponent, TBitmap* ABitmap);
+
+// The chart's hand cursor and its identifier in streamed forms. The other
+// identifiers are the standard cursors'.
 inline constexpr int crTeeHand = 2020;
 bool TeeIdentToCursor(const AnsiString& Ident, int& Cursor);
 bool TeeCursorToIdent(int Cursor, AnsiString& Ident);
+// Puts the hand cursor into the screen's cursor list under crTeeHand, once;
+// the first panel does so, and the entry goes again when the program ends.
+void TeeRegisterHandCursor();
+void TeeUnregisterHandCursor();
 
 // Extension of the chart's image kinds: 0 "BMP", 1 "WMF", 2 "EMF", 3 "TEE",
 // 4 "JPG"; empty for any other index.

@@ -74,6 +74,19 @@ void AnswerNextModalForm(std::function<void(TCustomForm* Form)> Script) {
     });
 }
 
+void DescribeMessageBox(TAutomationRequest& Request, const AnsiString& Caption, const AnsiString& Text,
+                        TObject* Box) {
+    Request.Kind = "MessageBox";
+    Request.Caption = Caption;
+    Request.Text = Text;
+    Request.Subject = Box;
+}
+
+void RaiseNotAButton(int Result, const AnsiString& Caption, const AnsiString& Text) {
+    throw EAutomationError("The answer " + AnsiString(Result) + " is not a button of the message box \"" + Caption +
+                           "\": \"" + Text + "\"");
+}
+
 void AnswerNextMessageBox(int Button) {
     QueueAutomationAnswer("MessageBox", [Button](TAutomationRequest& r) { r.Result = Button; });
 }

@@ -51,6 +51,12 @@ const std::vector<TAutomationRequest>& AutomationLog();
 // Drops queued answers and the log.
 void ClearAutomation();
 
+// For message boxes of our own drawing: the "MessageBox" request they
+// make, and the error for an answer that names a button the box lacks.
+void DescribeMessageBox(TAutomationRequest& Request, const AnsiString& Caption, const AnsiString& Text,
+                        TObject* Box);
+[[noreturn]] void RaiseNotAButton(int Result, const AnsiString& Caption, const AnsiString& Text);
+
 // Shorthands for the platform's own kinds.
 void AnswerNextModalForm(std::function<void(TCustomForm* Form)> Script);
 void AnswerNextMessageBox(int Button);

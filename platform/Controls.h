@@ -12,6 +12,7 @@
 // rubber band, say) draws on the same bitmap and the change is shown once
 // the current input event or ProcessMessages ends.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,10 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16,
                   crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
                   crSizeAll = -22;
+// The standard cursors' identifiers ("crArrow"...), ignoring case; false
+// for a name or number that is not one of them.
+bool IdentToCursor(const AnsiString& Ident, int& Cursor);
+bool CursorToIdent(int Cursor, AnsiString& Ident);
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -195,6 +200,13 @@ private:
     int wheelAccumulator_ = 0;
     std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
+
+// Process-wide watchers of mouse input (hints and the like): told after the
+// control under the mouse got each mouse message, with that control (nullptr
+// once the mouse has left every window), the message and the screen position.
+using TMouseWatcher = std::function<void(TControl* Over, Cardinal Msg, const TPoint& ScreenPos)>;
+int AddMouseWatcher(TMouseWatcher Watcher);  // returns the id to remove it by
+void RemoveMouseWatcher(int Id);
 
 class TWinControl : public TControl {
 public:

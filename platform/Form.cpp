@@ -88,9 +88,9 @@ void TCustomForm::SetHostFrame(bool Value) {
     ApplyWindowFlags();
 }
 
-void TCustomForm::SetPopupParent(TCustomForm* Value) {
-    if (popupParent_ == Value) return;
-    popupParent_ = Value;
+void TCustomForm::SetActivateOnShow(bool Value) {
+    if (activateOnShow_ == Value) return;
+    activateOnShow_ = Value;
     ApplyWindowFlags();
 }
 
@@ -124,13 +124,12 @@ void TCustomForm::ApplyWindowFlags() {
         break;
     }
     if (!hostFrame_) flags = Qt::Window | Qt::FramelessWindowHint;
-    if (popupParent_)
-        flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
-    Surface()->setAttribute(Qt::WA_ShowWithoutActivating, popupParent_ != nullptr);
     if (menu && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowContextHelpButtonHint;
+    if (!activateOnShow_) flags |= Qt::WindowDoesNotAcceptFocus;
     const bool shown = Surface()->isVisible();
     Surface()->setWindowFlags(flags);
+    Surface()->setAttribute(Qt::WA_ShowWithoutActivating, !activateOnShow_);
     BoundsChanged();
     if (shown) Surface()->show();
 }
@@ -198,7 +197,7 @@ void TCustomForm::VisibleChanged() {
         if (!GetVisible()) return;
         PlaceOnScreen();
         Surface()->show();
-        if (!popupParent_) Screen->SetActiveForm(this);
+        if (activateOnShow_) Screen->SetActiveForm(this);
     } else {
         FireGuarded(this, OnHide);
         Surface()->hide();

@@ -14,6 +14,7 @@
 // A form's bounds are those of its client area: the host's window frame is
 // not counted, so Width equals ClientWidth.
 
+#include <functional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -63,11 +64,10 @@ public:
     void SetHostFrame(bool Value);
     const TRect& GetFrameInsets() const { return frameInsets_; }
     void SetFrameInsets(const TRect& Value);
-    // A popup window (a drop-down list) of a control on PopupParent: it
-    // shows without taking the activation from that form and takes the
-    // mouse while that form is modal. nullptr: an ordinary window.
-    TCustomForm* GetPopupParent() const { return popupParent_; }
-    void SetPopupParent(TCustomForm* Value);
+    // False for a window that shows without taking the activation (a popup
+    // menu): the active form and its focused control stay as they are.
+    bool GetActivateOnShow() const { return activateOnShow_; }
+    void SetActivateOnShow(bool Value);
     // Shows the window minimised, as the window system's minimise button.
     void Minimize();
     bool GetKeyPreview() const { return keyPreview_; }
@@ -138,8 +138,8 @@ private:
     bool destroyed_ = false;
     bool placed_ = false;
     bool hostFrame_ = true;
+    bool activateOnShow_ = true;
     TRect frameInsets_;
-    TCustomForm* popupParent_ = nullptr;
 };
 
 class TForm : public TCustomForm {
@@ -149,6 +149,14 @@ public:
 
 // The form a control sits on, nullptr when none.
 TCustomForm* GetParentForm(TControl* Control);
+
+// Keys on their way to any form are offered first to the key hooks (a menu
+// bar takes Alt, F10 and its access keys there). A hook that returns true
+// takes the key (and the characters it types): no control sees it. Down is
+// false for a release. Owner names the hook for its removal.
+using TKeyHook = std::function<bool(TCustomForm* Form, Word Key, TShiftState Shift, bool Down)>;
+void AddKeyHook(const void* Owner, TKeyHook Hook);
+void RemoveKeyHook(const void* Owner);
 
 // ---- Screen ----------------------------------------------------------------
 struct TCursorHandle;

@@ -115,16 +115,11 @@ protected:
     }
 
     void DescribeForAutomation(TAutomationRequest& Request) override {
-        Request.Kind = "MessageBox";
-        Request.Caption = GetCaption();
-        Request.Text = text_;
-        Request.Subject = this;
+        DescribeMessageBox(Request, GetCaption(), text_, this);
     }
 
     void TakeAutomationResult(int Result) override {
-        if (!HasButton(Result))
-            throw EAutomationError("The answer " + AnsiString(Result) + " is not a button of the message box \"" +
-                                   GetCaption() + "\": \"" + text_ + "\"");
+        if (!HasButton(Result)) RaiseNotAButton(Result, GetCaption(), text_);
         Press(Result);
     }
 

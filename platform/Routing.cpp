@@ -1,6 +1,11 @@
 // Where host input meets the controls: the control under the mouse, mouse
 // capture, the cursor shown, and the focused control that gets the keys.
 #include <QCursor>
+#include <vector>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "Forms.h"
 #include "HostCall.h"
@@ -12,6 +17,13 @@ TControl* mouseControl = nullptr;
 TPoint lastMousePos;
 Qt::KeyboardModifiers inputModifiers;
 Qt::MouseButtons inputButtons;
+std::vector<std::pair<int, TMouseWatcher>> mouseWatchers;
+int lastWatcherId = 0;
+
+void TellMouseWatchers(TControl* Over, Cardinal Msg, const TPoint& ScreenPos) {
+    auto watchers = mouseWatchers;  // a watcher may remove itself
+    for (auto& [id, watcher] : watchers) watcher(Over, Msg, ScreenPos);
+}
 
 // A control showing the default cursor shows its parent's.
 TCursor EffectiveCursor(TControl* c) {
@@ -30,6 +42,15 @@ LRESULT DialogKeyMask(Word key) {
 }
 
 }  // namespace
+
+int AddMouseWatcher(TMouseWatcher Watcher) {
+    mouseWatchers.emplace_back(++lastWatcherId, std::move(Watcher));
+    return lastWatcherId;
+}
+
+void RemoveMouseWatcher(int Id) {
+    std::erase_if(mouseWatchers, [Id](const auto& entry) { return entry.first == Id; });
+}
 
 void SetInputState(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
     inputModifiers = Modifiers;
@@ -91,6 +112,7 @@ void ControlRouting::MouseInput(TWinControl* Root, Cardinal Msg, TPoint ScreenPo
     TPoint p = target->ScreenToClient(ScreenPos);
     target->Perform(Msg, Keys, MakeMousePos(p.x, p.y));
     if (Msg != WM_MOUSEMOVE) RefreshCursor();
+    TellMouseWatchers(mouseControl, Msg, ScreenPos);
 }
 
 void ControlRouting::WheelInput(TWinControl* Root, int Delta, TPoint ScreenPos, WPARAM Keys) {
@@ -112,6 +134,7 @@ void ControlRouting::MouseOver(TControl* Control) {
     if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
     if (Control && mouseControl == Control) Control->Perform(CM_MOUSEENTER, 0, 0);
     RefreshCursor();
+    if (!mouseControl) TellMouseWatchers(nullptr, WM_MOUSEMOVE, lastMousePos);
 }
 
 void ControlRouting::RefreshCursor() {
@@ -124,8 +147,36 @@ void ControlRouting::RefreshCursor() {
 
 TControl* ControlRouting::MouseControl() { return mouseControl; }
 
+namespace {
+
+std::vector<std::pair<const void*, TKeyHook>> keyHooks;
+
+bool RunKeyHooks(TCustomForm* Form, Word Key, bool Down) {
+    // A hook may add or remove hooks: each still registered gets its turn.
+    auto hooks = keyHooks;
+    for (auto& [owner, hook] : hooks) {
+        auto registered = [o = owner](const auto& h) { return h.first == o; };
+        if (std::find_if(keyHooks.begin(), keyHooks.end(), registered) == keyHooks.end()) continue;
+        if (hook(Form, Key, KeyboardShiftState(), Down)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void AddKeyHook(const void* Owner, TKeyHook Hook) {
+    RemoveKeyHook(Owner);
+    keyHooks.emplace_back(Owner, std::move(Hook));
+}
+
+void RemoveKeyHook(const void* Owner) {
+    keyHooks.erase(std::remove_if(keyHooks.begin(), keyHooks.end(), [Owner](const auto& h) { return h.first == Owner; }),
+                   keyHooks.end());
+}
+
 void ControlRouting::KeyInput(TWinControl* Root, Word Key, const std::string& Text, bool Down) {
     TCustomForm* form = GetParentForm(Root);
+    if (Key && RunKeyHooks(form, Key, Down)) return;
     TWinControl* target = Root;
     if (form) {
         TWinControl* active = form->activeControl_;

@@ -123,8 +123,6 @@ void TScreen::RemoveForm(TCustomForm* Form) {
     drop(forms_);
     drop(recentlyActive_);
     drop(modal_);
-    for (TCustomForm* f : forms_)
-        if (f->popupParent_ == Form) f->SetPopupParent(nullptr);
     if (activeForm_ == Form) {
         activeForm_ = nullptr;
         ActivateNextForm(Form);

@@ -22,11 +22,12 @@ struct EventScope {
     ~EventScope() { --hostEventDepth; }
 };
 
-// Input reaches only the top modal form while one is shown.
+// Input reaches only the top modal form while one is shown, and the windows
+// that show without taking the activation: the popups its controls open.
 bool Blocked(TWinControl* control) {
     TCustomForm* modal = Screen->ModalForm();
     TCustomForm* form = GetParentForm(control);
-    return modal && form != modal && !(form && form->GetPopupParent() == modal);
+    return modal && form != modal && !(form && !form->GetActivateOnShow());
 }
 
 Cardinal MouseMessageFor(QEvent::Type type, Qt::MouseButton button) {
@@ -168,7 +169,7 @@ void WindowSurface::changeEvent(QEvent* Event) {
     // Headless, the forms' own bookkeeping decides which one is active.
     if (Event->type() != QEvent::ActivationChange || !control_ || HeadlessHost() || !isActiveWindow()) return;
     auto* form = dynamic_cast<TCustomForm*>(control_);
-    if (!form || form->GetPopupParent()) return;  // a popup leaves its parent active
+    if (!form) return;
     EventScope scope;
     HostCall(form, [form] { ControlRouting::HostActivated(form); });
 }

@@ -75,7 +75,7 @@ void TSeCustomComboBox::SetDroppedDown(bool Value) {
     if (alive.expired() || droppedDown_) return;
     droppedDown_ = true;
     Invalidate();
-    popup_->Open(GetParentForm(this));
+    popup_->Open();
 }
 
 void TSeCustomComboBox::CloseUp(bool Choose) {

@@ -18,11 +18,13 @@ bool IsRelease(Cardinal Msg) { return Msg == WM_LBUTTONUP || Msg == WM_RBUTTONUP
 TSeComboPopup::TSeComboPopup(TSeCustomComboBox* Combo, TSeCustomListBox* List)
     : TCustomForm(Combo), combo_(Combo), list_(List) {
     SetBorderStyle(bsNone);
+    // The combo box keeps the focus and its window the activation.
+    SetActivateOnShow(false);
     list_->SetTabStop(false);
     list_->SetParent(this);
 }
 
-void TSeComboPopup::Open(TCustomForm* Parent) {
+void TSeComboPopup::Open() {
     int count = combo_->GetItems()->GetCount();
     int itemHeight = combo_->GetItemHeight();
     int height = std::clamp(count, 1, combo_->GetDropDownCount()) * itemHeight + 4;
@@ -38,7 +40,6 @@ void TSeComboPopup::Open(TCustomForm* Parent) {
     SetBounds(below.x, top, combo_->GetWidth(), height);
     list_->SetBounds(0, 0, combo_->GetWidth(), height);
     list_->SetItemIndex(combo_->GetItemIndex());
-    SetPopupParent(Parent);
     Show();
     SetCaptureControl(this);
 }
@@ -47,7 +48,6 @@ void TSeComboPopup::Shut() {
     pressedChild_ = nullptr;
     if (GetCaptureControl() == this) SetCaptureControl(nullptr);
     Hide();
-    SetPopupParent(nullptr);
 }
 
 TControl* TSeComboPopup::ChildAt(TPoint Pos, TPoint& Local) const {

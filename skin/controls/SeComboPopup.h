@@ -14,8 +14,8 @@ public:
     TSeComboPopup(TSeCustomComboBox* Combo, TSeCustomListBox* List);
     TSeCustomListBox* GetList() const { return list_; }
     // Fills the list from the combo box and shows it below the combo box
-    // (above when the screen has no room below) over Parent.
-    void Open(TCustomForm* Parent);
+    // (above when the screen has no room below).
+    void Open();
     void Shut();
 
 protected:

@@ -3,6 +3,8 @@
 #include "chart/TeeExceptions.h"
 #include "chart/TeeProcs.h"
 #include "chart/Teeconst.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
 #include "platform/SeparatorGuard.h"
 
 namespace {
@@ -53,6 +55,46 @@ TEST(TeeProcs, DefaultFontComesFromTheMessageTable) {
     EXPECT_EQ(TeeJapaneseFontSize(8, -13, 96), 10);
     EXPECT_EQ(TeeJapaneseFontSize(8, -16, 120), 10);
     EXPECT_EQ(TeeJapaneseFontSize(9, -13, 96), 9);
+}
+
+TEST(TeeProcs, DefaultFontsAreMadeAndRecognised) {
+    int changes = 0;
+    TFont* font = CreateDefaultFont([&](TObject*) { ++changes; });
+    EXPECT_EQ(font->GetName(), "Arial");
+    EXPECT_EQ(font->GetSize(), 8);
+    EXPECT_EQ(font->GetColor(), clBlack);
+    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(IsDefaultFont(font));
+    font->SetColor(clRed);
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(IsDefaultFont(font));
+    font->SetColor(clBlack);
+    font->SetStyle(TFontStyles{fsItalic});
+    EXPECT_FALSE(IsDefaultFont(font));
+    font->SetStyle(TFontStyles());
+    font->SetSize(9);
+    EXPECT_FALSE(IsDefaultFont(font));
+    font->SetSize(8);
+    font->SetName("Verdana");
+    EXPECT_FALSE(IsDefaultFont(font));
+    delete font;
+    EXPECT_EQ(GetScreenLogPixels(), Screen->GetPixelsPerInch());
+}
+
+TEST(TeeProcs, ControlsAreEnabledTogether) {
+    TPanel first(nullptr), second(nullptr);
+    EnableControls(false, {&first, &second});
+    EXPECT_FALSE(first.GetEnabled());
+    EXPECT_FALSE(second.GetEnabled());
+    EnableControls(true, {&second});
+    EXPECT_FALSE(first.GetEnabled());
+    EXPECT_TRUE(second.GetEnabled());
+
+    TBitmap bitmap;
+    bitmap.SetSize(4, 3);
+    TeeGetClassNameBitmap(&first, &bitmap);
+    EXPECT_EQ(bitmap.GetWidth(), 4);
+    EXPECT_EQ(bitmap.GetHeight(), 3);
 }
 
 TEST(TeeProcs, MultiLineTexts) {
@@ -136,6 +178,15 @@ TEST(TeeProcs, HandCursorIdentifierAndImageExtensions) {
     ident = "kept";
     EXPECT_FALSE(TeeCursorToIdent(2021, ident));
     EXPECT_EQ(ident, "kept");
+    // The standard cursors keep their own identifiers.
+    EXPECT_TRUE(TeeIdentToCursor("crHandPoint", cursor));
+    EXPECT_EQ(cursor, crHandPoint);
+    EXPECT_TRUE(TeeIdentToCursor("CRSIZEALL", cursor));
+    EXPECT_EQ(cursor, crSizeAll);
+    EXPECT_TRUE(TeeCursorToIdent(crCross, ident));
+    EXPECT_EQ(ident, "crCross");
+    EXPECT_TRUE(TeeCursorToIdent(crDefault, ident));
+    EXPECT_EQ(ident, "crDefault");
 
     EXPECT_EQ(TeeGetImageExtension(0), "BMP");
     EXPECT_EQ(TeeGetImageExtension(1), "WMF");

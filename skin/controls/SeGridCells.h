@@ -1,0 +1,34 @@
+#pragma once
+// The texts of a string grid's cells, kept compact enough for a million
+// rows: each row is one heap block (nullptr while every cell of it is
+// empty) holding the number of cells kept, their byte lengths as variable
+// length integers, then the texts back to back. Trailing empty cells are
+// not kept. Reading a cell walks the lengths of its row; writing one
+// rebuilds its row's block.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/AnsiString.h"
+
+class TSeGridCells {
+public:
+    TSeGridCells() = default;
+    TSeGridCells(const TSeGridCells&) = delete;
+    TSeGridCells& operator=(const TSeGridCells&) = delete;
+    ~TSeGridCells();
+
+    int GetRowCount() const { return static_cast<int>(rows_.size()); }
+    // Rows past the new count are dropped; new rows are empty.
+    void SetRowCount(int Value);
+    // Drops every cell at or after column Value.
+    void DropColumnsFrom(int Value);
+    // "" for an empty cell or one outside the rows kept.
+    AnsiString Get(int ACol, int ARow) const;
+    // ARow must be below the row count.
+    void Set(int ACol, int ARow, const AnsiString& Value);
+
+private:
+    std::vector<std::uint8_t*> rows_;
+    std::vector<std::uint32_t> lengths_;  // scratch of Set, kept to spare allocations
+};

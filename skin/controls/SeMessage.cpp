@@ -1,0 +1,342 @@
+#include "skin/controls/SeMessage.h"
+
+#include <algorithm>
+
+#include "skin/controls/SeButtons.h"
+#include "skin/controls/SeLabel.h"
+#include "skin/controls/SeShared.h"
+
+namespace {
+
+constexpr int Margin = 12, ButtonGap = 8, ButtonHeight = 25, MinButtonWidth = 75, MinBoxWidth = 150;
+constexpr TMsgDlgBtn AllButtons[] = {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry,
+                                     mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp};
+
+// The button Escape and the window's close press; false when the box must be answered.
+bool EscapeButton(TMsgDlgButtons Buttons, TMsgDlgBtn& Escape) {
+    int count = 0;
+    for (TMsgDlgBtn b : AllButtons) count += Buttons.Contains(b);
+    if (Buttons.Contains(mbCancel)) Escape = mbCancel;
+    else if (Buttons.Contains(mbNo) && !(count == 2 && Buttons.Contains(mbYes))) Escape = mbNo;
+    else if (count == 1) Escape = *std::find_if(std::begin(AllButtons), std::end(AllButtons),
+                                                 [&](TMsgDlgBtn b) { return Buttons.Contains(b); });
+    else return false;
+    return MessageDlgButtonResult(Escape) != mrNone;
+}
+
+}  // namespace
+
+// The box itself: paints through its component, answers automation as a
+// message box, and lets access keys and the window's close press buttons.
+class TSeMessageForm : public TForm {
+public:
+    TSeMessageForm(TSeCustomMessage* Message, const AnsiString& Text) : TForm(Message), message_(Message), text_(Text) {
+        SetBorderStyle(bsDialog);
+        SetBorderIcons(TBorderIcons{biSystemMenu});
+        SetKeyPreview(true);
+    }
+
+    std::vector<TSeCustomButton*> Buttons;
+    TModalResult EscapeResult = mrNone;
+
+protected:
+    void Paint() override {
+        message_->PaintBox(GetCanvas(), GetClientRect());
+        TForm::Paint();
+    }
+
+    // A button's access key presses it, typed alone or with Alt.
+    void KeyPress(char& Key) override {
+        TForm::KeyPress(Key);
+        if (PressAccessKey(Key)) Key = 0;
+    }
+
+    void KeyDown(Word& Key, TShiftState Shift) override {
+        TForm::KeyDown(Key, Shift);
+        if (Shift.Contains(ssAlt) && Key >= 'A' && Key <= 'Z' && PressAccessKey(static_cast<char>(Key))) Key = 0;
+    }
+
+    // The window's close button and Alt+F4 act as Escape.
+    bool CloseQuery() override {
+        const bool closeRequest = GetModalResult() == mrCancel &&
+                                  std::none_of(Buttons.begin(), Buttons.end(), [](TSeCustomButton* b) {
+                                      return b->GetModalResult() == mrCancel;
+                                  });
+        if (closeRequest) {
+            if (EscapeResult == mrNone) return false;
+            SetModalResult(EscapeResult);
+        }
+        return TForm::CloseQuery();
+    }
+
+    void DescribeForAutomation(TAutomationRequest& Request) override {
+        DescribeMessageBox(Request, GetCaption(), text_, this);
+    }
+
+    void TakeAutomationResult(int Result) override {
+        const bool known = std::any_of(Buttons.begin(), Buttons.end(),
+                                       [Result](TSeCustomButton* b) { return b->GetModalResult() == Result; });
+        if (!known) RaiseNotAButton(Result, GetCaption(), text_);
+        SetModalResult(Result);
+    }
+
+private:
+    bool PressAccessKey(char Key) {
+        const char pressed = static_cast<char>(std::tolower(static_cast<unsigned char>(Key)));
+        for (TSeCustomButton* b : Buttons)
+            if (pressed && AccessKeyOf(b->GetCaption()) == pressed) {
+                b->Click();
+                return true;
+            }
+        return false;
+    }
+
+    TSeCustomMessage* message_;
+    AnsiString text_;
+};
+
+AnsiString MessageDlgCaption(TMsgDlgType DlgType) {
+    switch (DlgType) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirm";
+    default: return Application->GetTitle();
+    }
+}
+
+AnsiString MessageDlgButtonCaption(TMsgDlgBtn Button) {
+    switch (Button) {
+    case mbYes: return "&Yes";
+    case mbNo: return "&No";
+    case mbOK: return "OK";
+    case mbCancel: return "Cancel";
+    case mbAbort: return "&Abort";
+    case mbRetry: return "&Retry";
+    case mbIgnore: return "&Ignore";
+    case mbAll: return "&All";
+    case mbNoToAll: return "N&o to All";
+    case mbYesToAll: return "Yes to &All";
+    default: return "&Help";
+    }
+}
+
+TModalResult MessageDlgButtonResult(TMsgDlgBtn Button) {
+    switch (Button) {
+    case mbYes: return mrYes;
+    case mbNo: return mrNo;
+    case mbOK: return mrOk;
+    case mbCancel: return mrCancel;
+    case mbAbort: return mrAbort;
+    case mbRetry: return mrRetry;
+    case mbIgnore: return mrIgnore;
+    case mbAll: return mrAll;
+    case mbNoToAll: return mrNoToAll;
+    case mbYesToAll: return mrYesToAll;
+    default: return mrNone;
+    }
+}
+
+// ---- access keys ---------------------------------------------------------------
+
+AnsiString StripAccessKey(const AnsiString& Caption) {
+    std::string out;
+    const std::string& in = Caption.str();
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (in[i] == '&' && i + 1 < in.size()) ++i;
+        out += in[i];
+    }
+    return AnsiString(out);
+}
+
+char AccessKeyOf(const AnsiString& Caption) {
+    const std::string& in = Caption.str();
+    for (std::size_t i = 0; i + 1 < in.size(); ++i) {
+        if (in[i] != '&') continue;
+        if (in[i + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(in[i + 1])));
+        ++i;
+    }
+    return 0;
+}
+
+void DrawAccessKeyText(TCanvas* Canvas, const TRect& R, const AnsiString& Caption, bool Enabled) {
+    const AnsiString text = StripAccessKey(Caption);
+    const TSize size = Canvas->TextExtent(text);
+    const int x = R.Left + (R.Width() - size.cx) / 2;
+    const int y = R.Top + (R.Height() - size.cy) / 2;
+    if (Enabled) {
+        Canvas->GetBrush()->SetStyle(bsClear);
+        Canvas->TextOut(x, y, text);
+    } else {
+        DrawGrayText(Canvas, x, y, text);
+    }
+    // The underline sits under the marked character, just above the text's bottom.
+    const std::string& in = Caption.str();
+    std::string before;
+    for (std::size_t i = 0; i + 1 < in.size(); ++i) {
+        if (in[i] == '&' && in[i + 1] != '&') {
+            const int left = x + Canvas->TextWidth(AnsiString(before));
+            const int right = left + Canvas->TextWidth(AnsiString(std::string(1, in[i + 1])));
+            Canvas->GetPen()->SetColor(Enabled ? Canvas->GetFont()->GetColor() : clBtnShadow);
+            Canvas->MoveTo(left, y + size.cy - 1);
+            Canvas->LineTo(right, y + size.cy - 1);
+            return;
+        }
+        if (in[i] == '&') ++i;
+        before += in[i];
+    }
+}
+
+void DrawAccessKeyButton(TSeCustomButton* Button, TCanvas* Canvas, const TRect& Rect) {
+    TRect face = Rect;
+    DrawButtonFace(Canvas, face, Button->GetDrawState(), Button->GetDefault() && Button->GetEnabled(),
+                   Button->Focused());
+    DrawAccessKeyText(Canvas, face, Button->GetCaption(), Button->GetEnabled());
+}
+
+namespace {
+
+class TSeMessageButton : public TSeCustomButton {
+public:
+    using TSeCustomButton::TSeCustomButton;
+
+protected:
+    void PaintControl(TCanvas* Canvas, const TRect& Rect) override { DrawAccessKeyButton(this, Canvas, Rect); }
+};
+
+}  // namespace
+
+// ---- TSeCustomMessage -------------------------------------------------------------
+
+TSeCustomMessage::TSeCustomMessage(TComponent* AOwner) : TComponent(AOwner), font_(new TFont) {
+    font_->SetName("Tahoma");
+    font_->SetSize(8);
+}
+
+TSeCustomMessage::~TSeCustomMessage() {
+    TComponent::Destroying();
+    DestroyComponents();  // the box goes before the font it paints with
+    delete font_;
+}
+
+void TSeCustomMessage::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent == box_) box_ = nullptr;
+    TComponent::Notification(AComponent, Operation);
+}
+
+TSeCustomButton* TSeCustomMessage::CreateButton(TCustomForm* Box) { return new TSeMessageButton(Box); }
+
+void TSeCustomMessage::DecorateBox(TCustomForm*) {}
+
+void TSeCustomMessage::PaintBox(TCanvas* Canvas, const TRect& Rect) {
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    Canvas->GetBrush()->SetColor(clBtnFace);
+    Canvas->FillRect(Rect);
+}
+
+TColor TSeCustomMessage::TextColor() const { return font_->GetColor(); }
+
+int TSeCustomMessage::MessageDlg(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
+    if (box_) throw EInvalidOperation("The message box is already shown");
+    if (Buttons.Empty()) Buttons << mbOK;
+    auto* box = new TSeMessageForm(this, Msg);
+    box_ = box;
+    std::weak_ptr<char> alive = box->AliveToken();
+    auto freeBox = [&] {
+        if (alive.expired()) return;
+        box_ = nullptr;
+        box->Free();
+    };
+    int result = mrCancel;
+    try {
+        box->SetCaption(MessageDlgCaption(DlgType));
+        box->GetFont()->Assign(font_);
+        DecorateBox(box);
+        auto* label = new TSeCustomLabel(box);
+        label->SetParent(box);
+        for (TMsgDlgBtn b : AllButtons) {
+            if (!Buttons.Contains(b)) continue;
+            TSeCustomButton* button = CreateButton(box);
+            button->SetParent(box);
+            button->SetCaption(MessageDlgButtonCaption(b));
+            button->SetModalResult(MessageDlgButtonResult(b));
+            if (b == mbHelp)
+                button->OnClick = TNotifyEvent([HelpCtx](TObject*) { Application->HelpCommand(HELP_CONTEXT, HelpCtx); });
+            box->Buttons.push_back(button);
+        }
+        TMsgDlgBtn escape;
+        if (EscapeButton(Buttons, escape)) {
+            box->EscapeResult = MessageDlgButtonResult(escape);
+            for (TSeCustomButton* b : box->Buttons) b->SetCancel(b->GetModalResult() == box->EscapeResult);
+        }
+        box->Buttons.front()->SetDefault(true);
+        box->SetActiveControl(box->Buttons.front());
+        label->SetCaption(Msg);
+        Layout(box, label, box->Buttons);
+        Place(box);
+        result = box->ShowModal();
+    } catch (...) {
+        freeBox();
+        throw;
+    }
+    // Freed with its owner while shown: the component may be gone too.
+    if (alive.expired()) return mrCancel;
+    freeBox();
+    return result;
+}
+
+void TSeCustomMessage::Layout(TCustomForm* Box, TSeCustomLabel* Label, const std::vector<TSeCustomButton*>& Buttons) {
+    TBitmap measure;
+    measure.SetSize(1, 1);
+    TCanvas* canvas = measure.GetCanvas();
+    canvas->SetFont(font_);
+    // The text wraps only where it would grow wider than MaxTextWidth.
+    int textWidth = 0;
+    for (const AnsiString& line : WrapLines(canvas, Label->GetCaption(), 0, false))
+        textWidth = std::max(textWidth, canvas->TextWidth(line));
+    textWidth = std::max(1, std::min(textWidth, maxTextWidth_));
+    int wrapped = 0;
+    for (const AnsiString& line : WrapLines(canvas, Label->GetCaption(), textWidth, true))
+        wrapped = std::max(wrapped, canvas->TextWidth(line));
+
+    int rowWidth = 0;
+    std::vector<int> widths;
+    for (TSeCustomButton* b : Buttons) {
+        widths.push_back(std::max(MinButtonWidth, canvas->TextWidth(StripAccessKey(b->GetCaption())) + 16));
+        rowWidth += widths.back();
+    }
+    rowWidth += ButtonGap * (static_cast<int>(Buttons.size()) - 1);
+
+    const TRect insets = Box->GetFrameInsets();
+    const int inner = std::max({std::max(textWidth, wrapped), rowWidth, MinBoxWidth});
+    Label->GetFont()->Assign(font_);
+    Label->GetFont()->SetColor(TextColor());
+    Label->SetBounds(insets.Left + Margin, insets.Top + Margin, textWidth, 1);
+    Label->SetWordWrap(true);  // fits the height to the wrapped lines
+    const int buttonTop = Label->GetTop() + Label->GetHeight() + Margin + 4;
+    int left = insets.Left + Margin + (inner - rowWidth) / 2;
+    for (std::size_t i = 0; i < Buttons.size(); ++i) {
+        Buttons[i]->GetFont()->Assign(font_);
+        Buttons[i]->SetBounds(left, buttonTop, widths[i], ButtonHeight);
+        left += widths[i] + ButtonGap;
+    }
+    Box->SetClientWidth(insets.Left + inner + 2 * Margin + insets.Right);
+    Box->SetClientHeight(buttonTop + ButtonHeight + Margin + insets.Bottom);
+}
+
+void TSeCustomMessage::Place(TCustomForm* Box) const {
+    TCustomForm* over = nullptr;
+    if (position_ == poOwnerFormCenter) {
+        over = dynamic_cast<TCustomForm*>(GetOwner());
+        if (!over)
+            if (auto* control = dynamic_cast<TControl*>(GetOwner())) over = GetParentForm(control);
+    }
+    if ((position_ == poOwnerFormCenter && (!over || !over->GetVisible())) || position_ == poMainFormCenter)
+        over = Application->GetMainForm();
+    if (over && !over->GetVisible()) over = nullptr;
+    const TRect area = over ? over->GetBoundsRect() : Rect(0, 0, Screen->GetWidth(), Screen->GetHeight());
+    Box->SetPosition(poDesigned);
+    Box->SetBounds(std::max(0, area.Left + (area.Width() - Box->GetWidth()) / 2),
+                   std::max(0, area.Top + (area.Height() - Box->GetHeight()) / 2), Box->GetWidth(),
+                   Box->GetHeight());
+}

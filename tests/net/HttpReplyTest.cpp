@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "HttpProbe.h"
+#include "ScriptedServer.h"
+
+namespace {
+
+// The exception text of a Get that must fail, or "" when it succeeded.
+std::string FailureOf(HttpProbe& probe, const std::string& url) {
+    try {
+        probe.http->Get(AnsiString(url));
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(HttpReply, BareLineFeedsAndABodyEndedByTheClose) {
+    ScriptedServer server({"HTTP/1.0 200 OK\nContent-Type: text/csv\n\nDate,Open\r\n5-Dec-03,1\n"});
+    HttpProbe probe;
+    probe.http->Get(AnsiString(server.Url("/table.csv")));
+    EXPECT_EQ(probe.http->GetBody(), "Date,Open\r\n5-Dec-03,1\n");
+    EXPECT_EQ(probe.http->GetHeader(), "HTTP/1.0 200 OK\nContent-Type: text/csv");
+    EXPECT_EQ(probe.successes.size(), 1u);
+}
+
+TEST(HttpReply, ContentLengthEndsTheBodyAndAShortBodyRaises) {
+    ScriptedServer server({"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nabcdEXTRA",
+                           "HTTP/1.0 200 OK\r\ncontent-length: 0\r\n\r\n",
+                           "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nabc",
+                           "HTTP/1.0 200 OK\r\nContent-Length: ten\r\n\r\nabc"});
+    HttpProbe probe;
+    probe.http->Get(AnsiString(server.Url()));
+    EXPECT_EQ(probe.http->GetBody(), "abcd");
+    probe.http->Get(AnsiString(server.Url()));
+    EXPECT_TRUE(probe.http->GetBody().IsEmpty());
+    EXPECT_EQ(probe.successes.size(), 2u);
+
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The reply ended after 3 of 10 bytes");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The reply's Content-Length is not a number: 'ten'");
+    EXPECT_EQ(probe.successes.size(), 2u);
+    EXPECT_FALSE(probe.http->GetConnected());
+}
+
+TEST(HttpReply, RepliesThatAreNotHttpRaise) {
+    ScriptedServer server({"", "HTTP/1.0 200 OK\r\nContent-", "<html><body>quotes</body></html>",
+                           "HTTP/1.0 OK\r\n\r\nbody", "HTTP/1.0 20x Fine\r\n\r\n"});
+    HttpProbe probe;
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server closed the connection without a reply");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server closed the connection inside the reply's header");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP: 'HTTP/1.0 OK'");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP: 'HTTP/1.0 20x Fine'");
+    EXPECT_TRUE(probe.successes.empty());
+    EXPECT_TRUE(probe.failures.empty());
+    EXPECT_EQ(probe.packets, 0);
+}
+
+TEST(HttpReply, RelativeLocationsAndTheStatusRangeOfRedirects) {
+    ScriptedServer server({"HTTP/1.0 301 Moved\r\nLocation: next.csv?y=1\r\n\r\n",
+                           "HTTP/1.0 307 Temporary\r\nlocation:   /dir/last.csv \r\n\r\n",
+                           "HTTP/1.0 200 OK\r\n\r\nthere", "HTTP/1.0 305 Use Proxy\r\nLocation: /x\r\n\r\n"});
+    HttpProbe probe;
+    probe.http->Get(AnsiString(server.Url("/dir/first.csv")));
+    EXPECT_EQ(probe.http->GetBody(), "there");
+    auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[1].rfind("GET /dir/next.csv?y=1 HTTP/1.0\r\n", 0), 0u);
+    EXPECT_EQ(requests[2].rfind("GET /dir/last.csv HTTP/1.0\r\n", 0), 0u);
+
+    EXPECT_EQ(FailureOf(probe, server.Url()), "HTTP error 305: Use Proxy");
+    EXPECT_EQ(probe.failures.size(), 1u);
+}

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "skin/controls/SeGridAxis.h"
+#include "skin/controls/SeGridCells.h"
+
+namespace {
+
+TEST(SeGridCells, KeepsEveryCellThroughRewritesOfItsRow) {
+    TSeGridCells cells;
+    cells.SetRowCount(3);
+    cells.Set(2, 1, "third");
+    cells.Set(0, 1, "first");
+    cells.Set(5, 1, "sixth");
+    const AnsiString longText = AnsiString::StringOfChar('x', 300);  // a length of two bytes
+    cells.Set(1, 1, longText);
+    EXPECT_EQ(cells.Get(0, 1), "first");
+    EXPECT_EQ(cells.Get(1, 1), longText);
+    EXPECT_EQ(cells.Get(2, 1), "third");
+    EXPECT_EQ(cells.Get(3, 1), "");
+    EXPECT_EQ(cells.Get(5, 1), "sixth");
+    EXPECT_EQ(cells.Get(6, 1), "") << "past the last cell kept";
+    EXPECT_EQ(cells.Get(0, 0), "") << "a row never written";
+    EXPECT_EQ(cells.Get(0, 7), "") << "a row outside";
+    cells.Set(5, 1, "");
+    cells.Set(1, 1, "äöü");
+    EXPECT_EQ(cells.Get(1, 1), "äöü");
+    EXPECT_EQ(cells.Get(2, 1), "third");
+    EXPECT_EQ(cells.Get(5, 1), "");
+}
+
+TEST(SeGridCells, RowAndColumnCountsDropWhatLiesBeyond) {
+    TSeGridCells cells;
+    cells.SetRowCount(4);
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col) cells.Set(col, row, AnsiString(row * 10 + col));
+    cells.SetRowCount(2);
+    cells.SetRowCount(4);
+    EXPECT_EQ(cells.Get(3, 1), "13");
+    EXPECT_EQ(cells.Get(0, 2), "") << "rows cut off come back empty";
+    cells.DropColumnsFrom(2);
+    EXPECT_EQ(cells.Get(1, 1), "11");
+    EXPECT_EQ(cells.Get(2, 1), "");
+    EXPECT_EQ(cells.Get(3, 0), "");
+}
+
+TEST(SeGridAxis, OffsetsHitsAndScrollLimitsFollowSizesAndLines) {
+    TSeGridAxis axis;  // 5 items of 64 plus 1, the first fixed
+    axis.Count = 10;
+    axis.SetSize(2, 30);
+    EXPECT_EQ(axis.Offset(0, 1000), 0);
+    EXPECT_EQ(axis.Offset(3, 1000), 65 + 65 + 31);
+    EXPECT_EQ(axis.ItemAt(64, 1000), 0) << "the line belongs to the item before it";
+    EXPECT_EQ(axis.ItemAt(65, 1000), 1);
+    EXPECT_EQ(axis.Offset(3, 150), -1) << "starts after the limit";
+    axis.First = 3;
+    EXPECT_EQ(axis.Offset(2, 1000), -1) << "scrolled away";
+    EXPECT_EQ(axis.Offset(3, 1000), 65);
+    EXPECT_EQ(axis.ItemAt(70, 1000), 3);
+    EXPECT_EQ(axis.VisibleEnd(200), 6) << "items 3 to 5 start before 200";
+    EXPECT_EQ(axis.WhollyVisible(200), 2);
+    EXPECT_EQ(axis.MaxFirst(200), 8) << "items 8 and 9 fill the room after the fixed one";
+    EXPECT_EQ(axis.FirstEndingAt(5, 200), 4);
+    EXPECT_FALSE(axis.Fits(200));
+    axis.Count = 3;
+    EXPECT_TRUE(axis.Fits(65 + 65 + 30));
+    axis.Lines = false;
+    EXPECT_EQ(axis.Offset(3, 1000), -1) << "outside the count";
+    EXPECT_EQ(axis.Extent(1), 64);
+    EXPECT_EQ(axis.Extent(0), 65) << "the fixed item keeps its line";
+}
+
+}  // namespace

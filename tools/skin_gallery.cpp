@@ -1,0 +1,179 @@
+// One window with one of each custom-drawn control, classic and skinned, in
+// a grid of groups. With --png FILE it saves the window's picture as a PNG
+// (through ImageMagick's convert) and exits instead of running.
+//
+// Adding a control: write one Add<Group>(Form, Area) function that places its
+// controls inside Area, and list it in Groups below.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/Forms.h"
+#include "platform/Host.h"
+#include "platform/WindowPicture.h"
+#include "skin/controls/SeButtons.h"
+#include "skin/controls/SeLabel.h"
+#include "skin/controls/SePanel.h"
+#include "skin/controls/SeScrollBar.h"
+#include "skin/engine/KsSkinButtons.h"
+#include "skin/engine/KsSkinEngine.h"
+#include "skin/engine/KsSkinForms.h"
+
+namespace {
+
+constexpr int GroupWidth = 250, GroupHeight = 120, Gap = 12, Columns = 2;
+
+template <class T>
+T* Put(T* Control, TWinControl* Parent, const TRect& Area, int X, int Y, int Width, int Height) {
+    Control->SetParent(Parent);
+    Control->SetBounds(Area.Left + X, Area.Top + Y, Width, Height);
+    return Control;
+}
+
+// A small two-colour glyph: a square on a transparent (bottom-left) background.
+TBitmap* MakeGlyph(TBitmap* Glyph, TColor Color) {
+    Glyph->SetSize(16, 16);
+    TCanvas* c = Glyph->GetCanvas();
+    c->GetBrush()->SetColor(clFuchsia);
+    c->FillRect(Rect(0, 0, 16, 16));
+    c->GetBrush()->SetColor(Color);
+    c->GetPen()->SetColor(clBlack);
+    c->Rectangle(3, 3, 13, 13);
+    return Glyph;
+}
+
+void AddSkinnedButtons(TForm* Form, const TRect& Area) {
+    auto* ok = Put(new TSeSkinButton(Form), Form, Area, 0, 0, 90, 25);
+    ok->SetCaption("OK");
+    ok->SetDefault(true);
+    Put(new TSeSkinButton(Form), Form, Area, 100, 0, 90, 25)->SetCaption("Cancel");
+    auto* off = Put(new TSeSkinButton(Form), Form, Area, 0, 34, 90, 25);
+    off->SetCaption("Disabled");
+    off->SetEnabled(false);
+    auto* wide = Put(new TSeSkinButton(Form), Form, Area, 100, 34, 140, 25);
+    wide->SetCaption("Create Analysis");
+}
+
+void AddSpeedButtons(TForm* Form, const TRect& Area) {
+    const TColor colours[] = {clRed, clGreen, clBlue, clYellow};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = Put(new TSeCustomSpeedButton(Form), Form, Area, i * 26, 0, 23, 22);
+        TBitmap glyph;
+        b->SetGlyph(MakeGlyph(&glyph, colours[i]));
+        b->SetGroupIndex(1);
+        b->SetDown(i == 1);
+        b->SetEnabled(i != 3);
+    }
+    auto* captioned = Put(new TSeCustomSpeedButton(Form), Form, Area, 0, 30, 110, 24);
+    captioned->SetCaption("Not flat");
+    captioned->SetFlat(false);
+}
+
+void AddLabels(TForm* Form, const TRect& Area) {
+    Put(new TSeCustomLabel(Form), Form, Area, 0, 0, 0, 0)->SetCaption("Start Date:");
+    auto* off = Put(new TSeCustomLabel(Form), Form, Area, 120, 0, 0, 0);
+    off->SetCaption("Disabled label");
+    off->SetEnabled(false);
+    auto* wrapped = Put(new TSeCustomLabel(Form), Form, Area, 0, 22, 230, 0);
+    wrapped->SetWordWrap(true);
+    wrapped->SetCaption("A word-wrapped label breaks its caption between words to fit its width.");
+}
+
+void AddPanels(TForm* Form, const TRect& Area) {
+    auto* raised = Put(new TSeCustomPanel(Form), Form, Area, 0, 0, 115, 45);
+    raised->SetCaption("Raised");
+    auto* lowered = Put(new TSeCustomPanel(Form), Form, Area, 125, 0, 115, 45);
+    lowered->SetCaption("Lowered");
+    lowered->SetBevelOuter(bvLowered);
+    auto* framed = Put(new TSeCustomPanel(Form), Form, Area, 0, 52, 240, 40);
+    framed->SetCaption("Velmora Web Browser");
+    framed->SetBevelInner(bvLowered);
+    framed->SetBorderWidth(2);
+}
+
+void AddScrollBars(TForm* Form, const TRect& Area) {
+    auto* across = Put(new TSeCustomScrollBar(Form), Form, Area, 0, 0, 200, 17);
+    across->SetParams(30, 0, 100);
+    auto* paged = Put(new TSeCustomScrollBar(Form), Form, Area, 0, 26, 200, 17);
+    paged->SetParams(0, 0, 100);
+    paged->SetPageSize(40);
+    auto* down = new TSeCustomScrollBar(Form);
+    down->SetKind(sbVertical);  // before the bounds: a new kind turns the bar round
+    Put(down, Form, Area, 215, 0, 17, 95);
+    down->SetParams(60, 0, 100);
+}
+
+struct Group {
+    const char* Title;
+    void (*Add)(TForm* Form, const TRect& Area);
+};
+
+const Group Groups[] = {
+    {"Skinned push buttons", AddSkinnedButtons},
+    {"Speed buttons", AddSpeedButtons},
+    {"Labels", AddLabels},
+    {"Panels", AddPanels},
+    {"Scroll bars", AddScrollBars},
+};
+
+TForm* BuildGallery() {
+    TForm* form = nullptr;
+    Application->CreateForm(&form);
+    form->SetCaption("Skin Gallery");
+    form->GetFont()->SetName("Tahoma");
+    form->GetFont()->SetSize(8);
+    auto* frame = new TSeSkinForm(form);  // the engine made before draws it
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp});
+    const TRect insets = form->GetFrameInsets();
+    const int count = static_cast<int>(std::size(Groups));
+    const int rows = (count + Columns - 1) / Columns;
+    for (int i = 0; i < count; ++i) {
+        const int left = insets.Left + Gap + (i % Columns) * (GroupWidth + Gap);
+        const int top = insets.Top + Gap + (i / Columns) * (GroupHeight + Gap);
+        auto* title = new TSeCustomLabel(form);
+        title->SetParent(form);
+        title->SetLeft(left);
+        title->SetTop(top);
+        title->GetFont()->SetStyle(TFontStyles{fsBold});
+        title->SetCaption(Groups[i].Title);
+        Groups[i].Add(form, Rect(left, top + 20, left + GroupWidth, top + GroupHeight));
+    }
+    form->SetBounds(60, 60, insets.Left + insets.Right + Gap + Columns * (GroupWidth + Gap),
+                    insets.Top + insets.Bottom + Gap + rows * (GroupHeight + Gap));
+    return form;
+}
+
+int SavePng(TForm* Form, const std::string& File) {
+    TBitmap picture;
+    GrabWindowPicture(Form, &picture);
+    const std::string bmp = File + ".bmp";
+    picture.SaveToFile(bmp.c_str());
+    const std::string command = "convert '" + bmp + "' '" + File + "'";
+    const int status = std::system(command.c_str());
+    std::remove(bmp.c_str());
+    if (status != 0) std::fprintf(stderr, "skin_gallery: convert failed for %s\n", File.c_str());
+    return status == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string png;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--png") == 0) png = argv[i + 1];
+    StartHost(argc, argv);
+    Application->Initialize();
+    Application->SetTitle("Skin Gallery");
+    auto* engine = new TSeSkinEngine(Application);
+    (void)engine;
+    TForm* form = BuildGallery();
+    if (png.empty()) {
+        Application->Run();
+        return 0;
+    }
+    form->Show();
+    const int status = SavePng(form, png);
+    delete form;
+    return status;
+}
