@@ -70,9 +70,6 @@ void TSeCustomComboBox::SetDroppedDown(bool Value) {
     if (!Value) return CloseUp(false);
     if (!GetEnabled() || !GetParentForm(this)) return;
     if (!popup_) popup_ = new TSeComboPopup(this, CreateDropDownList(this));
-    std::weak_ptr<char> alive = AliveToken();
-    if (OnDropDown) OnDropDown(this);
-    if (alive.expired() || droppedDown_) return;
     droppedDown_ = true;
     Invalidate();
     popup_->Open();

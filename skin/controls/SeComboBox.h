@@ -49,7 +49,6 @@ public:
     void CloseUp(bool Choose);
 
     TNotifyEvent OnChange;
-    TNotifyEvent OnDropDown;
 
 protected:
     void PaintBorder(TCanvas* Canvas, TRect& Rect) override;

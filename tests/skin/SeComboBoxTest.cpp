@@ -176,6 +176,17 @@ TEST_F(SeComboBox, LongListsScrollInTheDropDown) {
     EXPECT_EQ(combo->GetText(), "1999");
 }
 
+TEST_F(SeComboBox, OpensAboveWhenTheScreenEndsBelow) {
+    TForm* low = ShownFormAt(100, Screen->GetHeight() - 60, 200, 50);
+    MakeCombo({"Open", "High", "Low", "Close", "Candlestick"}, low);
+    MouseClick(combo, 20, 10);
+    ASSERT_TRUE(combo->GetDroppedDown());
+    TCustomForm* popup = GetParentForm(List());
+    EXPECT_EQ(popup->ClientToScreen({0, popup->GetHeight()}), combo->ClientToScreen({0, 0}));
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(popup->GetVisible());
+}
+
 TEST_F(SeComboBox, WorksInAModalDialog) {
     TForm* main = ShownForm(300, 200);
     auto* dialog = new TForm(main);
