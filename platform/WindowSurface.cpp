@@ -22,10 +22,12 @@ struct EventScope {
     ~EventScope() { --hostEventDepth; }
 };
 
-// Input reaches only the top modal form while one is shown.
+// Input reaches only the top modal form while one is shown, and the windows
+// that show without taking the activation: the popups its controls open.
 bool Blocked(TWinControl* control) {
     TCustomForm* modal = Screen->ModalForm();
-    return modal && GetParentForm(control) != modal;
+    TCustomForm* form = GetParentForm(control);
+    return modal && form != modal && !(form && !form->GetActivateOnShow());
 }
 
 Cardinal MouseMessageFor(QEvent::Type type, Qt::MouseButton button) {
