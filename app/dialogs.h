@@ -1,7 +1,8 @@
 #pragma once
 // The application's modal dialogs, created once at start-up and shown when
-// needed: download dates and symbol, download progress, the four indicator
-// parameter dialogs and the about box.
+// needed: download dates and symbol, and download progress here; the four
+// indicator parameter dialogs (enterdays*.h) and the about box (about.h)
+// in modules of their own.
 
 #include "platform/Forms.h"
 
@@ -22,35 +23,5 @@ public:
     explicit TfHttpProgress(TComponent* AOwner);
 };
 
-class TfEnterDays : public TAppDialog {
-public:
-    explicit TfEnterDays(TComponent* AOwner);
-};
-
-class TfEnterDays2 : public TAppDialog {
-public:
-    explicit TfEnterDays2(TComponent* AOwner);
-};
-
-class TfEnterDays3 : public TAppDialog {
-public:
-    explicit TfEnterDays3(TComponent* AOwner);
-};
-
-class TfEnterDays4 : public TAppDialog {
-public:
-    explicit TfEnterDays4(TComponent* AOwner);
-};
-
-class TfAbout : public TAppDialog {
-public:
-    explicit TfAbout(TComponent* AOwner);
-};
-
 extern TfDlQuotes* fDlQuotes;
-extern TfEnterDays* fEnterDays;
 extern TfHttpProgress* fHttpProgress;
-extern TfEnterDays2* fEnterDays2;
-extern TfEnterDays3* fEnterDays3;
-extern TfEnterDays4* fEnterDays4;
-extern TfAbout* fAbout;

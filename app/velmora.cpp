@@ -2,7 +2,12 @@
 
 #include <exception>
 
+#include "app/about.h"
 #include "app/dialogs.h"
+#include "app/enterdays.h"
+#include "app/enterdays2.h"
+#include "app/enterdays3.h"
+#include "app/enterdays4.h"
 #include "app/zrmain.h"
 #include "platform/FileUtils.h"
 #include "platform/Host.h"

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "app/about.h"
 #include "app/dialogs.h"
+#include "app/enterdays.h"
+#include "app/enterdays2.h"
+#include "app/enterdays3.h"
+#include "app/enterdays4.h"
 #include "app/velmora.h"
 #include "app/zrmain.h"
 #include "platform/ExtCtrls.h"
@@ -26,7 +31,9 @@ TEST(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
         EXPECT_FALSE(dialog->GetVisible()) << dialog->GetName().str();
     }
     EXPECT_EQ(fEnterDays2->GetCaption(), "Period");
-    EXPECT_EQ(fEnterDays4->GetClientWidth(), 279);
+    // The laid-out client area lies inside the drawn frame.
+    const TRect frame = fEnterDays4->GetFrameInsets();
+    EXPECT_EQ(fEnterDays4->GetClientWidth() - frame.Left - frame.Right, 279);
 }
 
 TEST(MainRoutine, RunsUntilTheMainWindowIsClosed) {

@@ -1,0 +1,80 @@
+#include "app/about.h"
+
+#include "app/websettings.h"
+#include "platform/ShellApi.h"
+
+TfAbout* fAbout = nullptr;
+
+TfAbout::TfAbout(TComponent* AOwner) : TFramedDialog(AOwner, "fAbout", "About Velmora", 329, 229, poMainFormCenter) {
+    Image1 = Put(new TImage(this), 16, 16, 64, 64);
+    Image1->SetName("Image1");
+    DrawAboutPicture(Image1->GetPicture()->GetBitmap(), 64);
+
+    NameLabel = AddLabel("NameLabel", "Velmora", 96, 16);
+    NameLabel->GetFont()->SetSize(18);
+    NameLabel->GetFont()->SetStyle(TFontStyles{fsBold});
+    AddLabel("TaglineLabel", "Stock quotes, charts and technical analysis", 96, 50);
+    CreditLabel1 = AddLabel("CreditLabel1", "Programming: Ilse Marwood", 96, 90);
+    CreditLabel2 = AddLabel("CreditLabel2", "Charts and design: Tomas Reinholt", 96, 108);
+    MakerLabel = AddLabel("MakerLabel", "Halvorsk Software", 96, 136);
+
+    WebsiteLabel = AddLabel("WebsiteLabel", HomePageUrl(), 96, 154);
+    WebsiteLabel->OnClick = TNotifyEvent(this, &TfAbout::WebsiteLabelClick);
+    EmailLabel = AddLabel("EmailLabel", ContactMail(), 96, 172);
+    EmailLabel->OnClick = TNotifyEvent(this, &TfAbout::EmailLabelClick);
+    for (TSeSkinLabel* link : {WebsiteLabel, EmailLabel}) {
+        // Looks like a link without a skin too.
+        link->SetSkinObject("Link");
+        link->SetCursor(crHandPoint);
+        link->GetFont()->SetColor(clBlue);
+        link->GetFont()->SetStyle(TFontStyles{fsUnderline});
+    }
+
+    BtClose = Put(new TSeSkinButton(this), 238, 196, 75, 25);
+    BtClose->SetName("BtClose");
+    BtClose->SetCaption("Close");
+    BtClose->SetDefault(true);
+    BtClose->SetCancel(true);
+    BtClose->OnClick = TNotifyEvent(this, &TfAbout::BtCloseClick);
+    SetActiveControl(BtClose);
+}
+
+TSeSkinLabel* TfAbout::AddLabel(const char* Name, const AnsiString& Caption, int Left, int Top) {
+    TSeSkinLabel* label = Put(new TSeSkinLabel(this), Left, Top, 0, 0);
+    label->SetName(Name);
+    label->SetCaption(Caption);
+    return label;
+}
+
+void TfAbout::BtCloseClick(TObject*) { CloseWith(mrOk); }
+
+// The links open what they show.
+void TfAbout::WebsiteLabelClick(TObject*) {
+    ShellExecute(GetHandle(), "open", WebsiteLabel->GetCaption(), "", "", SW_SHOW);
+}
+
+void TfAbout::EmailLabelClick(TObject*) {
+    ShellExecute(GetHandle(), "open", "mailto:" + EmailLabel->GetCaption(), "", "", SW_SHOWNORMAL);
+}
+
+void DrawAboutPicture(TBitmap* Bitmap, int Size) {
+    Bitmap->SetSize(Size, Size);
+    TCanvas* c = Bitmap->GetCanvas();
+    c->GetBrush()->SetColor(static_cast<TColor>(0x00F4E8DC));
+    c->GetPen()->SetColor(static_cast<TColor>(0x00805020));
+    c->Rectangle(0, 0, Size, Size);
+    // Volume bars along the bottom, a rising price line over them.
+    const int bars = 6, step = Size / (bars + 1);
+    c->GetBrush()->SetColor(static_cast<TColor>(0x00C09060));
+    c->GetPen()->SetColor(static_cast<TColor>(0x00C09060));
+    for (int i = 0; i < bars; ++i) {
+        const int h = Size / 8 + (i * 7 % 5) * Size / 24;
+        c->Rectangle(step / 2 + i * step + 2, Size - 4 - h, step / 2 + (i + 1) * step - 1, Size - 4);
+    }
+    const int prices[] = {62, 55, 60, 44, 48, 30, 22};
+    c->GetPen()->SetColor(static_cast<TColor>(0x002050D0));
+    c->GetPen()->SetWidth(3);
+    c->MoveTo(4, prices[0] * Size / 100);
+    for (int i = 1; i <= bars; ++i) c->LineTo(4 + i * (Size - 8) / bars, prices[i] * Size / 100);
+    c->GetPen()->SetWidth(1);
+}

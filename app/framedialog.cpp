@@ -1,0 +1,46 @@
+#include "app/framedialog.h"
+
+#include "skin/controls/SeConst.h"
+
+TFramedDialog::TFramedDialog(TComponent* AOwner, const char* Name, const char* Caption, int ClientWidth,
+                             int ClientHeight, TPosition Position)
+    : TAppDialog(AOwner, Name, Caption, ClientWidth, ClientHeight, Position),
+      SeSkinForm1(new TSeSkinForm(this)),
+      layoutWidth_(ClientWidth),
+      layoutHeight_(ClientHeight) {
+    SeSkinForm1->SetName("SeSkinForm1");
+    SeSkinForm1->SetBorderIcons(TSeBorderIcons{});
+    FitFrame();
+}
+
+void TFramedDialog::CloseWith(TModalResult Result) {
+    if (GetModal())
+        SetModalResult(Result);
+    else
+        Close();
+}
+
+// The frame's width comes from the skin: the form grows by it, and the
+// controls move with the client area when it changes.
+void TFramedDialog::FitFrame() {
+    const TRect insets = GetFrameInsets();
+    const int dx = insets.Left - placedInsets_.Left, dy = insets.Top - placedInsets_.Top;
+    if (dx || dy)
+        for (int i = 0; i < GetControlCount(); ++i) {
+            TControl* c = GetControls(i);
+            c->SetBounds(c->GetLeft() + dx, c->GetTop() + dy, c->GetWidth(), c->GetHeight());
+        }
+    placedInsets_ = insets;
+    SetClientWidth(insets.Left + layoutWidth_ + insets.Right);
+    SetClientHeight(insets.Top + layoutHeight_ + insets.Bottom);
+}
+
+void TFramedDialog::Dispatch(TMessage& Message) {
+    TAppDialog::Dispatch(Message);
+    if (Message.Msg == WMSkinChange) FitFrame();
+    // No cancel button takes Escape here: it closes the dialog unanswered.
+    if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_ESCAPE && Message.Result == 0) {
+        Message.Result = 1;
+        CloseWith(mrCancel);
+    }
+}
