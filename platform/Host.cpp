@@ -4,6 +4,8 @@
 
 void StartHost(int& argc, char** argv) {
     if (QApplication::instance()) return;
+    // The web engine shares its drawing contexts with the windows' (WebBrowser.h).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Deliberately never freed: windows may outlive main's locals at exit.
     new QApplication(argc, argv);
 }
