@@ -1,5 +1,6 @@
 #include "WebBrowser.h"
 
+#include <QApplication>
 #include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
@@ -68,6 +69,11 @@ TCppWebBrowser::Engine& TCppWebBrowser::Started() {
             if (OnNavigateComplete2) OnNavigateComplete2(this, GetLocationURL());
         });
     });
+    // The page takes the keys once clicked; the control then has the focus.
+    QObject::connect(qApp, &QApplication::focusChanged, view, [this, view](QWidget*, QWidget* now) {
+        if (!now || (now != view && !view->isAncestorOf(now)) || Focused() || !CanFocus()) return;
+        HostCall(this, [this] { SetFocus(); });
+    });
     return *engine_;
 }
 
@@ -108,6 +114,17 @@ AnsiString TCppWebBrowser::GetLocationURL() const {
 }
 
 bool TCppWebBrowser::GetBusy() const { return engine_ && engine_->Busy; }
+
+// The host's focus follows the control's: keys go to the page only while it has it.
+void TCppWebBrowser::DoEnter() {
+    TWinControl::DoEnter();
+    if (engine_) engine_->View->setFocus();
+}
+
+void TCppWebBrowser::DoExit() {
+    TWinControl::DoExit();
+    if (engine_ && engine_->View->hasFocus()) engine_->View->clearFocus();
+}
 
 void TCppWebBrowser::BoundsChanged() {
     TWinControl::BoundsChanged();

@@ -52,6 +52,8 @@ public:
 
 protected:
     void BoundsChanged() override;
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
     struct Engine;
