@@ -6,21 +6,20 @@
 TfAbout* fAbout = nullptr;
 
 TfAbout::TfAbout(TComponent* AOwner) : TFramedDialog(AOwner, "fAbout", "About Velmora", 329, 229, poMainFormCenter) {
-    Image1 = Put(new TImage(this), 16, 16, 64, 64);
-    Image1->SetName("Image1");
+    Image1 = Put(new TImage(this), "Image1", 16, 16, 64, 64);
     DrawAboutPicture(Image1->GetPicture()->GetBitmap(), 64);
 
-    NameLabel = AddLabel("NameLabel", "Velmora", 96, 16);
+    NameLabel = PutLabel("NameLabel", "Velmora", 96, 16);
     NameLabel->GetFont()->SetSize(18);
     NameLabel->GetFont()->SetStyle(TFontStyles{fsBold});
-    AddLabel("TaglineLabel", "Stock quotes, charts and technical analysis", 96, 50);
-    CreditLabel1 = AddLabel("CreditLabel1", "Programming: Ilse Marwood", 96, 90);
-    CreditLabel2 = AddLabel("CreditLabel2", "Charts and design: Tomas Reinholt", 96, 108);
-    MakerLabel = AddLabel("MakerLabel", "Halvorsk Software", 96, 136);
+    PutLabel("TaglineLabel", "Stock quotes, charts and technical analysis", 96, 50);
+    CreditLabel1 = PutLabel("CreditLabel1", "Programming: Ilse Marwood", 96, 90);
+    CreditLabel2 = PutLabel("CreditLabel2", "Charts and design: Tomas Reinholt", 96, 108);
+    MakerLabel = PutLabel("MakerLabel", "Halvorsk Software", 96, 136);
 
-    WebsiteLabel = AddLabel("WebsiteLabel", HomePageUrl(), 96, 154);
+    WebsiteLabel = PutLabel("WebsiteLabel", HomePageUrl(), 96, 154);
     WebsiteLabel->OnClick = TNotifyEvent(this, &TfAbout::WebsiteLabelClick);
-    EmailLabel = AddLabel("EmailLabel", ContactMail(), 96, 172);
+    EmailLabel = PutLabel("EmailLabel", ContactMail(), 96, 172);
     EmailLabel->OnClick = TNotifyEvent(this, &TfAbout::EmailLabelClick);
     for (TSeSkinLabel* link : {WebsiteLabel, EmailLabel}) {
         // Looks like a link without a skin too.
@@ -30,20 +29,9 @@ TfAbout::TfAbout(TComponent* AOwner) : TFramedDialog(AOwner, "fAbout", "About Ve
         link->GetFont()->SetStyle(TFontStyles{fsUnderline});
     }
 
-    BtClose = Put(new TSeSkinButton(this), 238, 196, 75, 25);
-    BtClose->SetName("BtClose");
-    BtClose->SetCaption("Close");
-    BtClose->SetDefault(true);
+    BtClose = PutButton("BtClose", "Close", 238, 196, TNotifyEvent(this, &TfAbout::BtCloseClick));
     BtClose->SetCancel(true);
-    BtClose->OnClick = TNotifyEvent(this, &TfAbout::BtCloseClick);
     SetActiveControl(BtClose);
-}
-
-TSeSkinLabel* TfAbout::AddLabel(const char* Name, const AnsiString& Caption, int Left, int Top) {
-    TSeSkinLabel* label = Put(new TSeSkinLabel(this), Left, Top, 0, 0);
-    label->SetName(Name);
-    label->SetCaption(Caption);
-    return label;
 }
 
 void TfAbout::BtCloseClick(TObject*) { CloseWith(mrOk); }

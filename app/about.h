@@ -5,8 +5,6 @@
 
 #include "app/framedialog.h"
 #include "platform/ExtCtrls.h"
-#include "skin/engine/KsSkinButtons.h"
-#include "skin/engine/KsSkinLabel.h"
 
 class TfAbout : public TFramedDialog {
 public:
@@ -24,9 +22,6 @@ public:
     void BtCloseClick(TObject* Sender);
     void WebsiteLabelClick(TObject* Sender);
     void EmailLabelClick(TObject* Sender);
-
-private:
-    TSeSkinLabel* AddLabel(const char* Name, const AnsiString& Caption, int Left, int Top);
 };
 
 extern TfAbout* fAbout;

@@ -7,20 +7,10 @@ TfEnterDays* fEnterDays = nullptr;
 
 TfEnterDays::TfEnterDays(TComponent* AOwner) : TFramedDialog(AOwner, "fEnterDays", "Period", 251, 85, poDesigned) {
     SetBounds(268, 226, GetWidth(), GetHeight());
-    Label1 = Put(new TSeSkinLabel(this), 8, 8, 0, 0);
-    Label1->SetName("Label1");
-    Label1->SetCaption("Enter the period (i.e. the number of days) for the");
-    Label2 = Put(new TSeSkinLabel(this), 8, 26, 0, 0);
-    Label2->SetName("Label2");
-    Label2->SetCaption("");
-    Edit1 = Put(new TSeSkinEdit(this), 8, 52, 121, 21);
-    Edit1->SetName("Edit1");
-    Edit1->SetText("");
-    Button1 = Put(new TSeSkinButton(this), 168, 50, 75, 25);
-    Button1->SetName("Button1");
-    Button1->SetCaption("OK");
-    Button1->SetDefault(true);
-    Button1->OnClick = TNotifyEvent(this, &TfEnterDays::Button1Click);
+    Label1 = PutLabel("Label1", "Enter the period (i.e. the number of days) for the", 8, 8);
+    Label2 = PutLabel("Label2", "", 8, 26);
+    Edit1 = PutEdit("Edit1", 8, 52, 121);
+    Button1 = PutButton("Button1", "OK", 168, 50, TNotifyEvent(this, &TfEnterDays::Button1Click));
     SetActiveControl(Edit1);
 }
 

@@ -4,9 +4,6 @@
 // the entry in OriginalForm1->Days1.
 
 #include "app/framedialog.h"
-#include "skin/engine/KsSkinButtons.h"
-#include "skin/engine/KsSkinEdits.h"
-#include "skin/engine/KsSkinLabel.h"
 
 class TfEnterDays : public TFramedDialog {
 public:

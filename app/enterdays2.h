@@ -3,9 +3,6 @@
 // stored in OriginalForm1->Days1, Days2 and Days3 on OK.
 
 #include "app/framedialog.h"
-#include "skin/engine/KsSkinButtons.h"
-#include "skin/engine/KsSkinEdits.h"
-#include "skin/engine/KsSkinLabel.h"
 
 class TfEnterDays2 : public TFramedDialog {
 public:

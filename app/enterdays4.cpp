@@ -8,38 +8,14 @@ TfEnterDays4* fEnterDays4 = nullptr;
 TfEnterDays4::TfEnterDays4(TComponent* AOwner)
     : TFramedDialog(AOwner, "fEnterDays4", "Period", 279, 135, poDesigned) {
     SetBounds(254, 216, GetWidth(), GetHeight());
-    Label1 = Put(new TSeSkinLabel(this), 8, 8, 0, 0);
-    Label1->SetName("Label1");
-    Label1->SetCaption("Enter the period (i.e. the number of days) for the");
-    SeSkinLabel1 = Put(new TSeSkinLabel(this), 8, 32, 0, 0);
-    SeSkinLabel1->SetName("SeSkinLabel1");
-    SeSkinLabel1->SetCaption("Historical Volatility:");
-    SeSkinEdit1 = Put(new TSeSkinEdit(this), 128, 28, 65, 21);
-    SeSkinEdit1->SetName("SeSkinEdit1");
-    SeSkinEdit1->SetText("");
-    SeSkinLabel2 = Put(new TSeSkinLabel(this), 8, 62, 0, 0);
-    SeSkinLabel2->SetName("SeSkinLabel2");
-    SeSkinLabel2->SetCaption("Chart Type:");
-    struct Choice {
-        TSeSkinRadioButton** Button;
-        const char* Name;
-        int Left, Width;
-        void (TfEnterDays4::*Click)(TObject*);
-    };
-    const Choice choices[] = {{&Daily, "Daily", 8, 56, &TfEnterDays4::DailyClick},
-                              {&Weekly, "Weekly", 68, 64, &TfEnterDays4::WeeklyClick},
-                              {&Monthly, "Monthly", 136, 70, &TfEnterDays4::MonthlyClick}};
-    for (const Choice& c : choices) {
-        *c.Button = Put(new TSeSkinRadioButton(this), c.Left, 82, c.Width, 17);
-        (*c.Button)->SetName(c.Name);
-        (*c.Button)->SetCaption(c.Name);
-        (*c.Button)->OnClick = TNotifyEvent(this, c.Click);
-    }
-    SeSkinButton1 = Put(new TSeSkinButton(this), 196, 102, 75, 25);
-    SeSkinButton1->SetName("SeSkinButton1");
-    SeSkinButton1->SetCaption("OK");
-    SeSkinButton1->SetDefault(true);
-    SeSkinButton1->OnClick = TNotifyEvent(this, &TfEnterDays4::SeSkinButton1Click);
+    Label1 = PutLabel("Label1", "Enter the period (i.e. the number of days) for the", 8, 8);
+    SeSkinLabel1 = PutLabel("SeSkinLabel1", "Historical Volatility:", 8, 32);
+    SeSkinEdit1 = PutEdit("SeSkinEdit1", 128, 28, 65);
+    SeSkinLabel2 = PutLabel("SeSkinLabel2", "Chart Type:", 8, 62);
+    Daily = PutRadio("Daily", 8, 82, 56, TNotifyEvent(this, &TfEnterDays4::DailyClick));
+    Weekly = PutRadio("Weekly", 68, 82, 64, TNotifyEvent(this, &TfEnterDays4::WeeklyClick));
+    Monthly = PutRadio("Monthly", 136, 82, 70, TNotifyEvent(this, &TfEnterDays4::MonthlyClick));
+    SeSkinButton1 = PutButton("SeSkinButton1", "OK", 196, 102, TNotifyEvent(this, &TfEnterDays4::SeSkinButton1Click));
     SetActiveControl(SeSkinEdit1);
     OnCreate = TNotifyEvent(this, &TfEnterDays4::FormCreate);
 }

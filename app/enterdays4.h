@@ -4,10 +4,6 @@
 // The chart type chosen stays for the next showing.
 
 #include "app/framedialog.h"
-#include "skin/engine/KsSkinButtons.h"
-#include "skin/engine/KsSkinCheckBoxes.h"
-#include "skin/engine/KsSkinEdits.h"
-#include "skin/engine/KsSkinLabel.h"
 
 class TfEnterDays4 : public TFramedDialog {
 public:

@@ -13,6 +13,32 @@ TFramedDialog::TFramedDialog(TComponent* AOwner, const char* Name, const char* C
     FitFrame();
 }
 
+TSeSkinLabel* TFramedDialog::PutLabel(const char* Name, const AnsiString& Caption, int Left, int Top) {
+    TSeSkinLabel* label = Put(new TSeSkinLabel(this), Name, Left, Top, 0, 0);
+    label->SetCaption(Caption);
+    return label;
+}
+
+TSeSkinEdit* TFramedDialog::PutEdit(const char* Name, int Left, int Top, int Width) {
+    return Put(new TSeSkinEdit(this), Name, Left, Top, Width, 21);
+}
+
+TSeSkinRadioButton* TFramedDialog::PutRadio(const char* Name, int Left, int Top, int Width, TNotifyEvent OnClick) {
+    TSeSkinRadioButton* radio = Put(new TSeSkinRadioButton(this), Name, Left, Top, Width, 17);
+    radio->SetCaption(Name);
+    radio->OnClick = std::move(OnClick);
+    return radio;
+}
+
+TSeSkinButton* TFramedDialog::PutButton(const char* Name, const char* Caption, int Left, int Top,
+                                        TNotifyEvent OnClick) {
+    TSeSkinButton* button = Put(new TSeSkinButton(this), Name, Left, Top, 75, 25);
+    button->SetCaption(Caption);
+    button->SetDefault(true);
+    button->OnClick = std::move(OnClick);
+    return button;
+}
+
 void TFramedDialog::CloseWith(TModalResult Result) {
     if (GetModal())
         SetModalResult(Result);

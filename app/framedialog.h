@@ -5,7 +5,11 @@
 // keyboard's close command (ShowModal then gives mrCancel).
 
 #include "app/dialogs.h"
+#include "skin/engine/KsSkinButtons.h"
+#include "skin/engine/KsSkinCheckBoxes.h"
+#include "skin/engine/KsSkinEdits.h"
 #include "skin/engine/KsSkinForms.h"
+#include "skin/engine/KsSkinLabel.h"
 
 class TFramedDialog : public TAppDialog {
 public:
@@ -17,12 +21,19 @@ public:
 protected:
     // Puts Control on the dialog at layout coordinates, inside the frame.
     template <class T>
-    T* Put(T* Control, int Left, int Top, int Width, int Height) {
+    T* Put(T* Control, const char* Name, int Left, int Top, int Width, int Height) {
         const TRect& insets = GetFrameInsets();
+        Control->SetName(Name);
         Control->SetBounds(insets.Left + Left, insets.Top + Top, Width, Height);
         Control->SetParent(this);
         return Control;
     }
+    // The dialogs' usual controls; the label sizes itself to its caption.
+    TSeSkinLabel* PutLabel(const char* Name, const AnsiString& Caption, int Left, int Top);
+    TSeSkinEdit* PutEdit(const char* Name, int Left, int Top, int Width);
+    TSeSkinRadioButton* PutRadio(const char* Name, int Left, int Top, int Width, TNotifyEvent OnClick);
+    // The default button (Enter clicks it).
+    TSeSkinButton* PutButton(const char* Name, const char* Caption, int Left, int Top, TNotifyEvent OnClick);
     // Ends ShowModal with Result; a dialog shown without ShowModal hides.
     void CloseWith(TModalResult Result);
     void Dispatch(TMessage& Message) override;
