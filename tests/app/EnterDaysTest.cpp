@@ -5,6 +5,7 @@
 #include "app/enterdays2.h"
 #include "app/enterdays3.h"
 #include "app/enterdays4.h"
+#include "skin/engine/KsSkinEngine.h"
 
 namespace {
 
@@ -56,6 +57,22 @@ TEST_F(EnterDays, DialogsHaveTheirControlsInsideAFrameWithoutIcons) {
     EXPECT_EQ(d4->SeSkinLabel1->GetCaption(), "Historical Volatility:");
     EXPECT_EQ(d4->SeSkinLabel2->GetCaption(), "Chart Type:");
     EXPECT_EQ(d4->Monthly->GetCaption(), "Monthly");
+}
+
+TEST_F(EnterDays, ANewSkinFrameKeepsTheLaidOutAreaAndMovesTheControlsWithIt) {
+    auto* dialog = TForm::Create<TfEnterDays2>(Application);
+    const TRect before = dialog->GetFrameInsets();
+    const TPoint edit(dialog->SeSkinEdit2->GetLeft() - before.Left, dialog->SeSkinEdit2->GetTop() - before.Top);
+    auto* engine = new TSeSkinEngine(Application);
+    engine->LoadFromText("object Form form\n  captionheight = 40\n  borderwidth = 6\nend\n");
+    const TRect after = dialog->GetFrameInsets();
+    ASSERT_NE(after.Top, before.Top);
+    EXPECT_EQ(after.Left, 6);
+    EXPECT_EQ(dialog->GetClientWidth() - after.Left - after.Right, 251);
+    EXPECT_EQ(dialog->GetClientHeight() - after.Top - after.Bottom, 104);
+    EXPECT_EQ(dialog->SeSkinEdit2->GetLeft() - after.Left, edit.x);
+    EXPECT_EQ(dialog->SeSkinEdit2->GetTop() - after.Top, edit.y);
+    delete engine;
 }
 
 TEST_F(EnterDays, AnEntryIsValidUnlessStrToIntDefGivesMinusOne) {

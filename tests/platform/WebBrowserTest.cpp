@@ -149,6 +149,11 @@ TEST_F(WebBrowser, ShowsThePageInItsBoundsAndCanBeFreedFromItsOwnEvent) {
     EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(browser, 150, 100) == clRed; }, 10000))
         << "the page is not shown";
     EXPECT_NE(ScreenPixel(form, 5, 5), clRed);  // the form around the browser
+    EXPECT_NE(ScreenPixel(form, 250, 225), clRed);
+
+    // The page follows the control's bounds.
+    browser->SetBounds(0, 0, 320, 240);
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(form, 250, 225) == clRed; }, 10000));
 
     // A handler that frees the browser: the engine's view goes after the event.
     browser->OnNavigateComplete2 = [this](TObject*, const AnsiString&) {
