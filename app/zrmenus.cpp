@@ -75,45 +75,44 @@ void TOriginalForm1::CreateToolBars() {
 }
 
 void TOriginalForm1::CreateMenus() {
-    TSeCustomItem* root = SeSkinMenuBar1->GetItems();
-    TSeSkinItem* file = AddItem(this, root, "&File");
-    AddItem(this, file, "New Vazod Erurid Document");
-    AddItem(this, file, "Open Vazod Erurid Document");
-    AddItem(this, file, "Open Stock Quote File", TNotifyEvent(this, &TOriginalForm1::ToolbAnalysisOpenBtClick));
-    AddItem(this, file, "Save Vazod Erurid Document");
-    AddItem(this, file, "Print Vazod Erurid Document");
-    AddItem(this, file, "Print Stock Quotes");
-    AddItem(this, file, "Print Diagram");
-    AddItem(this, file, "-");
-    AddItem(this, file, "Exit", TNotifyEvent(this, &TOriginalForm1::MenuFileExitClick));
-
-    TSeSkinItem* wizard = AddItem(this, root, "&Vazod Erurid");
-    AddItem(this, wizard, "Add Stocks");
-    AddItem(this, wizard, "Remove Stocks");
-    AddItem(this, wizard, "Show Diagram");
-    AddItem(this, wizard, "Recalculate Predicitons");
-
-    TSeSkinItem* analysis = AddItem(this, root, "&Analysis");
-    AddItem(this, analysis, "Create Analysis");
-
-    TSeSkinItem* diagram = AddItem(this, root, "&Diagram");
-    AddItem(this, diagram, "Export to Bitmap");
-    AddItem(this, diagram, "Draw Trendlines");
-    AddItem(this, diagram, "Draw Fibonacci Arcs");
-    AddItem(this, diagram, "Erase Trendlines and Arcs");
-
-    TSeSkinItem* quotes = AddItem(this, root, "&Quotes");
-    AddItem(this, quotes, "Download Quotes");
-    AddItem(this, quotes, "Update Quotes");
-    AddItem(this, quotes, "Symbol Lookup");
-    AddItem(this, quotes, "Exchanges");
-
-    TSeSkinItem* help = AddItem(this, root, "&Help");
-    AddItem(this, help, "Velmora Help", TNotifyEvent(this, &TOriginalForm1::ToolbHelpBtClick));
-    AddItem(this, help, "-");
-    AddItem(this, help, "Velmora Home Page");
-    AddItem(this, help, "-");
-    AddItem(this, help, "About...", TNotifyEvent(this, &TOriginalForm1::MenuAboutClick));
+    using Handler = void (TOriginalForm1::*)(TObject*);
+    struct Command {
+        const char* Caption;
+        Handler OnClick = nullptr;
+    };
+    struct Menu {
+        const char* Caption;
+        std::initializer_list<Command> Commands;
+    };
+    const Menu menus[] = {
+        {"&File",
+         {{"New Vazod Erurid Document"},
+          {"Open Vazod Erurid Document"},
+          {"Open Stock Quote File", &TOriginalForm1::ToolbAnalysisOpenBtClick},
+          {"Save Vazod Erurid Document"},
+          {"Print Vazod Erurid Document"},
+          {"Print Stock Quotes"},
+          {"Print Diagram"},
+          {"-"},
+          {"Exit", &TOriginalForm1::MenuFileExitClick}}},
+        {"&Vazod Erurid", {{"Add Stocks"}, {"Remove Stocks"}, {"Show Diagram"}, {"Recalculate Predicitons"}}},
+        {"&Analysis", {{"Create Analysis"}}},
+        {"&Diagram",
+         {{"Export to Bitmap"}, {"Draw Trendlines"}, {"Draw Fibonacci Arcs"}, {"Erase Trendlines and Arcs"}}},
+        {"&Quotes", {{"Download Quotes"}, {"Update Quotes"}, {"Symbol Lookup"}, {"Exchanges"}}},
+        {"&Help",
+         {{"Velmora Help", &TOriginalForm1::ToolbHelpBtClick},
+          {"-"},
+          {"Velmora Home Page"},
+          {"-"},
+          {"About...", &TOriginalForm1::MenuAboutClick}}},
+    };
+    for (const Menu& menu : menus) {
+        TSeSkinItem* top = AddItem(this, SeSkinMenuBar1->GetItems(), menu.Caption);
+        for (const Command& command : menu.Commands)
+            AddItem(this, top, command.Caption,
+                    command.OnClick ? TNotifyEvent(this, command.OnClick) : TNotifyEvent());
+    }
 }
 
 TSeSkinItem* TOriginalForm1::FindMenuItem(const AnsiString& Menu, const AnsiString& Caption) const {

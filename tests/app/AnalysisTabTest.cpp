@@ -8,6 +8,7 @@
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinGrids.h"
+#include "skin/controls/SePopupWindow.h"
 #include "skin/engine/KsSkinMenus.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinSpeedButton.h"
@@ -122,6 +123,22 @@ TEST_F(AnalysisTabTest, TheMenuAndThePageButtonRunTheSameCommand) {
     AnswerNextFileDialog(WriteFile("abc.zrq", "0,2,2001,4,30,2003,abc\n5-Jun-03,1,2,0.5,1.5,10\n").c_str());
     form_->BtAnalysisOpen->Click();
     EXPECT_EQ(GridRow(0)[0], "abc");
+    EXPECT_EQ(form_->PageControl1->GetActivePage(), form_->TabSheet5);
+}
+
+TEST_F(AnalysisTabTest, TheFileMenuOpensAFileByMouse) {
+    Start();
+    TSeSkinMenuBar* bar = form_->SeSkinMenuBar1;
+    const TRect file = bar->ItemRect(0);
+    MouseClick(bar, file.Left + 5, file.Top + 5);
+    TSePopupWindow* popup = bar->GetPopup(0);
+    ASSERT_NE(popup, nullptr);
+    const TRect open = popup->ItemRect(2);
+    AnswerNextFileDialog(WriteFile("xyz.zrq", XyzFile("\n")).c_str());
+    MouseMove(popup, open.Left + 10, open.Top + 4);
+    MouseClick(popup, open.Left + 10, open.Top + 4);
+    ASSERT_TRUE(ProcessMessagesUntil([this] { return !form_->QuoteFilePath.IsEmpty(); }, 2000));
+    EXPECT_EQ(GridRow(0)[0], "XYZ");
     EXPECT_EQ(form_->PageControl1->GetActivePage(), form_->TabSheet5);
 }
 
