@@ -13,13 +13,10 @@
 void fillQuoteGrid(const linkedList& Quotes, TSeCustomStringGrid* Grid) {
     int row = 1;
     for (const QuoteRecord& quote : Quotes) {
-        Grid->SetCells(1, row, quote.Date.Text());
-        Grid->SetCells(2, row, FormatQuotePrice(quote.Open));
-        Grid->SetCells(3, row, FormatQuotePrice(quote.High));
-        Grid->SetCells(4, row, FormatQuotePrice(quote.Low));
-        Grid->SetCells(5, row, FormatQuotePrice(quote.Close));
-        Grid->SetCells(6, row, IntToStr(quote.Volume));
-        ++row;
+        const AnsiString cells[] = {AnsiString(), quote.Date.Text(), FormatQuotePrice(quote.Open),
+                                    FormatQuotePrice(quote.High), FormatQuotePrice(quote.Low),
+                                    FormatQuotePrice(quote.Close), IntToStr(quote.Volume)};
+        Grid->SetRowCells(row++, cells, 7);
     }
 }
 
