@@ -7,6 +7,29 @@
 #include "platform/Forms.h"
 
 class TChartAxis;
+class TSeSkinEngine;
+class TSeSkinForm;
+class TSeSkinControlBar;
+class TSeSkinMenuBar;
+class TSeSkinItem;
+class TSeSkinToolBar;
+class TSeSkinSpeedButton;
+class TSeSkinLabel;
+class TSeSkinPageControl;
+class TSeCustomTabSheet;
+class TSeSkinStringGrid;
+class TSeSkinListBox;
+class TSeSkinComboBox;
+class TSeSkinButton;
+class TSeSkinPanel;
+class TSeSkinEdit;
+class TSeSkinStatusBar;
+class TSeSkinMessage;
+class TOpenDialog;
+class TSaveDialog;
+class TNMHTTP;
+class TImage;
+class TPanel;
 
 // One trend line drawn on the chart, in chart pixels.
 struct TrendLine {
@@ -20,6 +43,73 @@ struct TrendLine {
 class TOriginalForm1 : public TForm {
 public:
     explicit TOriginalForm1(TComponent* AOwner);
+
+    // ---- Components --------------------------------------------------------
+    TSeSkinEngine* SeSkinEngine1 = nullptr;
+    TSeSkinForm* Form1 = nullptr;
+    TSeSkinControlBar* SeSkinControlBar1 = nullptr;
+    TSeSkinMenuBar* SeSkinMenuBar1 = nullptr;
+    TSeSkinToolBar* SeSkinToolBar1 = nullptr;
+    TSeSkinToolBar* SeSkinToolBar2 = nullptr;
+    TSeSkinToolBar* SeSkinToolBar3 = nullptr;
+    TSeSkinToolBar* SeSkinToolBar4 = nullptr;
+    TSeSkinSpeedButton* ToolbWizardNewBt = nullptr;
+    TSeSkinSpeedButton* ToolbWizardOpenBt = nullptr;
+    TSeSkinSpeedButton* ToolbWizardSaveBt = nullptr;
+    TSeSkinSpeedButton* ToolbWizardPrintBt = nullptr;
+    TSeSkinSpeedButton* ToolbAnalysisOpenBt = nullptr;
+    TSeSkinSpeedButton* ToolbAnalysisPrintQuotesBt = nullptr;
+    TSeSkinSpeedButton* ToolbDiagrPrintBt = nullptr;
+    TSeSkinSpeedButton* ToolbDiagrExpBt = nullptr;
+    TSeSkinSpeedButton* ToolbSymbLookupBt = nullptr;
+    TSeSkinSpeedButton* ToolbHelpBt = nullptr;
+    TSeSkinPageControl* PageControl1 = nullptr;
+    TSeCustomTabSheet* TabSheet4 = nullptr;  // "Vazod Erurid"
+    TSeCustomTabSheet* TabSheet5 = nullptr;  // "Analysis"
+    TSeCustomTabSheet* TabSheet7 = nullptr;  // "Diagram"
+    TSeCustomTabSheet* TabSheet8 = nullptr;  // "Browser"
+    TSeSkinStringGrid* StringGrid1 = nullptr;
+    TSeSkinListBox* WizardListBox = nullptr;
+    TSeSkinListBox* WizardHiddenList = nullptr;
+    TSeSkinSpeedButton* BtWizardAdd = nullptr;
+    TSeSkinSpeedButton* BtWizardRem = nullptr;
+    TSeSkinSpeedButton* BtWizardRecalc = nullptr;
+    TSeSkinButton* BtWizardShowDiagr = nullptr;
+    TSeSkinStringGrid* StringGrid2 = nullptr;
+    TSeSkinComboBox* AnalysisTypeCombo = nullptr;
+    TSeSkinComboBox* QuoteTypeCombo = nullptr;
+    TSeSkinComboBox* StartDateCombo = nullptr;
+    TSeSkinComboBox* EndDateCombo = nullptr;
+    TSeSkinButton* BtCreateAnalysis = nullptr;
+    TSeSkinSpeedButton* BtAnalysisOpen = nullptr;
+    TSeSkinSpeedButton* BtAnalysisPrintQuotes = nullptr;
+    TPanel* BigChart = nullptr;  // stands in for the chart until it is built
+    TSeSkinSpeedButton* BtDiagrPrint = nullptr;
+    TSeSkinSpeedButton* BtDiagrExp = nullptr;
+    TSeSkinSpeedButton* BtDiagrTrendl = nullptr;
+    TSeSkinSpeedButton* BtDiagrFibonacci = nullptr;
+    TSeSkinSpeedButton* BtDiagrTrendlErase = nullptr;
+    TSeSkinPanel* SeSkinPanel1 = nullptr;
+    TImage* Image1 = nullptr;
+    TSeSkinEdit* URLEdit = nullptr;
+    TSeSkinSpeedButton* BtURLGo = nullptr;
+    TSeSkinSpeedButton* BtURLBack = nullptr;
+    TSeSkinSpeedButton* BtURLForward = nullptr;
+    TSeSkinSpeedButton* BtURLStop = nullptr;
+    TSeSkinStatusBar* StatusBar1 = nullptr;
+    TOpenDialog* OpenDialog1 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
+    TSeSkinMessage* SeSkinMessage1 = nullptr;
+    TNMHTTP* HTTPSocket = nullptr;
+
+    // ---- Handlers ----------------------------------------------------------
+    void FormCreate(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void ToolbHelpBtClick(TObject* Sender);
+    void MenuFileExitClick(TObject* Sender);
+    void MenuAboutClick(TObject* Sender);
+    void ToolbAnalysisOpenBtClick(TObject* Sender);
 
     // ---- Shared state, in the order the other modules expect ----------------
     AnsiString QuoteFilePath;     // the stock quote file open in the Analysis tab
@@ -54,6 +144,23 @@ public:
     bool ChartZoomed = false;     // the chart is zoomed
     bool Dragging = false;        // a trend line is being dragged
     AnsiString HelpFilePath;      // full path of the help file, from the settings
+
+    // The menu items, by their captions, for the commands that are bound
+    // to them; every item is owned by the form.
+    TSeSkinItem* FindMenuItem(const AnsiString& Menu, const AnsiString& Caption) const;
+
+private:
+    // Layout: the components of the table and the menus.
+    void CreateComponents();
+    void CreateToolBars();
+    void CreateMenus();
+    void CreateWizardPage();
+    void CreateAnalysisPage();
+    void CreateDiagramPage();
+    void CreateBrowserPage();
+    void ReadSettings();
+    void WriteSettings();
+    void OpenFromCommandLine();
 };
 
 extern TOriginalForm1* OriginalForm1;

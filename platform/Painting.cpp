@@ -2,6 +2,7 @@
 // controls onto their parent's, and canvases drawn on outside a paint.
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include <QCoreApplication>
 
@@ -52,6 +53,8 @@ namespace {
 
 // Controls waiting for a paint, and whether the pass that paints them is queued.
 std::vector<std::pair<TWinControl*, std::weak_ptr<char>>> waiting;
+// Where each control stands in waiting, for a quick look-up.
+std::unordered_map<TWinControl*, std::size_t> waitingIndex;
 bool passQueued = false;
 
 // Paints every control that asked for it and is on screen; the others wait
@@ -60,13 +63,17 @@ void PaintWaitingControls() {
     passQueued = false;
     auto list = std::move(waiting);
     waiting.clear();
+    waitingIndex.clear();
     for (auto& [control, alive] : list)
         if (!alive.expired() && ControlRouting::NeedsPaint(control) && control->GetShowing()) control->Update();
 }
 
 void RequestPaint(TWinControl* Control) {
-    auto known = std::find_if(waiting.begin(), waiting.end(), [Control](auto& w) { return w.first == Control; });
-    if (known == waiting.end()) waiting.emplace_back(Control, Control->AliveToken());
+    // A control asking again before the pass (a grid filling its cells) costs
+    // nothing; a new control at the address of a freed one takes its place.
+    auto [known, added] = waitingIndex.try_emplace(Control, waiting.size());
+    if (added) waiting.emplace_back(Control, Control->AliveToken());
+    else if (waiting[known->second].second.expired()) waiting[known->second].second = Control->AliveToken();
     if (passQueued) return;
     passQueued = true;
     QMetaObject::invokeMethod(qApp, [] { PaintWaitingControls(); }, Qt::QueuedConnection);

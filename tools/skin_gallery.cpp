@@ -18,11 +18,14 @@
 #include "skin/controls/SeScrollBar.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinCheckBoxes.h"
+#include "skin/engine/KsSkinComboBox.h"
+#include "skin/engine/KsSkinEdits.h"
 #include "skin/engine/KsSkinEngine.h"
 #include "skin/engine/KsSkinForms.h"
 #include "skin/engine/KsSkinGrids.h"
 #include "skin/engine/KsSkinGroupBox.h"
 #include "skin/engine/KsSkinLabel.h"
+#include "skin/engine/KsSkinListBox.h"
 #include "skin/engine/KsSkinMenus.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinPanel.h"
@@ -216,6 +219,26 @@ void AddMenuBar(TForm* Form, const TRect& Area) {
     }
 }
 
+void AddEditAndCombo(TForm* Form, const TRect& Area) {
+    Put(new TSeSkinLabel(Form), Form, Area, 0, 3, 0, 0)->SetCaption("Symbol:");
+    Put(new TSeSkinEdit(Form), Form, Area, 70, 0, 170, 21)->SetText("NRDQ");
+    Put(new TSeSkinLabel(Form), Form, Area, 0, 33, 0, 0)->SetCaption("Quote Type:");
+    auto* combo = Put(new TSeSkinComboBox(Form), Form, Area, 70, 30, 170, 21);
+    for (const char* item : {"Open", "High", "Low", "Close", "Candlestick"}) combo->GetItems()->Add(item);
+    combo->SetItemIndex(3);
+    auto* off = Put(new TSeSkinEdit(Form), Form, Area, 70, 60, 170, 21);
+    off->SetText("Disabled");
+    off->SetEnabled(false);
+}
+
+void AddListBox(TForm* Form, const TRect& Area) {
+    auto* list = Put(new TSeSkinListBox(Form), Form, Area, 0, 0, 240, 92);
+    for (const char* file : {"/data/quotes/NRDQ.zrq", "/data/quotes/TRVX.zrq", "/data/quotes/KLMN.zrq",
+                             "/data/quotes/ABCD.zrq", "/data/quotes/EFGH.zrq", "/data/quotes/IJKL.zrq"})
+        list->GetItems()->Add(file);
+    list->SetItemIndex(1);
+}
+
 struct Group {
     const char* Title;
     void (*Add)(TForm* Form, const TRect& Area);
@@ -233,6 +256,8 @@ const Group Groups[] = {
     {"String grid", AddGrid},
     {"Page control", AddPages},
     {"Menu bar", AddMenuBar},
+    {"Edit and combo box", AddEditAndCombo},
+    {"List box", AddListBox},
 };
 
 TForm* BuildGallery() {

@@ -95,6 +95,29 @@ void TSeGridCells::Set(int ACol, int ARow, const AnsiString& Value) {
     block = fresh;
 }
 
+void TSeGridCells::SetRow(int ARow, const AnsiString* Values, int Count) {
+    std::uint8_t*& block = rows_.at(static_cast<std::size_t>(ARow));
+    while (Count > 0 && Values[Count - 1].IsEmpty()) --Count;
+    std::uint8_t* fresh = nullptr;
+    if (Count > 0) {
+        const auto count = static_cast<std::uint32_t>(Count);
+        std::size_t size = VarintSize(count);
+        for (int i = 0; i < Count; ++i) {
+            const auto n = static_cast<std::uint32_t>(Values[i].Length());
+            size += VarintSize(n) + n;
+        }
+        fresh = new std::uint8_t[size];
+        std::uint8_t* p = WriteVarint(fresh, count);
+        for (int i = 0; i < Count; ++i) p = WriteVarint(p, static_cast<std::uint32_t>(Values[i].Length()));
+        for (int i = 0; i < Count; ++i) {
+            std::memcpy(p, Values[i].c_str(), static_cast<std::size_t>(Values[i].Length()));
+            p += Values[i].Length();
+        }
+    }
+    delete[] block;
+    block = fresh;
+}
+
 void TSeGridCells::DropColumnsFrom(int Value) {
     if (Value < 0) Value = 0;
     for (int row = 0; row < GetRowCount(); ++row) {

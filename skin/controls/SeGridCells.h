@@ -27,6 +27,9 @@ public:
     AnsiString Get(int ACol, int ARow) const;
     // ARow must be below the row count.
     void Set(int ACol, int ARow, const AnsiString& Value);
+    // Replaces the whole row by Count cells at once (one block built, where
+    // setting them one by one rebuilds it each time).
+    void SetRow(int ARow, const AnsiString* Values, int Count);
 
 private:
     std::vector<std::uint8_t*> rows_;

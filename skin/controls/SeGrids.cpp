@@ -84,6 +84,12 @@ void TSeCustomStringGrid::SetCells(int ACol, int ARow, const AnsiString& Value) 
     Invalidate();
 }
 
+void TSeCustomStringGrid::SetRowCells(int ARow, const AnsiString* Values, int Count) {
+    if (ARow < 0 || ARow >= rows_.Count || Count < 0 || Count > cols_.Count) OutOfRange();
+    cells_.SetRow(ARow, Values, Count);
+    Invalidate();
+}
+
 TStrings* TSeCustomStringGrid::GetRows(int ARow) {
     if (ARow < 0 || ARow >= rows_.Count) OutOfRange();
     auto& list = rowLists_[ARow];

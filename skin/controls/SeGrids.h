@@ -51,6 +51,9 @@ public:
     // Cells outside the grid read as ""; writing one raises EInvalidOperation.
     AnsiString GetCells(int ACol, int ARow) const { return cells_.Get(ACol, ARow); }
     void SetCells(int ACol, int ARow, const AnsiString& Value);
+    // Sets the first Count cells of a row at once (the rest of the row is
+    // emptied); much cheaper than one SetCells per cell when filling many rows.
+    void SetRowCells(int ARow, const AnsiString* Values, int Count);
     // One row's (column's) cells as a list of ColCount (RowCount) strings:
     // writing an item writes the cell, Add fills the first empty cell, Clear
     // empties them. The grid owns the list.

@@ -28,6 +28,26 @@ TEST(SeGridCells, KeepsEveryCellThroughRewritesOfItsRow) {
     EXPECT_EQ(cells.Get(5, 1), "");
 }
 
+TEST(SeGridCells, AWholeRowAtOnceReplacesTheRowAndReadsLikeSingleCells) {
+    TSeGridCells cells;
+    cells.SetRowCount(2);
+    cells.Set(6, 1, "old tail");
+    const AnsiString row[] = {"", "4-Oct-23", AnsiString::StringOfChar('9', 200), "", "134.32", "", ""};
+    cells.SetRow(1, row, 7);
+    EXPECT_EQ(cells.Get(0, 1), "");
+    EXPECT_EQ(cells.Get(1, 1), "4-Oct-23");
+    EXPECT_EQ(cells.Get(2, 1), row[2]);
+    EXPECT_EQ(cells.Get(4, 1), "134.32");
+    EXPECT_EQ(cells.Get(6, 1), "") << "the rest of the row is emptied";
+    cells.Set(3, 1, "set after");
+    EXPECT_EQ(cells.Get(3, 1), "set after");
+    EXPECT_EQ(cells.Get(4, 1), "134.32");
+    const AnsiString empty[] = {"", ""};
+    cells.SetRow(1, empty, 2);
+    EXPECT_EQ(cells.Get(1, 1), "");
+    EXPECT_EQ(cells.Get(4, 1), "");
+}
+
 TEST(SeGridCells, RowAndColumnCountsDropWhatLiesBeyond) {
     TSeGridCells cells;
     cells.SetRowCount(4);

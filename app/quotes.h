@@ -1,0 +1,28 @@
+#pragma once
+// The Analysis tab's side of a stock quote file: reading it into the main
+// window's quote series, the quotes grid and the date choices.
+
+#include "app/llist.h"
+
+class TOriginalForm1;
+class TSeCustomStringGrid;
+class TSeCustomComboBox;
+
+// Writes the quotes into the grid from row 1 on, newest first: date, open,
+// high, low, close, volume in columns 1 to 6. Row count and headings are the
+// caller's.
+void fillQuoteGrid(const linkedList& Quotes, TSeCustomStringGrid* Grid);
+
+// Both combos list every date of the series, oldest first, and start on the
+// oldest.
+void fillDateCombos(const linkedList& Quotes, TSeCustomComboBox* StartCombo, TSeCustomComboBox* EndCombo);
+
+// Opens the stock quote file into the form's quote series, grid and date
+// combos, enables Create Analysis and shows the Analysis page. A file that
+// cannot be read is reported through the form's message box and changes
+// nothing; false then.
+bool openQuoteFile(TOriginalForm1& Form, const AnsiString& Path);
+
+// Sets the quote series' window from the two date combos, as Create
+// Analysis does before it fills the chart.
+void findChosenDates(TOriginalForm1& Form);
