@@ -1,6 +1,6 @@
 #include "app/zrmain.h"
 
-#include "app/dialogs.h"
+#include "app/about.h"
 #include "app/quotes.h"
 #include "platform/Dialogs.h"
 #include "platform/FileUtils.h"

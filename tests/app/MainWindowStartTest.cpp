@@ -1,7 +1,7 @@
 // The main window after start-up, with and without a file on the command line.
 #include "MainWindowFixture.h"
 
-#include "app/dialogs.h"
+#include "app/about.h"
 #include "net/NMHttp.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
