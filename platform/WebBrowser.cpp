@@ -41,11 +41,17 @@ TCppWebBrowser::TCppWebBrowser(TComponent* AOwner) : TWinControl(AOwner) { SetTa
 
 TCppWebBrowser::~TCppWebBrowser() {
     if (!engine_) return;
-    QObject::disconnect(engine_->View, nullptr, nullptr, nullptr);
-    if (engine_->SignalDepth > 0)
-        engine_->View->deleteLater();
-    else
-        delete engine_->View;
+    QWebEngineView* view = engine_->View;
+    QObject::disconnect(view, nullptr, nullptr, nullptr);
+    QObject::disconnect(qApp, nullptr, view, nullptr);
+    if (engine_->SignalDepth > 0) {
+        // Out of the surface, which goes with the control now.
+        view->hide();
+        view->setParent(nullptr);
+        view->deleteLater();
+    } else {
+        delete view;
+    }
     delete engine_;
 }
 
