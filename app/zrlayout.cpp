@@ -6,6 +6,7 @@
 #include "net/NMHttp.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
+#include "platform/WebBrowser.h"
 #include "skin/controls/SeHint.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
@@ -230,4 +231,17 @@ void TOriginalForm1::CreateBrowserPage() {
     SeSkinPanel1->SetAlign(alClient);
     SeSkinPanel1->SetCaption("Velmora Web Browser");
     SeSkinPanel1->SetBevelOuter(bvLowered);
+    VisibleBrowser = new TCppWebBrowser(this);
+    NameControl(VisibleBrowser, "VisibleBrowser");
+    VisibleBrowser->SetParent(SeSkinPanel1);
+
+    URLEdit->OnEnter = TNotifyEvent(this, &TOriginalForm1::URLEditEnter);
+    URLEdit->OnKeyPress = TKeyPressEvent(this, &TOriginalForm1::URLEditKeyPress);
+    BtURLGo->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLGoClick);
+    BtURLBack->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLBackClick);
+    BtURLForward->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLForwardClick);
+    BtURLStop->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLStopClick);
+    VisibleBrowser->OnDownloadBegin = TNotifyEvent(this, &TOriginalForm1::VisibleBrowserDownloadBegin);
+    VisibleBrowser->OnNavigateComplete2 =
+        TNavigateComplete2Event(this, &TOriginalForm1::VisibleBrowserNavigateComplete2);
 }
