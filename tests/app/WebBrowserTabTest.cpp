@@ -1,6 +1,9 @@
 // The main window's Browser page and its web links, against pages served on
 // this machine. Runs as a program of its own (tests/CMakeLists.txt).
-#include <cstdlib>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "skin/engine/KsSkinPanel.h"
 #include "skin/engine/KsSkinSpeedButton.h"
 #include "support/LocalPageServer.h"
+#include "support/WebEngineTesting.h"
 
 // The web engine frees some of its objects with a sized delete of the wrong
 // size; only the browser's programs turn that check off.
@@ -28,12 +32,7 @@ using Strings = std::vector<std::string>;
 
 class WebBrowserTab : public MainWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        // The engine's profile and cache go to this program's own folder.
-        const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "/tmp";
-        setenv("XDG_DATA_HOME", (config + "/data").c_str(), 1);
-        setenv("XDG_CACHE_HOME", (config + "/cache").c_str(), 1);
-    }
+    static void SetUpTestSuite() { KeepWebEngineDataApart(); }
     void SetUp() override {
         MainWindowTest::SetUp();
         server.AddPage("/l", HtmlPage("Symbol Lookup", "lookup"));
@@ -83,17 +82,7 @@ protected:
 
     // Waits for the next completed navigation; the events since the last call.
     Strings Loaded() {
-        EXPECT_TRUE(ProcessMessagesUntil(
-            [&] {
-                for (std::size_t i = seen; i < events.size(); ++i)
-                    if (events[i].rfind("complete", 0) == 0) return true;
-                return false;
-            },
-            20000))
-            << "no page completed in time";
-        Strings fresh(events.begin() + static_cast<std::ptrdiff_t>(seen), events.end());
-        seen = events.size();
-        return fresh;
+        return EventsUntilComplete(events, seen);
     }
 
     void PressEnterInAddress(const std::string& Text) {
@@ -173,7 +162,6 @@ TEST_F(WebBrowserTab, EnterInTheAddressFieldGoesThereAndBackAndForwardReturn) {
     EXPECT_EQ(Loaded(), (Strings{"begin Stop", "complete " + a + " Go+Back+Forward"}));
     EXPECT_EQ(form->SeSkinPanel1->GetCaption(), "Page A");
     EXPECT_TRUE(form->VisibleBrowser->GetVisible());
-    // The Enter went to the address, not into its text.
     EXPECT_EQ(form->URLEdit->GetText(), a);
 
     // Typed without its scheme, through the Go button.
@@ -191,6 +179,43 @@ TEST_F(WebBrowserTab, EnterInTheAddressFieldGoesThereAndBackAndForwardReturn) {
     EXPECT_EQ(Loaded(), (Strings{"begin Stop", "complete " + b + " Go+Back+Forward"}));
     EXPECT_EQ(form->SeSkinPanel1->GetCaption(), "Page B");
     EXPECT_EQ(form->URLEdit->GetText(), b);
+}
+
+// A server on this machine that takes connections and never answers.
+class SilentServer {
+public:
+    SilentServer() {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(fd_, 8) != 0 ||
+            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            ADD_FAILURE() << "no silent server";
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer() { close(fd_); }
+    std::string Url(const std::string& Path) const { return "http://127.0.0.1:" + std::to_string(port_) + Path; }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+TEST_F(WebBrowserTab, StopEndsALoadThatWouldNotFinish) {
+    TOriginalForm1* form = StartBrowsing();
+    SilentServer silent;
+    form->PageControl1->SetActivePage(form->TabSheet8);
+    form->URLEdit->SetText(silent.Url("/slow.html").c_str());
+    form->BtURLGo->Click();
+    ASSERT_TRUE(ProcessMessagesUntil([&] { return !events.empty(); }, 10000));
+    EXPECT_EQ(events, (Strings{"begin Stop"}));
+    seen = events.size();
+    MouseClick(form->BtURLStop, 5, 5);
+    const Strings stopped = Loaded();
+    ASSERT_FALSE(stopped.empty());
+    EXPECT_EQ(stopped.back().substr(stopped.back().rfind(' ') + 1), "Go+Back+Forward");
 }
 
 TEST_F(WebBrowserTab, TheHomePageOpensInTheSystemsBrowser) {
