@@ -2,6 +2,7 @@
 // the dialogs, the message box and the HTTP client.
 #include "app/zrlayout.h"
 
+#include "app/browserpanel.h"
 #include "app/zrmain.h"
 #include "net/NMHttp.h"
 #include "platform/Dialogs.h"
@@ -225,7 +226,7 @@ void TOriginalForm1::CreateBrowserPage() {
     }
     // Under the browser panel: shown only where the panel leaves room.
     Image1 = PlaceControl(new TImage(this), "Image1", TabSheet8, 8, 42, 400, 250);
-    SeSkinPanel1 = new TSeSkinPanel(this);
+    SeSkinPanel1 = new TBrowserPanel(this);
     NameControl(SeSkinPanel1, "SeSkinPanel1");
     SeSkinPanel1->SetParent(TabSheet8);
     SeSkinPanel1->SetAlign(alClient);

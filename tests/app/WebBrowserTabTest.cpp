@@ -135,6 +135,10 @@ TEST_F(WebBrowserTab, SymbolLookupShowsTheBrowserPageAtOnceAndTheBrowserOnceLoad
     EXPECT_EQ(browser->GetAlign(), alClient);
     EXPECT_GT(browser->GetWidth(), 100);
     EXPECT_GT(browser->GetHeight(), 100);
+    // It fills the panel below the caption's strip, which stays in view.
+    EXPECT_GE(browser->GetTop(), 16);
+    EXPECT_GE(form->SeSkinPanel1->GetHeight() - (browser->GetTop() + browser->GetHeight()), 0);
+    EXPECT_LE(form->SeSkinPanel1->GetHeight() - (browser->GetTop() + browser->GetHeight()), 4);
     EXPECT_EQ(form->SeSkinPanel1->GetCaption(), "Symbol Lookup");
     EXPECT_EQ(form->URLEdit->GetText(), lookup);
 
