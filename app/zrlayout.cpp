@@ -2,10 +2,12 @@
 // the dialogs, the message box and the HTTP client.
 #include "app/zrlayout.h"
 
+#include "app/browserpanel.h"
 #include "app/zrmain.h"
 #include "net/NMHttp.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
+#include "platform/WebBrowser.h"
 #include "skin/controls/SeHint.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
@@ -224,10 +226,23 @@ void TOriginalForm1::CreateBrowserPage() {
     }
     // Under the browser panel: shown only where the panel leaves room.
     Image1 = PlaceControl(new TImage(this), "Image1", TabSheet8, 8, 42, 400, 250);
-    SeSkinPanel1 = new TSeSkinPanel(this);
+    SeSkinPanel1 = new TBrowserPanel(this);
     NameControl(SeSkinPanel1, "SeSkinPanel1");
     SeSkinPanel1->SetParent(TabSheet8);
     SeSkinPanel1->SetAlign(alClient);
     SeSkinPanel1->SetCaption("Velmora Web Browser");
     SeSkinPanel1->SetBevelOuter(bvLowered);
+    VisibleBrowser = new TCppWebBrowser(this);
+    NameControl(VisibleBrowser, "VisibleBrowser");
+    VisibleBrowser->SetParent(SeSkinPanel1);
+
+    URLEdit->OnEnter = TNotifyEvent(this, &TOriginalForm1::URLEditEnter);
+    URLEdit->OnKeyPress = TKeyPressEvent(this, &TOriginalForm1::URLEditKeyPress);
+    BtURLGo->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLGoClick);
+    BtURLBack->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLBackClick);
+    BtURLForward->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLForwardClick);
+    BtURLStop->OnClick = TNotifyEvent(this, &TOriginalForm1::BtURLStopClick);
+    VisibleBrowser->OnDownloadBegin = TNotifyEvent(this, &TOriginalForm1::VisibleBrowserDownloadBegin);
+    VisibleBrowser->OnNavigateComplete2 =
+        TNavigateComplete2Event(this, &TOriginalForm1::VisibleBrowserNavigateComplete2);
 }

@@ -44,8 +44,7 @@ void TOriginalForm1::FormCreate(TObject*) {
     DocumentName = "Untitled";
     for (TSeSkinSpeedButton* button : {BtURLGo, BtURLBack, BtURLForward, BtURLStop}) button->SetEnabled(false);
     PageControl1->SetActivePage(TabSheet4);
-    // The browser control itself joins the panel later; until then the
-    // panel stands empty.
+    HideBrowser();
     LineCount = 0;
     ChartZoomed = false;
     Dragging = false;

@@ -29,6 +29,7 @@ class TOpenDialog;
 class TSaveDialog;
 class TNMHTTP;
 class TImage;
+class TCppWebBrowser;
 class TPanel;
 
 // One trend line drawn on the chart, in chart pixels.
@@ -90,6 +91,7 @@ public:
     TSeSkinSpeedButton* BtDiagrFibonacci = nullptr;
     TSeSkinSpeedButton* BtDiagrTrendlErase = nullptr;
     TSeSkinPanel* SeSkinPanel1 = nullptr;
+    TCppWebBrowser* VisibleBrowser = nullptr;
     TImage* Image1 = nullptr;
     TSeSkinEdit* URLEdit = nullptr;
     TSeSkinSpeedButton* BtURLGo = nullptr;
@@ -110,6 +112,18 @@ public:
     void MenuFileExitClick(TObject* Sender);
     void MenuAboutClick(TObject* Sender);
     void ToolbAnalysisOpenBtClick(TObject* Sender);
+    // The Browser page and the web links.
+    void ToolbSymbLookupBtClick(TObject* Sender);
+    void MenuQuotesExchangesClick(TObject* Sender);
+    void BtURLGoClick(TObject* Sender);
+    void BtURLBackClick(TObject* Sender);
+    void BtURLForwardClick(TObject* Sender);
+    void BtURLStopClick(TObject* Sender);
+    void URLEditEnter(TObject* Sender);
+    void URLEditKeyPress(TObject* Sender, char& Key);
+    void VisibleBrowserDownloadBegin(TObject* Sender);
+    void VisibleBrowserNavigateComplete2(TObject* Sender, const AnsiString& URL);
+    void MenuZRHomePageClick(TObject* Sender);
 
     // ---- Shared state, in the order the other modules expect ----------------
     AnsiString QuoteFilePath;     // the stock quote file open in the Analysis tab
@@ -158,6 +172,10 @@ private:
     void CreateAnalysisPage();
     void CreateDiagramPage();
     void CreateBrowserPage();
+    // The browser out of sight until its first page has loaded.
+    void HideBrowser();
+    // Go, Back and Forward while no page loads, Stop while one does.
+    void SetBrowserButtons(bool Loading);
     void ReadSettings();
     void WriteSettings();
     void OpenFromCommandLine();

@@ -72,6 +72,7 @@ void TOriginalForm1::CreateToolBars() {
     const TNotifyEvent open(this, &TOriginalForm1::ToolbAnalysisOpenBtClick);
     ToolbAnalysisOpenBt->OnClick = open;
     ToolbHelpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbHelpBtClick);
+    ToolbSymbLookupBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbSymbLookupBtClick);
 }
 
 void TOriginalForm1::CreateMenus() {
@@ -99,11 +100,12 @@ void TOriginalForm1::CreateMenus() {
         {"&Analysis", {{"Create Analysis"}}},
         {"&Diagram",
          {{"Export to Bitmap"}, {"Draw Trendlines"}, {"Draw Fibonacci Arcs"}, {"Erase Trendlines and Arcs"}}},
-        {"&Quotes", {{"Download Quotes"}, {"Update Quotes"}, {"Symbol Lookup"}, {"Exchanges"}}},
+        {"&Quotes", {{"Download Quotes"}, {"Update Quotes"}, {"Symbol Lookup", &TOriginalForm1::ToolbSymbLookupBtClick},
+          {"Exchanges", &TOriginalForm1::MenuQuotesExchangesClick}}},
         {"&Help",
          {{"Velmora Help", &TOriginalForm1::ToolbHelpBtClick},
           {"-"},
-          {"Velmora Home Page"},
+          {"Velmora Home Page", &TOriginalForm1::MenuZRHomePageClick},
           {"-"},
           {"About...", &TOriginalForm1::MenuAboutClick}}},
     };

@@ -1,12 +1,12 @@
 // The web browser against pages served on this machine. Runs as a program
 // of its own (tests/CMakeLists.txt).
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "ControlProbes.h"
 #include "platform/WebBrowser.h"
 #include "support/LocalPageServer.h"
+#include "support/WebEngineTesting.h"
 
 // The web engine, a library of its own, frees some of its objects with a
 // sized delete of the wrong size when a page closes; AddressSanitizer would
@@ -17,12 +17,7 @@ namespace {
 
 class WebBrowser : public PlatformTest {
 protected:
-    static void SetUpTestSuite() {
-        // The engine's profile and cache go to this program's own folder.
-        const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "/tmp";
-        setenv("XDG_DATA_HOME", (config + "/data").c_str(), 1);
-        setenv("XDG_CACHE_HOME", (config + "/cache").c_str(), 1);
-    }
+    static void SetUpTestSuite() { KeepWebEngineDataApart(); }
     void SetUp() override {
         PlatformTest::SetUp();
         server.AddPage("/a.html", HtmlPage("Page A", "first"));
@@ -42,17 +37,7 @@ protected:
 
     // Waits for the next completed navigation and returns the events since the last call.
     std::vector<std::string> Loaded() {
-        EXPECT_TRUE(ProcessMessagesUntil(
-            [&] {
-                for (std::size_t i = seen; i < events.size(); ++i)
-                    if (events[i].rfind("complete", 0) == 0) return true;
-                return false;
-            },
-            20000))
-            << "no page completed in time";
-        std::vector<std::string> fresh(events.begin() + static_cast<std::ptrdiff_t>(seen), events.end());
-        seen = events.size();
-        return fresh;
+        return EventsUntilComplete(events, seen);
     }
 
     LocalPageServer server;
