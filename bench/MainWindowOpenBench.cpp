@@ -40,11 +40,3 @@ BENCHMARK(OpenQuoteFile)->Arg(12600)->Arg(1000000)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    StartHost(argc, argv);
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

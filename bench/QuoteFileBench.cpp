@@ -35,4 +35,3 @@ BENCHMARK(ReadQuoteFile)->Arg(12600)->Arg(1000000)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-BENCHMARK_MAIN();
