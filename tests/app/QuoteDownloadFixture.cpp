@@ -13,19 +13,20 @@
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
-void QuoteDownloadTest::SetUp() { MainWindowTest::SetUp(); }
-
 void QuoteDownloadTest::TearDown() {
     MainWindowTest::TearDown();
-    for (TCustomForm** dialog : {reinterpret_cast<TCustomForm**>(&fDlQuotes),
-                                 reinterpret_cast<TCustomForm**>(&fHttpProgress)})
-        if (*dialog) {
-            (*dialog)->Free();
-            *dialog = nullptr;
-        }
+    FinishAll();
     TRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     registry.DeleteKey(AnsiString("\\") + kWebSettingsKey);
+}
+
+void QuoteDownloadTest::FinishAll() {
+    Finish();
+    if (fDlQuotes) fDlQuotes->Free();
+    if (fHttpProgress) fHttpProgress->Free();
+    fDlQuotes = nullptr;
+    fHttpProgress = nullptr;
 }
 
 void QuoteDownloadTest::StartWith(const std::string& Address) {

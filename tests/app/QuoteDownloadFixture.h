@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "app/dlquotes.h"
+#include "app/httpProgress.h"
 #include "app/quotes_download.h"
 #include "platform/TestInput.h"
 #include "skin/engine/KsSkinMenus.h"
@@ -25,11 +27,13 @@ struct ProgressLook {
 
 class QuoteDownloadTest : public MainWindowTest {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Starts the window and the dialogs, with the service at Address.
     void StartWith(const std::string& Address);
+
+    // Frees the window and the dialogs, for a test that starts again.
+    void FinishAll();
 
     // Runs Download Quotes into Path for Symbol over the dates (month from 0).
     ProgressLook Download(const std::string& Path, const std::string& Symbol, CalendarDay From, CalendarDay To);
