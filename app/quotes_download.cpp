@@ -206,6 +206,10 @@ void runTransfer(const CalendarDay& From) {
 }
 
 void requestPages(const AnsiString& URL) {
+    // A transfer starts with no pages; an update's old rows stay.
+    transfer.rows.clear();
+    transfer.lastPage.clear();
+    transfer.pages = 0;
     transfer.nextUrl = URL;
     try {
         while (!transfer.nextUrl.IsEmpty()) {
