@@ -58,6 +58,15 @@ void TfHttpProgress::ShowFailure(const AnsiString& Caption, const AnsiString& Te
     SeSkinButton1->SetEnabled(true);
 }
 
+void TfHttpProgress::Dispatch(TMessage& Message) {
+    if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_ESCAPE) {
+        Message.Result = 1;
+        if (SeSkinButton1->GetEnabled()) SeSkinButton1Click(this);
+        return;
+    }
+    TFramedDialog::Dispatch(Message);
+}
+
 void TfHttpProgress::SeSkinButton1Click(TObject*) {
     SetCaption("Transfer...");
     ShowStatus(kWaitText, 24);

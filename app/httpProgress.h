@@ -30,6 +30,10 @@ public:
     // The end of a transfer: OK enabled, "Done." or the failure look.
     void ShowDone();
     void ShowFailure(const AnsiString& Caption, const AnsiString& Text, bool ConnectionHint);
+
+protected:
+    // Escape answers as OK does, and only once OK is enabled.
+    void Dispatch(TMessage& Message) override;
 };
 
 extern TfHttpProgress* fHttpProgress;

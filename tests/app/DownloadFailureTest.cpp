@@ -7,6 +7,7 @@
 #include "app/quotereply.h"
 #include "net/NMHttp.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Messages.h"
 
 namespace {
 
@@ -109,11 +110,7 @@ TEST_F(DownloadFailureTest, ARedirectIsFollowed) {
     StartWith(server.Url("/"));
     const ProgressLook look = Download(dir_.File("xyz.zrq"), "XYZ", {2003, 0, 1}, {2003, 11, 5});
     EXPECT_TRUE(look.done);
-    EXPECT_EQ(ReadFile(dir_.File("xyz.zrq")), "0,1,2003,11,5,2003,XYZ\n" + [] {
-        std::string text;
-        for (const std::string& row : MakeQuoteRows(3, 20031205)) text += row + "\n";
-        return text;
-    }());
+    EXPECT_EQ(ReadFile(dir_.File("xyz.zrq")), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(MakeQuoteRows(3, 20031205)));
     EXPECT_EQ(target.Log().size(), 1u);
 }
 
@@ -129,9 +126,7 @@ TEST_F(DownloadFailureTest, AServiceIgnoringThePagingKeyIsAskedNoMore) {
         EXPECT_TRUE(Download(path, "ABC.L", {2000, 0, 1}, {2003, 11, 31}).done);
         // A longer page says the key was ignored; a repeated one too.
         EXPECT_EQ(Offsets(server), (count == 450 ? std::vector<int>{0} : std::vector<int>{0, 200}));
-        std::string text = "0,1,2000,11,31,2003,ABC.L\n";
-        for (const std::string& row : rows) text += row + "\n";
-        EXPECT_EQ(ReadFile(path), text);
+        EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + QuoteLines(rows));
         FinishAll();
     }
 }
@@ -189,4 +184,21 @@ TEST(QuoteReplyTest, RandomAndTruncatedRepliesAreCheckedSafely) {
     EXPECT_FALSE(ParseQuoteReply("Date,Open\n5-Dec-03,1,2,0.5,1.5\n"));
     EXPECT_FALSE(ParseQuoteReply("Date,Open\n45-Dec-03,1,2,0.5,1.5,10\n"));
     EXPECT_EQ(ParseQuoteReply("Date,Open\n"), std::vector<std::string>{});
+}
+
+TEST_F(DownloadFailureTest, EscapeClosesTheProgressDialogOnlyOnceATransferHasEnded) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    bool stayed = false;
+    AnswerNextModalForm([&](TCustomForm* Dialog) {
+        PressKey(Dialog, VK_ESCAPE);
+        Application->ProcessMessages();
+        stayed = Dialog->GetVisible() && Dialog->GetModalResult() == mrNone;
+        showDownloadFailure("The reply holds no stock quotes.");
+        PressKey(Dialog, VK_ESCAPE);
+    });
+    fHttpProgress->SeSkinButton1->SetEnabled(false);
+    EXPECT_EQ(fHttpProgress->ShowModal(), mrOk);
+    EXPECT_TRUE(stayed);
+    ExpectIdleProgress();
 }

@@ -6,16 +6,6 @@
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
-namespace {
-
-std::string Lines(const std::vector<std::string>& Rows) {
-    std::string text;
-    for (const std::string& row : Rows) text += row + "\n";
-    return text;
-}
-
-}  // namespace
-
 class DownloadTest : public QuoteDownloadTest {};
 
 TEST_F(DownloadTest, ANonPagedDownloadWritesTheHeaderAndTheRows) {
@@ -32,7 +22,7 @@ TEST_F(DownloadTest, ANonPagedDownloadWritesTheHeaderAndTheRows) {
     EXPECT_EQ(look.caption, "Transfer...");
     EXPECT_TRUE(look.done);
     EXPECT_FALSE(look.hint);
-    EXPECT_EQ(ReadFile(path + ".zrq"), "0,1,2003,11,5,2003,XYZ\n" + Lines(rows));
+    EXPECT_EQ(ReadFile(path + ".zrq"), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows));
     ASSERT_EQ(server.Log().size(), 1u);
     EXPECT_EQ(server.Log()[0].target, "/table.csv?a=0&b=1&c=2003&d=11&e=5&f=2003&s=XYZ&y=0&g=d&ignore=.csv");
     EXPECT_EQ(form_->PageOffset, -1);
@@ -51,7 +41,7 @@ TEST_F(DownloadTest, APagedDownloadFetchesPagesUntilAShortOne) {
 
     // The 50 rows at offset 400 are fewer than a page: nothing more to ask.
     EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200, 400}));
-    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + Lines(rows));
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + QuoteLines(rows));
     EXPECT_EQ(form_->PageOffset, -1);
 }
 
@@ -65,7 +55,7 @@ TEST_F(DownloadTest, APagedDownloadOfWholePagesEndsOnTheEmptyPage) {
     EXPECT_TRUE(Download(path, "ABC.TO", {2000, 0, 1}, {2003, 11, 31}).done);
 
     EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200, 400}));
-    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.TO\n" + Lines(rows));
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.TO\n" + QuoteLines(rows));
 }
 
 TEST_F(DownloadTest, TheSymbolIsPercentEncodedAndTheDatesNormalised) {

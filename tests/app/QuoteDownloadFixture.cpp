@@ -1,5 +1,6 @@
 #include "QuoteDownloadFixture.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -107,6 +108,12 @@ void QuoteDownloadTest::ExpectIdleProgress() {
     EXPECT_FALSE(fHttpProgress->SeSkinLabel2->GetVisible());
     EXPECT_FALSE(fHttpProgress->SeSkinLabel3->GetVisible());
     EXPECT_EQ(fHttpProgress->SeSkinProgressBar1->GetPosition(), 0);
+}
+
+std::string QuoteLines(const std::vector<std::string>& Rows, size_t From, size_t To) {
+    std::string text;
+    for (size_t i = From; i < std::min(To, Rows.size()); ++i) text += Rows[i] + "\n";
+    return text;
 }
 
 int DaysAgo(int Days) {

@@ -51,6 +51,8 @@ protected:
     static void ExpectIdleProgress();
 };
 
+// Rows From to To, each with its line end, as a file holds them.
+std::string QuoteLines(const std::vector<std::string>& Rows, size_t From = 0, size_t To = std::string::npos);
 // A yyyymmdd number Days before today.
 int DaysAgo(int Days);
 CalendarDay CalendarDayOf(int Yyyymmdd);

@@ -2,16 +2,6 @@
 #include "QuoteDownloadFixture.h"
 #include "platform/Dialogs.h"
 
-namespace {
-
-std::string Lines(const std::vector<std::string>& Rows, size_t From = 0, size_t To = std::string::npos) {
-    std::string text;
-    for (size_t i = From; i < std::min(To, Rows.size()); ++i) text += Rows[i] + "\n";
-    return text;
-}
-
-}  // namespace
-
 class UpdateTest : public QuoteDownloadTest {};
 
 TEST_F(UpdateTest, AnUpdateAddsTheNewRowsBeforeTheOldOnes) {
@@ -21,7 +11,7 @@ TEST_F(UpdateTest, AnUpdateAddsTheNewRowsBeforeTheOldOnes) {
     StartWith(server.Url("/"));
     // Old rows of any length are kept.
     const std::string longRow = "1-Dec-03,1,2,0.5,1.5," + std::string(300, '7');
-    const std::string path = WriteFile("xyz.zrq", "0,1,2003,11,1,2003,XYZ\n" + longRow + "\n" + Lines(rows, 5));
+    const std::string path = WriteFile("xyz.zrq", "0,1,2003,11,1,2003,XYZ\n" + longRow + "\n" + QuoteLines(rows, 5));
 
     const ProgressLook look = Update(path);
 
@@ -33,7 +23,7 @@ TEST_F(UpdateTest, AnUpdateAddsTheNewRowsBeforeTheOldOnes) {
                                           "&e=" + std::to_string(today.Day) + "&f=" + std::to_string(today.Year) +
                                           "&s=XYZ&y=0&g=d&ignore=.csv");
     // The end date is the newest row's, so the next update misses no day.
-    EXPECT_EQ(ReadFile(path), "0,1,2003,11,5,2003,XYZ\n" + Lines(rows, 0, 4) + longRow + "\n" + Lines(rows, 5));
+    EXPECT_EQ(ReadFile(path), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows, 0, 4) + longRow + "\n" + QuoteLines(rows, 5));
     ExpectIdleProgress();
 }
 
@@ -44,13 +34,13 @@ TEST_F(UpdateTest, APagedUpdatePutsItsPagesBeforeTheOldRows) {
     StartWith(server.Url("/"));
     // The file ends on the day before the 250 newest rows.
     const std::string path =
-        WriteFile("abc.zrq", "0,1,2002,2,30,2003,ABC.L\n" + Lines(rows, 250));
+        WriteFile("abc.zrq", "0,1,2002,2,30,2003,ABC.L\n" + QuoteLines(rows, 250));
     ASSERT_EQ(rows[250].substr(0, 9), "30-Mar-03");
 
     EXPECT_TRUE(Update(path).done);
 
     EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200}));
-    EXPECT_EQ(ReadFile(path), "0,1,2002,11,5,2003,ABC.L\n" + Lines(rows));
+    EXPECT_EQ(ReadFile(path), "0,1,2002,11,5,2003,ABC.L\n" + QuoteLines(rows));
 }
 
 TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
@@ -58,7 +48,7 @@ TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
     const std::vector<std::string> rows = MakeQuoteRows(5, 20031205);
     server.WriteSymbol("XYZ", rows);
     StartWith(server.Url("/"));
-    const std::string old = "0,1,2003,11,5,2003,XYZ\r\n" + Lines(rows);
+    const std::string old = "0,1,2003,11,5,2003,XYZ\r\n" + QuoteLines(rows);
     const std::string path = WriteFile("xyz.zrq", old);
 
     EXPECT_TRUE(Update(path).done);
