@@ -1,8 +1,5 @@
 #include "app/dialogs.h"
 
-TfDlQuotes* fDlQuotes = nullptr;
-TfHttpProgress* fHttpProgress = nullptr;
-
 TAppDialog::TAppDialog(TComponent* AOwner, const char* Name, const char* Caption, int ClientWidth,
                        int ClientHeight, TPosition Position)
     : TForm(AOwner) {
@@ -14,9 +11,3 @@ TAppDialog::TAppDialog(TComponent* AOwner, const char* Name, const char* Caption
     SetClientWidth(ClientWidth);
     SetClientHeight(ClientHeight);
 }
-
-TfDlQuotes::TfDlQuotes(TComponent* AOwner)
-    : TAppDialog(AOwner, "fDlQuotes", "Download Quotes", 321, 185, poMainFormCenter) {}
-
-TfHttpProgress::TfHttpProgress(TComponent* AOwner)
-    : TAppDialog(AOwner, "fHttpProgress", "Transfer...", 257, 121, poMainFormCenter) {}

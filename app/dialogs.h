@@ -1,8 +1,7 @@
 #pragma once
-// The application's modal dialogs, created once at start-up and shown when
-// needed: download dates and symbol, and download progress here; the four
-// indicator parameter dialogs (enterdays*.h) and the about box (about.h)
-// in modules of their own.
+// The frame every modal dialog of the application starts from; the dialogs
+// themselves (dlquotes.h, httpProgress.h, enterdays*.h, about.h) are
+// created once at start-up and shown when needed.
 
 #include "platform/Forms.h"
 
@@ -12,16 +11,3 @@ public:
     TAppDialog(TComponent* AOwner, const char* Name, const char* Caption, int ClientWidth, int ClientHeight,
                TPosition Position);
 };
-
-class TfDlQuotes : public TAppDialog {
-public:
-    explicit TfDlQuotes(TComponent* AOwner);
-};
-
-class TfHttpProgress : public TAppDialog {
-public:
-    explicit TfHttpProgress(TComponent* AOwner);
-};
-
-extern TfDlQuotes* fDlQuotes;
-extern TfHttpProgress* fHttpProgress;

@@ -3,7 +3,8 @@
 #include <exception>
 
 #include "app/about.h"
-#include "app/dialogs.h"
+#include "app/dlquotes.h"
+#include "app/httpProgress.h"
 #include "app/enterdays.h"
 #include "app/enterdays2.h"
 #include "app/enterdays3.h"

@@ -4,6 +4,7 @@
 
 const char* const kWebSettingsKey = "Software\\Halvorsk\\Velmora\\init";
 const char* const kDefaultQuoteSiteUrl = "http://127.0.0.1:8080";
+const char* const kDefaultQuoteServiceUrl = "http://127.0.0.1:8080";
 const char* const kDefaultHomePageUrl = "https://velmora.example/";
 const char* const kDefaultContactMail = "info@velmora.example";
 
@@ -29,5 +30,6 @@ AnsiString SitePage(const char* Path) {
 AnsiString QuoteSiteUrl() { return Setting("quoteSiteUrl", kDefaultQuoteSiteUrl); }
 AnsiString SymbolLookupUrl() { return SitePage("/l"); }
 AnsiString ExchangesUrl() { return SitePage("/sd"); }
+AnsiString QuoteServiceUrl() { return Setting("quoteServiceUrl", kDefaultQuoteServiceUrl); }
 AnsiString HomePageUrl() { return Setting("homePageUrl", kDefaultHomePageUrl); }
 AnsiString ContactMail() { return Setting("contactMail", kDefaultContactMail); }

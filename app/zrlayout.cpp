@@ -129,6 +129,8 @@ void TOriginalForm1::CreateComponents() {
     HTTPSocket->SetReportLevel(0);
     HTTPSocket->SetInputFileMode(false);
     HTTPSocket->SetOutputFileMode(false);
+    HTTPSocket->OnPacketRecvd = TNotifyEvent(this, &TOriginalForm1::HTTPSocketPacketRecvd);
+    HTTPSocket->OnSuccess = TResultEvent(this, &TOriginalForm1::HTTPSocketSuccess);
 }
 
 void TOriginalForm1::CreateWizardPage() {

@@ -4,6 +4,7 @@
 // the global OriginalForm1 and read and write its public members directly.
 
 #include "app/llist.h"
+#include "net/NMHttp.h"
 #include "platform/Forms.h"
 
 class TChartAxis;
@@ -124,6 +125,11 @@ public:
     void VisibleBrowserDownloadBegin(TObject* Sender);
     void VisibleBrowserNavigateComplete2(TObject* Sender, const AnsiString& URL);
     void MenuZRHomePageClick(TObject* Sender);
+    // The quote download and update.
+    void MenuDlQuotesClick(TObject* Sender);
+    void MenuUpdQuotesClick(TObject* Sender);
+    void HTTPSocketPacketRecvd(TObject* Sender);
+    void HTTPSocketSuccess(TObject* Sender, TCmdType Cmd);
 
     // ---- Shared state, in the order the other modules expect ----------------
     AnsiString QuoteFilePath;     // the stock quote file open in the Analysis tab

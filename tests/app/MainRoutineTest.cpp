@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/about.h"
-#include "app/dialogs.h"
+#include "app/dlquotes.h"
+#include "app/httpProgress.h"
 #include "app/enterdays.h"
 #include "app/enterdays2.h"
 #include "app/enterdays3.h"

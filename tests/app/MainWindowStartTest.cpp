@@ -188,8 +188,9 @@ TEST_F(MainWindowTest, TheMenuBarCarriesEveryCommand) {
     EXPECT_TRUE(form->ToolbAnalysisOpenBt->OnClick);
     // Commands of modules still to come do nothing yet, and say nothing.
     form->FindMenuItem("Analysis", "Create Analysis")->Click();
-    form->FindMenuItem("Quotes", "Download Quotes")->Click();
     EXPECT_FALSE(AnyRequest());
+    EXPECT_TRUE(form->FindMenuItem("Quotes", "Download Quotes")->OnClick);
+    EXPECT_TRUE(form->FindMenuItem("Quotes", "Update Quotes")->OnClick);
 }
 
 TEST_F(MainWindowTest, AboutShowsTheAboutBoxAndExitCloses) {

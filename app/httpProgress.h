@@ -1,0 +1,39 @@
+#pragma once
+// The progress dialog of a quote transfer. The command sets URL and the
+// start flag and shows it modally; activation sends the first request, the
+// request's packets move the bar, and the end of the transfer shows "Done."
+// or a failure text and enables OK, which resets the dialog and closes it.
+
+#include "app/framedialog.h"
+
+class TSeSkinProgressBar;
+
+class TfHttpProgress : public TFramedDialog {
+public:
+    explicit TfHttpProgress(TComponent* AOwner);
+
+    TSeSkinProgressBar* SeSkinProgressBar1;
+    TSeSkinLabel* SeSkinLabel1;
+    TSeSkinButton* SeSkinButton1;
+    TSeSkinLabel* SeSkinLabel2;
+    TSeSkinLabel* SeSkinLabel3;
+
+    AnsiString URL;      // the first page's request
+    bool Start = false;  // the next activation sends it
+
+    void SeSkinForm1Create(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void SeSkinButton1Click(TObject* Sender);
+
+    // The first label's text, at Left in layout coordinates.
+    void ShowStatus(const AnsiString& Text, int Left);
+    // The end of a transfer: OK enabled, "Done." or the failure look.
+    void ShowDone();
+    void ShowFailure(const AnsiString& Caption, const AnsiString& Text, bool ConnectionHint);
+
+protected:
+    // Escape answers as OK does, and only once OK is enabled.
+    void Dispatch(TMessage& Message) override;
+};
+
+extern TfHttpProgress* fHttpProgress;

@@ -1,0 +1,34 @@
+#pragma once
+// The quote service's reply and the stock quote file it becomes: checking a
+// reply's rows before anything is written, and writing a file whole (beside
+// the old one, then renamed into place) so that no reader ever sees it
+// half-written.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The rows of a reply body: the column line ("Date,...") dropped, then one
+// row per line, newest first, without line ends. An empty body has no rows;
+// nothing when the body is not quote rows (an HTML page, garbage, a row
+// cut short).
+std::optional<std::vector<std::string>> ParseQuoteReply(const std::string& Body);
+
+// "5-Dec-03,1.0,1.2,0.9,1.1,1500": a day of month, a month name and a year,
+// then five numbers.
+bool IsQuoteRow(const std::string& Row);
+
+// The day of month before a row's first "-"; 0 when there is none.
+int RowDay(const std::string& Row);
+
+// A row's date as year, month counted from 0 and day; false when the row
+// does not begin with one. Two-digit years from 70 are 19yy, below 70 20yy.
+bool RowDate(const std::string& Row, int& Year, int& Month0, int& Day);
+
+// The rows of a stock quote file after its header line, any length, without
+// line ends; blank lines skipped.
+std::vector<std::string> SplitFileRows(const std::string& Text);
+
+// Writes Text to Path through a temporary file beside it; false (and Path
+// untouched) when it cannot be written.
+bool WriteFileWhole(const std::string& Path, const std::string& Text);

@@ -1,0 +1,183 @@
+// Download Quotes end to end against the local quote server.
+#include "QuoteDownloadFixture.h"
+#include "app/dlquotes.h"
+#include "app/httpProgress.h"
+#include "platform/Dialogs.h"
+#include "skin/engine/KsSkinComboBox.h"
+#include "skin/engine/KsSkinProgressBar.h"
+
+class DownloadTest : public QuoteDownloadTest {};
+
+TEST_F(DownloadTest, ANonPagedDownloadWritesTheHeaderAndTheRows) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(30, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("xyz");
+
+    const ProgressLook look = Download(path, "XYZ", {2003, 0, 1}, {2003, 11, 5});
+
+    EXPECT_EQ(form_->SaveDialog1->GetTitle(), "Download Stock Quote File");
+    EXPECT_EQ(form_->SaveDialog1->GetFilter(), "Stock Quote Files (*.zrq)|*.ZRQ");
+    EXPECT_EQ(look.caption, "Transfer...");
+    EXPECT_TRUE(look.done);
+    EXPECT_FALSE(look.hint);
+    EXPECT_EQ(ReadFile(path + ".zrq"), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows));
+    ASSERT_EQ(server.Log().size(), 1u);
+    EXPECT_EQ(server.Log()[0].target, "/table.csv?a=0&b=1&c=2003&d=11&e=5&f=2003&s=XYZ&y=0&g=d&ignore=.csv");
+    EXPECT_EQ(form_->PageOffset, -1);
+    EXPECT_FALSE(fDlQuotes->GetVisible());
+    ExpectIdleProgress();
+}
+
+TEST_F(DownloadTest, APagedDownloadFetchesPagesUntilAShortOne) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(450, 20031205);
+    server.WriteSymbol("ABC.L", rows);
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("abc.ZRQ");
+
+    EXPECT_TRUE(Download(path, "ABC.L", {2000, 0, 1}, {2003, 11, 31}).done);
+
+    // The 50 rows at offset 400 are fewer than a page: nothing more to ask.
+    EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200, 400}));
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + QuoteLines(rows));
+    EXPECT_EQ(form_->PageOffset, -1);
+}
+
+TEST_F(DownloadTest, APagedDownloadOfWholePagesEndsOnTheEmptyPage) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(400, 20031205);
+    server.WriteSymbol("ABC.TO", rows);
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("abc.zrq");
+
+    EXPECT_TRUE(Download(path, "ABC.TO", {2000, 0, 1}, {2003, 11, 31}).done);
+
+    EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200, 400}));
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.TO\n" + QuoteLines(rows));
+}
+
+TEST_F(DownloadTest, TheSymbolIsPercentEncodedAndTheDatesNormalised) {
+    LocalQuoteServer server;
+    server.WriteSymbol("^G SPC", MakeQuoteRows(3, 20030305));
+    StartWith(server.Url("/"));
+
+    // February 30 is March 1.
+    EXPECT_TRUE(Download(dir_.File("g.zrq"), "^G SPC", {2003, 1, 30}, {2003, 2, 5}).done);
+
+    ASSERT_EQ(server.Log().size(), 1u);
+    EXPECT_EQ(server.Log()[0].target,
+              "/table.csv?a=2&b=1&c=2003&d=2&e=5&f=2003&s=%5EG%20SPC&y=0&g=d&ignore=.csv");
+    EXPECT_EQ(ReadFile(dir_.File("g.zrq")).substr(0, 24), "2,1,2003,2,5,2003,^G SPC");
+}
+
+TEST_F(DownloadTest, AnEndDateOfTodayBecomesTheNewestRowsDate) {
+    LocalQuoteServer server;
+    const int newest = DaysAgo(3);
+    server.WriteSymbol("XYZ", MakeQuoteRows(5, newest));
+    StartWith(server.Url("/"));
+    const CalendarDay today = TodayDate(), last = CalendarDayOf(newest);
+
+    EXPECT_TRUE(Download(dir_.File("x.zrq"), "XYZ", {2000, 0, 1}, today).done);
+
+    const std::string header = ReadFile(dir_.File("x.zrq")).substr(0, ReadFile(dir_.File("x.zrq")).find('\n'));
+    EXPECT_EQ(header, "0,1,2000," + std::to_string(last.Month0) + "," + std::to_string(last.Day) + "," +
+                          std::to_string(last.Year) + ",XYZ");
+}
+
+TEST_F(DownloadTest, AnEmptyReplyWritesNoFile) {
+    LocalQuoteServer server;
+    server.WriteSymbol("XYZ", {});
+    StartWith(server.Url("/"));
+    const std::string path = WriteFile("old.zrq", "old contents\n");
+
+    const ProgressLook look = Download(path, "XYZ", {2003, 0, 1}, {2003, 11, 5});
+
+    EXPECT_TRUE(look.done);
+    EXPECT_EQ(ReadFile(path), "old contents\n");
+    EXPECT_EQ(form_->PageOffset, -1);
+}
+
+TEST_F(DownloadTest, TheDialogRefusesWrongEntriesAndStaysOpen) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    const CalendarDay today = TodayDate();
+    // The lists start on today and reach this year.
+    EXPECT_EQ(fDlQuotes->ToYear->GetText(), std::to_string(today.Year).c_str());
+    EXPECT_EQ(ComboItems(fDlQuotes->FromYear).front(), "1970");
+    EXPECT_EQ(ComboItems(fDlQuotes->FromMonth)[5], "June ");
+    EXPECT_EQ(ComboItems(fDlQuotes->ToDay).size(), 31u);
+
+    AnswerNextFileDialog(dir_.File("q.txt").c_str());
+    AnswerNextModalForm([&](TCustomForm*) {
+        AnswerMessage(IDOK);
+        FillDownload("", {2003, 0, 1}, {2003, 11, 5});
+        EXPECT_EQ(MessageText(), "You must input a symbol name.\nPlease try again.");
+        AnswerMessage(IDOK);
+        FillDownload("XYZ", {2003, 5, 2}, {2003, 5, 1});
+        EXPECT_EQ(MessageText(), "You must choose succesive dates.\nPlease try again.");
+        if (!(today.Month0 == 11 && today.Day == 31)) {
+            AnswerMessage(IDOK);
+            FillDownload("XYZ", {today.Year, 11, 31}, {today.Year, 11, 31});
+            EXPECT_EQ(MessageText(), "The time interval you have chosen has\nnot yet occured. Please try again.");
+        }
+        EXPECT_TRUE(fDlQuotes->GetVisible());
+        MouseClick(fDlQuotes->SeSkinButton1, 5, 5);
+    });
+    form_->FindMenuItem("Quotes", "Download Quotes")->Click();
+
+    EXPECT_EQ(form_->DownloadPath, dir_.File("q.txt.zrq").c_str());
+    EXPECT_TRUE(server.Log().empty());
+}
+
+TEST_F(DownloadTest, CancelInTheSaveDialogEndsTheCommand) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    CancelNextFileDialog();
+    form_->FindMenuItem("Quotes", "Download Quotes")->Click();
+    EXPECT_TRUE(server.Log().empty());
+}
+
+TEST_F(DownloadTest, PacketsCycleTheBar) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    for (int packet = 1; packet <= 40; ++packet) {
+        form_->HTTPSocketPacketRecvd(form_->HTTPSocket);
+        const int position = fHttpProgress->SeSkinProgressBar1->GetPosition();
+        if (packet == 33 || packet == 34) {
+            EXPECT_EQ(position, packet == 33 ? 99 : 0);
+        }
+    }
+    EXPECT_EQ(fHttpProgress->SeSkinProgressBar1->GetPosition(), 18);
+}
+
+TEST_F(DownloadTest, DaysAfterAndBeforeAMonthsEnd) {
+    struct Case {
+        CalendarDay in, out;
+    } cases[] = {{{2003, 1, 30}, {2003, 2, 1}}, {{2003, 1, 29}, {2003, 2, 1}}, {{2004, 1, 29}, {2004, 1, 29}},
+                 {{2004, 1, 30}, {2004, 2, 1}}, {{2003, 3, 31}, {2003, 4, 1}}, {{2003, 11, 32}, {2004, 0, 1}},
+                 {{2003, 4, 31}, {2003, 4, 31}}};
+    for (const Case& c : cases) {
+        CalendarDay d = c.in;
+        normalizeNextDay(d.Month0, d.Day, d.Year);
+        EXPECT_EQ(d, c.out) << c.in.Year << "-" << c.in.Month0 << "-" << c.in.Day;
+    }
+    TOriginalForm1& form = *Start();
+    const CalendarDay steps[][2] = {{{2004, 2, 1}, {2004, 1, 29}}, {{2003, 2, 1}, {2003, 1, 28}},
+                                    {{2003, 0, 1}, {2002, 11, 31}}, {{2003, 5, 1}, {2003, 4, 31}},
+                                    {{2003, 4, 1}, {2003, 3, 30}},  {{2003, 4, 9}, {2003, 4, 8}}};
+    for (const auto& step : steps) {
+        form.ToYear = static_cast<Word>(step[0].Year);
+        form.ToMonth0 = static_cast<Word>(step[0].Month0);
+        form.ToDay = static_cast<Word>(step[0].Day);
+        stepPreviousDay();
+        EXPECT_EQ((CalendarDay{form.ToYear, form.ToMonth0, form.ToDay}), step[1]);
+    }
+}
+
+TEST(QuoteDatesTest, PagedSymbols) {
+    for (const char* paged : {"ABC.L", "ABC.TO", "a.b"}) EXPECT_TRUE(isPagedSymbol(paged)) << paged;
+    for (const char* plain : {"ABC.OB", "abc.ob", "ABC", "ABC.TOR", ".L", ""})
+        EXPECT_FALSE(isPagedSymbol(plain)) << plain;
+}

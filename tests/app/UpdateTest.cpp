@@ -1,0 +1,71 @@
+// Update Quotes end to end against the local quote server.
+#include "QuoteDownloadFixture.h"
+#include "platform/Dialogs.h"
+
+class UpdateTest : public QuoteDownloadTest {};
+
+TEST_F(UpdateTest, AnUpdateAddsTheNewRowsBeforeTheOldOnes) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    // Old rows of any length are kept.
+    const std::string longRow = "1-Dec-03,1,2,0.5,1.5," + std::string(300, '7');
+    const std::string path = WriteFile("xyz.zrq", "0,1,2003,11,1,2003,XYZ\n" + longRow + "\n" + QuoteLines(rows, 5));
+
+    const ProgressLook look = Update(path);
+
+    EXPECT_TRUE(look.done);
+    EXPECT_EQ(form_->SaveDialog1->GetTitle(), "Update Stock Quote File");
+    const CalendarDay today = TodayDate();
+    ASSERT_EQ(server.Log().size(), 1u);
+    EXPECT_EQ(server.Log()[0].target, "/table.csv?a=11&b=2&c=2003&d=" + std::to_string(today.Month0) +
+                                          "&e=" + std::to_string(today.Day) + "&f=" + std::to_string(today.Year) +
+                                          "&s=XYZ&y=0&g=d&ignore=.csv");
+    // The end date is the newest row's, so the next update misses no day.
+    EXPECT_EQ(ReadFile(path), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows, 0, 4) + longRow + "\n" + QuoteLines(rows, 5));
+    ExpectIdleProgress();
+}
+
+TEST_F(UpdateTest, APagedUpdatePutsItsPagesBeforeTheOldRows) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(300, 20031205);
+    server.WriteSymbol("ABC.L", rows);
+    StartWith(server.Url("/"));
+    // The file ends on the day before the 250 newest rows.
+    const std::string path =
+        WriteFile("abc.zrq", "0,1,2002,2,30,2003,ABC.L\n" + QuoteLines(rows, 250));
+    ASSERT_EQ(rows[250].substr(0, 9), "30-Mar-03");
+
+    EXPECT_TRUE(Update(path).done);
+
+    EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200}));
+    EXPECT_EQ(ReadFile(path), "0,1,2002,11,5,2003,ABC.L\n" + QuoteLines(rows));
+}
+
+TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(5, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string old = "0,1,2003,11,5,2003,XYZ\r\n" + QuoteLines(rows);
+    const std::string path = WriteFile("xyz.zrq", old);
+
+    EXPECT_TRUE(Update(path).done);
+
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(form_->PageOffset, -1);
+}
+
+TEST_F(UpdateTest, AFileWithoutAHeaderIsRefused) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    const std::string path = WriteFile("odd.zrq", "not a quote file\n");
+    AnswerNextFileDialog(path.c_str());
+    AnswerMessage(IDOK);
+    form_->FindMenuItem("Quotes", "Update Quotes")->Click();
+
+    EXPECT_EQ(MessageText(), ("The file " + path + " is not a stock quote file.").c_str());
+    EXPECT_TRUE(server.Log().empty());
+    EXPECT_EQ(ReadFile(path), "not a quote file\n");
+}
