@@ -61,11 +61,14 @@ void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button, int
     } else if (type == QEvent::MouseButtonRelease) {
         held &= ~Qt::MouseButtons(button);
     }
+    // The grab ends with the last button's release, before it is delivered:
+    // a release that opens a modal form (a dialog's button) must not leave
+    // the input inside that form going to the button under the grab.
+    if (!held) grabbed = nullptr;
     QPointF global(screen.x, screen.y);
     QPointF local = target->mapFromGlobal(global);
     QMouseEvent event(type, local, local, global, button, held, HostModifiers(shift));
     QCoreApplication::sendEvent(target, &event);
-    if (!held) grabbed = nullptr;
     RaisePendingHostFailure();
 }
 
