@@ -42,33 +42,61 @@ void DrawPanelFrame(TCanvas* Canvas, TRect& Rect, TPanelBevel Outer, TPanelBevel
                     int BorderWidth, TColor Color);
 int PanelFrameWidth(TPanelBevel Outer, TPanelBevel Inner, int BevelWidth, int BorderWidth);
 
-// A plain container with an outer and an inner bevel, a border between them
-// and a caption in the middle. Aligned children stay inside the bevels.
-class TCustomPanel : public TCustomControl {
+// The frame settings every panel shares: an outer and an inner bevel, their
+// width and a border between them. Aligned children stay inside the frame.
+// Base is a windowed control class (the platform's or a custom-drawn one).
+template <class Base>
+class TPanelFrame : public Base {
 public:
-    explicit TCustomPanel(TComponent* AOwner);
+    explicit TPanelFrame(TComponent* AOwner) : Base(AOwner) {}
     TPanelBevel GetBevelInner() const { return bevelInner_; }
-    void SetBevelInner(TPanelBevel Value);
+    void SetBevelInner(TPanelBevel Value) { Store(bevelInner_, Value); }
     TPanelBevel GetBevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TPanelBevel Value);
+    void SetBevelOuter(TPanelBevel Value) { Store(bevelOuter_, Value); }
     int GetBevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int Value);  // at least 1
+    void SetBevelWidth(int Value) { Store(bevelWidth_, Value < 1 ? 1 : Value); }
     int GetBorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int Value);  // at least 0
+    void SetBorderWidth(int Value) { Store(borderWidth_, Value < 0 ? 0 : Value); }
     TAlignment GetAlignment() const { return alignment_; }
-    void SetAlignment(TAlignment Value);
+    void SetAlignment(TAlignment Value) {
+        if (alignment_ == Value) return;
+        alignment_ = Value;
+        this->Invalidate();
+    }
 
 protected:
-    void Paint() override;
-    void AdjustClientRect(TRect& Rect) override;
+    void AdjustClientRect(TRect& Rect) override {
+        int inset = PanelFrameWidth(bevelOuter_, bevelInner_, bevelWidth_, borderWidth_);
+        InflateRect(Rect, -inset, -inset);
+    }
+    // Draws the frame; Rect shrinks to the face inside it.
+    void DrawFrame(TCanvas* Canvas, TRect& Rect) {
+        DrawPanelFrame(Canvas, Rect, bevelOuter_, bevelInner_, bevelWidth_, borderWidth_, this->GetColor());
+    }
 
 private:
-    void Changed();
+    // A changed frame moves the aligned children as well as the picture.
+    template <class T>
+    void Store(T& Field, T Value) {
+        if (Field == Value) return;
+        Field = Value;
+        this->Realign();
+        this->Invalidate();
+    }
     TPanelBevel bevelInner_ = bvNone;
     TPanelBevel bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
     TAlignment alignment_ = taCenter;
+};
+
+// A plain container with its frame and a caption in the middle.
+class TCustomPanel : public TPanelFrame<TCustomControl> {
+public:
+    explicit TCustomPanel(TComponent* AOwner);
+
+protected:
+    void Paint() override;
 };
 
 class TPanel : public TCustomPanel {

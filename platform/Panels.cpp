@@ -49,57 +49,15 @@ int PanelFrameWidth(TPanelBevel Outer, TPanelBevel Inner, int BevelWidth, int Bo
     return BorderWidth + (Outer != bvNone ? BevelWidth : 0) + (Inner != bvNone ? BevelWidth : 0);
 }
 
-TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+TCustomPanel::TCustomPanel(TComponent* AOwner) : TPanelFrame(AOwner) {
     SetColor(clBtnFace);
     SetBounds(0, 0, 185, 41);
-}
-
-void TCustomPanel::Changed() {
-    Realign();
-    Invalidate();
-}
-
-void TCustomPanel::SetBevelInner(TPanelBevel Value) {
-    if (bevelInner_ == Value) return;
-    bevelInner_ = Value;
-    Changed();
-}
-
-void TCustomPanel::SetBevelOuter(TPanelBevel Value) {
-    if (bevelOuter_ == Value) return;
-    bevelOuter_ = Value;
-    Changed();
-}
-
-void TCustomPanel::SetBevelWidth(int Value) {
-    Value = std::max(1, Value);
-    if (bevelWidth_ == Value) return;
-    bevelWidth_ = Value;
-    Changed();
-}
-
-void TCustomPanel::SetBorderWidth(int Value) {
-    Value = std::max(0, Value);
-    if (borderWidth_ == Value) return;
-    borderWidth_ = Value;
-    Changed();
-}
-
-void TCustomPanel::SetAlignment(TAlignment Value) {
-    if (alignment_ == Value) return;
-    alignment_ = Value;
-    Invalidate();
-}
-
-void TCustomPanel::AdjustClientRect(TRect& Rect) {
-    int inset = PanelFrameWidth(bevelOuter_, bevelInner_, bevelWidth_, borderWidth_);
-    InflateRect(Rect, -inset, -inset);
 }
 
 void TCustomPanel::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect rect = GetClientRect();
-    DrawPanelFrame(canvas, rect, bevelOuter_, bevelInner_, bevelWidth_, borderWidth_, GetColor());
+    DrawFrame(canvas, rect);
     canvas->GetBrush()->SetColor(GetColor());
     canvas->GetBrush()->SetStyle(bsSolid);
     canvas->FillRect(rect);
@@ -108,8 +66,8 @@ void TCustomPanel::Paint() {
     canvas->SetFont(GetFont());
     TSize size = canvas->TextExtent(GetCaption());
     int x = rect.Left;
-    if (alignment_ == taCenter) x = rect.Left + (rect.Width() - size.cx) / 2;
-    else if (alignment_ == taRightJustify) x = rect.Right - size.cx;
+    if (GetAlignment() == taCenter) x = rect.Left + (rect.Width() - size.cx) / 2;
+    else if (GetAlignment() == taRightJustify) x = rect.Right - size.cx;
     canvas->TextRect(rect, x, rect.Top + (rect.Height() - size.cy) / 2, GetCaption());
 }
 
