@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "chart/Tecanvas.h"
-#include "platform/Host.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/Graphics.h"
-#include "platform/Host.h"
 
 namespace {
 

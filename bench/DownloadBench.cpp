@@ -9,7 +9,6 @@
 #include "app/httpProgress.h"
 #include "app/quotes_download.h"
 #include "app/zrmain.h"
-#include "platform/Host.h"
 #include "tools/quote_server/QuoteServer.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/Forms.h"
-#include "platform/Host.h"
 #include "skin/engine/KsSkinGrids.h"
 
 namespace {

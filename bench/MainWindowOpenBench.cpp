@@ -10,7 +10,6 @@
 #include "GeneratedQuoteFile.h"
 #include "app/quotes.h"
 #include "app/zrmain.h"
-#include "platform/Host.h"
 
 namespace {
 

@@ -30,6 +30,8 @@ private:
 };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Where text TextWidth wide starts in R when aligned so.
+int AlignedTextX(const TRect& R, int TextWidth, TAlignment Alignment);
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
 // Draws Width nested one-pixel frames inside Rect: top and left edges in

@@ -45,6 +45,15 @@ void DrawPanelFrame(TCanvas* Canvas, TRect& Rect, TPanelBevel Outer, TPanelBevel
     }
 }
 
+int AlignedTextX(const TRect& R, int TextWidth, TAlignment Alignment) {
+    switch (Alignment) {
+    case taLeftJustify: return R.Left;
+    case taRightJustify: return R.Right - TextWidth;
+    case taCenter: break;
+    }
+    return R.Left + (R.Width() - TextWidth) / 2;
+}
+
 int PanelFrameWidth(TPanelBevel Outer, TPanelBevel Inner, int BevelWidth, int BorderWidth) {
     return BorderWidth + (Outer != bvNone ? BevelWidth : 0) + (Inner != bvNone ? BevelWidth : 0);
 }
@@ -65,10 +74,8 @@ void TCustomPanel::Paint() {
     canvas->GetBrush()->SetStyle(bsClear);
     canvas->SetFont(GetFont());
     TSize size = canvas->TextExtent(GetCaption());
-    int x = rect.Left;
-    if (GetAlignment() == taCenter) x = rect.Left + (rect.Width() - size.cx) / 2;
-    else if (GetAlignment() == taRightJustify) x = rect.Right - size.cx;
-    canvas->TextRect(rect, x, rect.Top + (rect.Height() - size.cy) / 2, GetCaption());
+    const int y = rect.Top + (rect.Height() - size.cy) / 2;
+    canvas->TextRect(rect, AlignedTextX(rect, size.cx, GetAlignment()), y, GetCaption());
 }
 
 TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), picture_(new TPicture) {

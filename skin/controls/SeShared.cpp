@@ -171,11 +171,3 @@ void DrawFocusRect(TCanvas* Canvas, const TRect& R) {
         for (int y = R.Bottom - 2; y > R.Top; --y) if (step++ % 2 == 0) invert(R.Left, y);
 }
 
-int AlignedTextX(const TRect& R, int TextWidth, TAlignment Alignment) {
-    switch (Alignment) {
-    case taLeftJustify: return R.Left;
-    case taRightJustify: return R.Right - TextWidth;
-    case taCenter: break;
-    }
-    return R.Left + (R.Width() - TextWidth) / 2;
-}

@@ -34,5 +34,3 @@ void DrawGlyph(TCanvas* Canvas, int X, int Y, TBitmap* Glyph, bool Enabled);
 // The dotted focus rectangle, drawn by inverting every other pixel of the
 // edge: drawing it twice restores what was there.
 void DrawFocusRect(TCanvas* Canvas, const TRect& R);
-// Where a line TextWidth wide starts in R under Alignment.
-int AlignedTextX(const TRect& R, int TextWidth, TAlignment Alignment);
