@@ -1,7 +1,7 @@
 #include "app/about.h"
 
 #include "app/websettings.h"
-#include "platform/ShellApi.h"
+#include "platform/host/ShellApi.h"
 
 TfAbout* fAbout = nullptr;
 

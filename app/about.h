@@ -4,7 +4,7 @@
 // browser and mail program.
 
 #include "app/framedialog.h"
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 
 class TfAbout : public TFramedDialog {
 public:

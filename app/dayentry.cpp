@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/Forms.h"
-#include "platform/SysUtils.h"
+#include "platform/controls/Forms.h"
+#include "platform/runtime/SysUtils.h"
 #include "skin/controls/SeEdits.h"
 
 const char* const kInvalidEntryCaption = "Invalid Entry";

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 class TSeCustomEdit;
 

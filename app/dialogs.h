@@ -1,9 +1,9 @@
 #pragma once
 // The frame every modal dialog of the application starts from; the dialogs
-// themselves (dlquotes.h, httpProgress.h, enterdays*.h, about.h) are
+// themselves (dlquotes.h, httpprogress.h, enterdays*.h, about.h) are
 // created once at start-up and shown when needed.
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 
 // A dialog's frame: caption, client size and placement.
 class TAppDialog : public TForm {

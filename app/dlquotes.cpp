@@ -1,8 +1,8 @@
 #include "app/dlquotes.h"
 
-#include "app/quotes_download.h"
+#include "app/quotesdownload.h"
 #include "app/zrmain.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinMessage.h"
 

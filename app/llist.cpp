@@ -4,7 +4,7 @@
 #include <ostream>
 #include <utility>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 
 // Each node is one allocation; keep it within a 96-byte heap chunk.
 static_assert(sizeof(QuoteRecord) <= 88, "a quote node has grown");

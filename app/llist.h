@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 // A quote's date text, kept exactly. Dates are short, so the text lives
 // inside the record; a longer one goes to the heap. Keeps a node small

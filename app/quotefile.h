@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/llist.h"
-#include "platform/Exceptions.h"
+#include "platform/runtime/Exceptions.h"
 
 // A stock quote file that cannot be read. The message names the file and
 // the reason; Line is the line at fault, 0 when the fault is not one line's.

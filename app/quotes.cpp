@@ -3,7 +3,7 @@
 #include "app/quotefile.h"
 #include "app/quotewindow.h"
 #include "app/zrmain.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinGrids.h"

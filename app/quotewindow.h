@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/llist.h"
-#include "platform/Exceptions.h"
+#include "platform/runtime/Exceptions.h"
 
 VELMORA_EXCEPTION(EQuoteWindowError, Exception)
 

@@ -4,14 +4,14 @@
 
 #include "app/about.h"
 #include "app/dlquotes.h"
-#include "app/httpProgress.h"
+#include "app/httpprogress.h"
 #include "app/enterdays.h"
 #include "app/enterdays2.h"
 #include "app/enterdays3.h"
 #include "app/enterdays4.h"
 #include "app/zrmain.h"
-#include "platform/FileUtils.h"
-#include "platform/Host.h"
+#include "platform/runtime/FileUtils.h"
+#include "platform/host/Host.h"
 
 void CreateApplicationForms() {
     Application->Initialize();

@@ -1,6 +1,6 @@
 #include "app/websettings.h"
 
-#include "platform/Registry.h"
+#include "platform/host/Registry.h"
 
 const char* const kWebSettingsKey = "Software\\Halvorsk\\Velmora\\init";
 const char* const kDefaultQuoteSiteUrl = "http://127.0.0.1:8080";

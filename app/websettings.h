@@ -5,7 +5,7 @@
 // the contact address, "quoteServiceUrl" the base address (scheme://host:port)
 // of the service the quote download asks. A missing or empty value gives the default.
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 extern const char* const kWebSettingsKey;
 extern const char* const kDefaultQuoteSiteUrl;  // the test quote server on this machine

@@ -3,8 +3,8 @@
 // in the system's own web browser.
 #include "app/websettings.h"
 #include "app/zrmain.h"
-#include "platform/ShellApi.h"
-#include "platform/WebBrowser.h"
+#include "platform/host/ShellApi.h"
+#include "platform/host/WebBrowser.h"
 #include "skin/engine/KsSkinEdits.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinPanel.h"

@@ -3,7 +3,7 @@
 // on a fuchsia background, which the buttons leave transparent. Tool bar
 // pictures are black and white; page buttons add one colour.
 
-#include "platform/Graphics.h"
+#include "platform/gdi/Graphics.h"
 
 enum TButtonPicture {
     bpNewDocument, bpOpenFolder, bpSave, bpPrint, bpExport, bpLookup, bpHelp, bpAdd, bpRemove,

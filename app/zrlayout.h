@@ -2,7 +2,7 @@
 // Helpers the main window's layout files share.
 
 #include "app/zrglyphs.h"
-#include "platform/Controls.h"
+#include "platform/controls/Controls.h"
 
 class TSeSkinSpeedButton;
 class TSeSkinLabel;

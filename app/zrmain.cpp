@@ -2,8 +2,8 @@
 
 #include "app/about.h"
 #include "app/quotes.h"
-#include "platform/Dialogs.h"
-#include "platform/FileUtils.h"
+#include "platform/host/Dialogs.h"
+#include "platform/runtime/FileUtils.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinGrids.h"

@@ -4,8 +4,8 @@
 // the global OriginalForm1 and read and write its public members directly.
 
 #include "app/llist.h"
-#include "net/NMHttp.h"
-#include "platform/Forms.h"
+#include "net/NmHttp.h"
+#include "platform/controls/Forms.h"
 
 class TChartAxis;
 class TSeSkinEngine;

@@ -1,7 +1,7 @@
 // The main window's settings: the file dialogs' folders and the help file.
 #include "app/zrmain.h"
-#include "platform/Dialogs.h"
-#include "platform/Registry.h"
+#include "platform/host/Dialogs.h"
+#include "platform/host/Registry.h"
 
 namespace {
 

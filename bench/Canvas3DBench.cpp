@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "chart/Tecanvas.h"
+#include "chart/canvas/TeCanvas.h"
 
 namespace {
 

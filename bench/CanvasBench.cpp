@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/Graphics.h"
+#include "platform/gdi/Graphics.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/httpProgress.h"
-#include "app/quotes_download.h"
+#include "app/httpprogress.h"
+#include "app/quotesdownload.h"
 #include "app/zrmain.h"
 #include "tools/quote_server/QuoteServer.h"
 

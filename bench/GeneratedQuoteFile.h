@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 class GeneratedQuoteFile {
 public:

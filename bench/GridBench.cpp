@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/engine/KsSkinGrids.h"
 
 namespace {

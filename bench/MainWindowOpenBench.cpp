@@ -7,7 +7,7 @@
 
 #include <malloc.h>
 
-#include "GeneratedQuoteFile.h"
+#include "bench/GeneratedQuoteFile.h"
 #include "app/quotes.h"
 #include "app/zrmain.h"
 

@@ -6,7 +6,7 @@
 
 #include <malloc.h>
 
-#include "GeneratedQuoteFile.h"
+#include "bench/GeneratedQuoteFile.h"
 #include "app/quotefile.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "net/HttpReply.h"
 
 #include "net/NetErrors.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 struct THttpReplyHead {
     int Status = 0;

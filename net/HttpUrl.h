@@ -2,7 +2,7 @@
 // The parts of an http URL that a request needs, and the resolution of a
 // redirect's Location against the URL that answered it.
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 struct THttpUrl {
     AnsiString Host;  // an IPv6 address without its brackets

@@ -1,7 +1,7 @@
 #pragma once
 // The network components' exceptions.
 
-#include "platform/Exceptions.h"
+#include "platform/runtime/Exceptions.h"
 
 // A socket failure; the text names the operation and the system's reason.
 class ESockError : public Exception {

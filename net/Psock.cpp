@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 #include "net/HostLookup.h"
-#include "platform/Forms.h"
-#include "platform/SysUtils.h"
+#include "platform/controls/Forms.h"
+#include "platform/runtime/SysUtils.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 // is not supported; cancel it instead.
 
 #include "net/NetErrors.h"
-#include "platform/Components.h"
-#include "platform/Events.h"
+#include "platform/runtime/Components.h"
+#include "platform/runtime/Events.h"
 
 using TOnStatus = TClosure<void(TObject* Sender, const AnsiString& Status)>;
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "chart/TeePanel.h"
-#include "platform/Forms.h"
+#include "chart/panel/TeePanel.h"
+#include "platform/controls/Forms.h"
 
 namespace {
 

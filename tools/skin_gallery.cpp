@@ -9,9 +9,9 @@
 #include <cstring>
 #include <string>
 
-#include "platform/Forms.h"
-#include "platform/Host.h"
-#include "platform/WindowPicture.h"
+#include "platform/controls/Forms.h"
+#include "platform/host/Host.h"
+#include "platform/host/WindowPicture.h"
 #include "skin/controls/SeButtons.h"
 #include "skin/controls/SeLabel.h"
 #include "skin/controls/SePanel.h"

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "platform/Forms.h"
-#include "platform/Host.h"
+#include "platform/controls/Forms.h"
+#include "platform/host/Host.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

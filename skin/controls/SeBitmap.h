@@ -10,7 +10,7 @@
 // own alpha times the master alpha; the destination keeps its alpha byte.
 // Drawing onto a TCanvas always leaves opaque (0xFF) pixels there.
 
-#include "platform/Graphics.h"
+#include "platform/gdi/Graphics.h"
 #include "skin/controls/SeConst.h"
 
 class TSeBitmap {

@@ -2,7 +2,7 @@
 // The push button and the speed button, drawn in the classic look; the
 // skinned wrappers override PaintControl.
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeControl.h"
 
 // A push button: takes the focus, clicks on Space, on Enter when it is the

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -4,7 +4,7 @@
 // anywhere reaches it: inside it tracks and chooses items (and hands the
 // list's scroll bar its presses), outside it closes the drop-down.
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeListBox.h"
 
 class TSeCustomComboBox;

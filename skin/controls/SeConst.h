@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "platform/Graphics.h"
-#include "platform/Messages.h"
+#include "platform/gdi/Graphics.h"
+#include "platform/controls/Messages.h"
 
 // Sent by the skin engine to every control of every form, with the engine in
 // WParam and LParam: first "the skin is about to change", then "it changed".

@@ -17,7 +17,7 @@
 // disabled. Mouse enter/leave, press/release, enabling and WMSkinChange
 // repaint the control.
 
-#include "platform/Controls.h"
+#include "platform/controls/Controls.h"
 #include "skin/controls/SeBitmap.h"
 #include "skin/controls/SeConst.h"
 

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "platform/Clipbrd.h"
-#include "platform/Forms.h"
+#include "platform/host/Clipbrd.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeShared.h"
 
 namespace {

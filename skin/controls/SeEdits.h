@@ -20,7 +20,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 #include "skin/controls/SeUtf8.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/AnsiString.h"
+#include "platform/runtime/AnsiString.h"
 
 class TSeGridCells {
 public:

@@ -1,6 +1,6 @@
 // How the string grid paints: only the cells on screen, each clipped to
 // itself, then the corner between the scroll bars.
-#include "platform/Gdi.h"
+#include "platform/gdi/Gdi.h"
 #include "skin/controls/SeGrids.h"
 #include "skin/controls/SeScrollBar.h"
 #include "skin/controls/SeShared.h"

@@ -21,7 +21,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/Strings.h"
+#include "platform/runtime/Strings.h"
 #include "skin/controls/SeControl.h"
 #include "skin/controls/SeGridAxis.h"
 #include "skin/controls/SeGridCells.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeLabel.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ExtCtrls.h"
-#include "platform/HintWindow.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/host/HintWindow.h"
 
 // The classic hint window: the info colours, a thin frame, the text.
 class TSeHintWindow : public THintWindow {

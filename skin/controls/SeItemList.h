@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/Strings.h"
+#include "platform/runtime/Strings.h"
 
 class TSeItemList : public TStringList {
 public:

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 
 class TSeCustomLabel : public TSeGraphicControl {

@@ -18,9 +18,9 @@
 
 #include <vector>
 
-#include "platform/Components.h"
-#include "platform/Events.h"
-#include "platform/Graphics.h"
+#include "platform/runtime/Components.h"
+#include "platform/runtime/Events.h"
+#include "platform/gdi/Graphics.h"
 #include "skin/controls/SeConst.h"
 
 class TSeCustomItem : public TComponent {

@@ -16,7 +16,7 @@
 
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 
 class TSeCustomButton;
 class TSeCustomLabel;

@@ -17,7 +17,7 @@
 
 #include <vector>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 
 class TSeCustomTabControl;

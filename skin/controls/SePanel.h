@@ -2,7 +2,7 @@
 // The panel: a container with an outer and an inner bevel, a border width
 // between them and a caption, drawn as the platform panel is.
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 
 class TSeCustomPanel : public TPanelFrame<TSeCustomControl> {

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "platform/ExtCtrls.h"
-#include "platform/Forms.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeMenuItems.h"
 
 class TSePopupWindow : public TCustomForm {

@@ -8,7 +8,7 @@
 // notch. Position stays within Min .. Max - PageSize + 1 (Max without a
 // page).
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/controls/SeControl.h"
 
 enum TScrollBarKind { sbHorizontal, sbVertical };

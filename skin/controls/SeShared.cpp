@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The classic look: how the custom-drawn controls draw themselves when no
 // skin is loaded. Every routine draws inside the rectangle it is given.
 
-#include "platform/ExtCtrls.h"
-#include "platform/Graphics.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/gdi/Graphics.h"
 #include "skin/controls/SeConst.h"
 
 enum TSeArrowKind { kakUp, kakDown, kakLeft, kakRight };

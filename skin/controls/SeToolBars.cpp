@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 
 namespace {
 

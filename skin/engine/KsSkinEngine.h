@@ -3,7 +3,7 @@
 // tells every control of every form when it changes. Controls find their
 // skin objects through it by name.
 
-#include "platform/Components.h"
+#include "platform/runtime/Components.h"
 #include "skin/engine/KsSkinSource.h"
 
 class TControl;

@@ -9,7 +9,7 @@
 // and back, tray hides the form until RestoreFromTray (there is no tray
 // icon); the system-menu icon is drawn and does nothing when clicked.
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/engine/KsSkinEngine.h"
 
 enum TSeBorderIcon { kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp, kbiTray };

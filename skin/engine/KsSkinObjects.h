@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Graphics.h"
+#include "platform/gdi/Graphics.h"
 #include "skin/controls/SeConst.h"
 
 // Alignment of DrawText: one horizontal and one vertical member.

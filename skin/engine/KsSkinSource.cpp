@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 
 namespace {
 

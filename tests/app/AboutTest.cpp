@@ -3,8 +3,8 @@
 #include "DialogTestSupport.h"
 #include "app/about.h"
 #include "app/websettings.h"
-#include "platform/Registry.h"
-#include "platform/ShellApi.h"
+#include "platform/host/Registry.h"
+#include "platform/host/ShellApi.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/quotes.h"
-#include "platform/Dialogs.h"
-#include "platform/TestInput.h"
+#include "platform/host/Dialogs.h"
+#include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinGrids.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/zrmain.h"
-#include "platform/ControlProbes.h"
+#include "platform/controls/ControlProbes.h"
 
 class DialogTest : public PlatformTest {
 protected:

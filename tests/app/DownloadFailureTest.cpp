@@ -3,11 +3,11 @@
 #include <random>
 
 #include "QuoteDownloadFixture.h"
-#include "app/httpProgress.h"
+#include "app/httpprogress.h"
 #include "app/quotereply.h"
-#include "net/NMHttp.h"
-#include "platform/ExtCtrls.h"
-#include "platform/Messages.h"
+#include "net/NmHttp.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Messages.h"
 
 namespace {
 

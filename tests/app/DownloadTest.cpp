@@ -1,8 +1,8 @@
 // Download Quotes end to end against the local quote server.
 #include "QuoteDownloadFixture.h"
 #include "app/dlquotes.h"
-#include "app/httpProgress.h"
-#include "platform/Dialogs.h"
+#include "app/httpprogress.h"
+#include "platform/host/Dialogs.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
 

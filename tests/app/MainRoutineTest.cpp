@@ -2,15 +2,15 @@
 
 #include "app/about.h"
 #include "app/dlquotes.h"
-#include "app/httpProgress.h"
+#include "app/httpprogress.h"
 #include "app/enterdays.h"
 #include "app/enterdays2.h"
 #include "app/enterdays3.h"
 #include "app/enterdays4.h"
 #include "app/velmora.h"
 #include "app/zrmain.h"
-#include "platform/ExtCtrls.h"
-#include "platform/TestInput.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // settings kept for the next start.
 #include "MainWindowFixture.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Registry.h"
-#include "platform/TestInput.h"
+#include "platform/host/Dialogs.h"
+#include "platform/host/Registry.h"
+#include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinSpeedButton.h"
 

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "platform/FileUtils.h"
+#include "platform/runtime/FileUtils.h"
 #include "skin/controls/SeComboBox.h"
 
 void MainWindowTest::SetUp() { ClearAutomation(); }

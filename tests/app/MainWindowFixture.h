@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/zrmain.h"
-#include "platform/Automation.h"
+#include "platform/controls/Automation.h"
 #include "support/TempDir.h"
 
 class MainWindowTest : public ::testing::Test {

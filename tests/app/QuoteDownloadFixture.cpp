@@ -6,11 +6,11 @@
 #include <sstream>
 
 #include "app/dlquotes.h"
-#include "app/httpProgress.h"
+#include "app/httpprogress.h"
 #include "app/websettings.h"
-#include "platform/Messages.h"
-#include "platform/Registry.h"
-#include "platform/TestInput.h"
+#include "platform/controls/Messages.h"
+#include "platform/host/Registry.h"
+#include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
 

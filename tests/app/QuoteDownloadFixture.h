@@ -10,9 +10,9 @@
 
 #include "MainWindowFixture.h"
 #include "app/dlquotes.h"
-#include "app/httpProgress.h"
-#include "app/quotes_download.h"
-#include "platform/TestInput.h"
+#include "app/httpprogress.h"
+#include "app/quotesdownload.h"
+#include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinMenus.h"
 #include "support/LocalQuoteServer.h"
 

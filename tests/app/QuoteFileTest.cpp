@@ -6,7 +6,7 @@
 
 #include "app/quotefile.h"
 #include "app/quotewindow.h"
-#include "platform/SeparatorGuard.h"
+#include "platform/runtime/SeparatorGuard.h"
 #include "support/TempDir.h"
 
 namespace {

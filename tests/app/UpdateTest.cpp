@@ -1,6 +1,6 @@
 // Update Quotes end to end against the local quote server.
 #include "QuoteDownloadFixture.h"
-#include "platform/Dialogs.h"
+#include "platform/host/Dialogs.h"
 
 class UpdateTest : public QuoteDownloadTest {};
 

@@ -5,7 +5,7 @@
 
 #include "HttpProbe.h"
 #include "ScriptedServer.h"
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "support/LocalQuoteServer.h"
 
 namespace {

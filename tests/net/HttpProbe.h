@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "net/NMHttp.h"
+#include "net/NmHttp.h"
 
 struct HttpProbe {
     std::unique_ptr<TNMHTTP> http{new TNMHTTP(nullptr)};

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/HttpUrl.h"
-#include "net/NMURL.h"
+#include "net/NmUrl.h"
 #include "net/NetErrors.h"
 
 TEST(UrlEncoding, KeepsUnreservedAndEscapesEverythingElse) {

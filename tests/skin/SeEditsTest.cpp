@@ -1,5 +1,5 @@
 #include "SkinTest.h"
-#include "platform/Clipbrd.h"
+#include "platform/host/Clipbrd.h"
 #include "skin/controls/SeEdits.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "ShownPixels.h"
 #include "SkinTest.h"
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
 namespace {

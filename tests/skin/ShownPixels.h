@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/TestInput.h"
+#include "platform/testing/TestInput.h"
 
 inline std::vector<TColor> ShownPixels(TControl* Control) {
     Control->Repaint();

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "SkinTest.h"
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinEngine.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "SkinTest.h"
-#include "platform/ExtCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinForms.h"
 
 namespace {

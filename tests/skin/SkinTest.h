@@ -2,7 +2,7 @@
 // The skin tests' fixture: the platform tests' one (no form or answer left
 // behind), with shown forms of a chosen colour or place; and pixel helpers.
 
-#include "platform/ControlProbes.h"
+#include "platform/controls/ControlProbes.h"
 
 class SkinTest : public PlatformTest {
 protected:

@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "platform/Host.h"
+#include "platform/host/Host.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,10 +1,10 @@
-#include "support/WebEngineTesting.h"
+#include "WebEngineTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "platform/TestInput.h"
+#include "platform/testing/TestInput.h"
 
 void KeepWebEngineDataApart() {
     const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "/tmp";

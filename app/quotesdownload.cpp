@@ -1,0 +1,259 @@
+#include "app/quotesdownload.h"
+
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/dlquotes.h"
+#include "app/httpprogress.h"
+#include "app/quotefile.h"
+#include "app/quotereply.h"
+#include "app/websettings.h"
+#include "app/zrmain.h"
+#include "net/NmHttp.h"
+#include "net/NmUrl.h"
+#include "net/NetErrors.h"
+#include "platform/host/Dialogs.h"
+#include "platform/runtime/SysUtils.h"
+#include "skin/engine/KsSkinMessage.h"
+#include "skin/engine/KsSkinProgressBar.h"
+
+namespace {
+
+// What the running transfer has gathered so far.
+struct Transfer {
+    std::vector<std::string> rows;     // the pages' rows, newest first
+    std::vector<std::string> oldRows;  // an updated file's rows before the update
+    std::vector<std::string> lastPage;
+    int pages = 0;
+    AnsiString nextUrl;  // the page the last handler asked for
+};
+Transfer transfer;
+
+CalendarDay EndDate() {
+    return {OriginalForm1->ToYear, OriginalForm1->ToMonth0, OriginalForm1->ToDay};
+}
+
+void SetEndDate(const CalendarDay& Date) {
+    OriginalForm1->ToYear = static_cast<Word>(Date.Year);
+    OriginalForm1->ToMonth0 = static_cast<Word>(Date.Month0);
+    OriginalForm1->ToDay = static_cast<Word>(Date.Day);
+}
+
+// Asks for a file as both commands do; false on Cancel.
+bool ChooseFile(const char* Title) {
+    TSaveDialog* dialog = OriginalForm1->SaveDialog1;
+    dialog->SetTitle(Title);
+    dialog->SetFilter("Stock Quote Files (*.zrq)|*.ZRQ");
+    dialog->SetDefaultExt("");
+    if (!dialog->Execute()) return false;
+    AnsiString path = dialog->GetFileName();
+    if (path.Length() < 4 || path.SubString(path.Length() - 3, 4).UpperCase() != ".ZRQ") path += ".zrq";
+    OriginalForm1->DownloadPath = path;
+    return true;
+}
+
+void BeginCommand(bool Download) {
+    OriginalForm1->Downloading = Download;
+    OriginalForm1->Updating = !Download;
+    OriginalForm1->PageOffset = 0;
+    fHttpProgress->SeSkinButton1->SetEnabled(false);
+    transfer = Transfer{};
+}
+
+// The base address of the quote service, without a closing "/".
+AnsiString ServiceAddress() {
+    AnsiString address = QuoteServiceUrl();
+    while (!address.IsEmpty() && address[address.Length()] == '/') address = address.SubString(1, address.Length() - 1);
+    return address;
+}
+
+AnsiString PageUrl() {
+    return OriginalForm1->UrlHead + IntToStr(OriginalForm1->PageOffset) + OriginalForm1->UrlTail;
+}
+
+// With the end date today, the file's end date becomes the newest row's
+// date, so that the next update asks for every day after it.
+void EndOnNewestRow(const std::string& Newest) {
+    CalendarDay newest;
+    if (!(EndDate() == TodayDate()) || !RowDate(Newest, newest.Year, newest.Month0, newest.Day)) return;
+    if (newest < EndDate()) SetEndDate(newest);
+}
+
+void Finish() {
+    OriginalForm1->PageOffset = -1;
+    OriginalForm1->Downloading = false;
+    OriginalForm1->Updating = false;
+    if (transfer.rows.empty()) return fHttpProgress->ShowDone();  // nothing new: no file touched
+    EndOnNewestRow(transfer.rows.front());
+    TOriginalForm1& form = *OriginalForm1;
+    std::string text = (form.HeaderPrefix + IntToStr(form.ToMonth0) + "," + IntToStr(form.ToDay) + "," +
+                        IntToStr(form.ToYear) + "," + form.Symbol + "\n")
+                           .str();
+    for (const auto* rows : {&transfer.rows, &transfer.oldRows})
+        for (const std::string& row : *rows) text += row + "\n";
+    if (!WriteFileWhole(form.DownloadPath.str(), text))
+        return showDownloadFailure("The stock quote file could not be written.");
+    fHttpProgress->ShowDone();
+}
+
+// One page's rows: gathered, then either the next page asked for or the
+// transfer finished.
+void TakePage() {
+    const std::optional<std::vector<std::string>> page = ParseQuoteReply(OriginalForm1->HTTPSocket->GetBody().str());
+    if (!page) return showDownloadFailure("The reply holds no stock quotes.");
+    const bool repeated = transfer.pages > 0 && *page == transfer.lastPage;
+    if (!repeated) transfer.rows.insert(transfer.rows.end(), page->begin(), page->end());
+    ++transfer.pages;
+    const bool more = isPagedSymbol(OriginalForm1->Symbol) && !repeated &&
+                      static_cast<int>(page->size()) == kQuotePageRows && transfer.pages < kMaxQuotePages;
+    if (!more) return Finish();
+    transfer.lastPage = *page;
+    OriginalForm1->Downloading = false;
+    OriginalForm1->Updating = true;
+    OriginalForm1->PageOffset += kQuotePageRows;
+    transfer.nextUrl = PageUrl();
+}
+
+}  // namespace
+
+CalendarDay TodayDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon, local.tm_mday};
+}
+
+void normalizeNextDay(int& Month0, int& Day, int& Year) {
+    static const int lastDay[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (Month0 < 0 || Month0 > 11) return;
+    const int last = lastDay[Month0] + (Month0 == 1 && Year % 4 == 0);
+    const bool past = Month0 == 1 ? Day > last : Day == last + 1;
+    if (!past) return;
+    Day = 1;
+    if (++Month0 == 12) {
+        Month0 = 0;
+        ++Year;
+    }
+}
+
+void stepPreviousDay() {
+    static const int lastDay[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    TOriginalForm1& form = *OriginalForm1;
+    if (form.ToDay > 1) {
+        --form.ToDay;
+        return;
+    }
+    if (form.ToMonth0 == 0) {
+        form.ToMonth0 = 11;
+        --form.ToYear;
+    } else {
+        --form.ToMonth0;
+    }
+    form.ToDay = static_cast<Word>(lastDay[form.ToMonth0] + (form.ToMonth0 == 1 && form.ToYear % 4 == 0));
+}
+
+bool isPagedSymbol(const AnsiString& Symbol) {
+    const int n = Symbol.Length();
+    if (n < 3) return false;
+    const bool dotted = Symbol[n - 2] == '.' || Symbol[n - 1] == '.';
+    return dotted && Symbol.SubString(n - 2, 3).UpperCase() != ".OB";
+}
+
+void startDownload() {
+    BeginCommand(true);
+    if (!ChooseFile("Download Stock Quote File")) return;
+    fDlQuotes->ShowModal();
+}
+
+void startUpdate() {
+    BeginCommand(false);
+    if (!ChooseFile("Update Stock Quote File")) return;
+    std::ifstream in(OriginalForm1->DownloadPath.str(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string contents = text.str();
+    std::string headerLine = contents.substr(0, contents.find('\n'));
+    if (!headerLine.empty() && headerLine.back() == '\r') headerLine.pop_back();
+    const std::optional<QuoteFileHeader> header = in ? parseQuoteHeader(headerLine) : std::nullopt;
+    if (!header) {
+        OriginalForm1->SeSkinMessage1->MessageDlg("The file " + OriginalForm1->DownloadPath +
+                                                      " is not a stock quote file.",
+                                                  mtError, TMsgDlgButtons{mbOK}, 0);
+        OriginalForm1->Updating = false;
+        return;
+    }
+    transfer.oldRows = SplitFileRows(contents);
+    SetEndDate(TodayDate());
+    OriginalForm1->Symbol = header->Symbol;
+    OriginalForm1->HeaderPrefix = header->HeaderPrefix;
+    CalendarDay from{header->EndYear, header->EndMonth0, header->EndDay + 1};
+    normalizeNextDay(from.Month0, from.Day, from.Year);
+    runTransfer(from);
+}
+
+void runTransfer(const CalendarDay& From) {
+    TOriginalForm1& form = *OriginalForm1;
+    form.UrlHead = ServiceAddress() + "/table.csv?a=" + IntToStr(From.Month0) + "&b=" + IntToStr(From.Day) +
+                   "&c=" + IntToStr(From.Year) + "&d=" + IntToStr(form.ToMonth0) + "&e=" + IntToStr(form.ToDay) +
+                   "&f=" + IntToStr(form.ToYear) + "&s=" + UrlEncode(form.Symbol) + "&y=";
+    form.UrlTail = "&g=d&ignore=.csv";
+    fHttpProgress->URL = PageUrl();
+    fHttpProgress->Start = true;
+    fHttpProgress->ShowModal();
+}
+
+void requestPages(const AnsiString& URL) {
+    // A transfer starts with no pages; an update's old rows stay.
+    transfer.rows.clear();
+    transfer.lastPage.clear();
+    transfer.pages = 0;
+    transfer.nextUrl = URL;
+    try {
+        while (!transfer.nextUrl.IsEmpty()) {
+            const AnsiString url = transfer.nextUrl;
+            transfer.nextUrl = "";
+            OriginalForm1->HTTPSocket->Get(url);
+        }
+    } catch (ESockError&) {
+        showDownloadTimeout();
+    } catch (Exception& e) {
+        showDownloadFailure(e.GetMessage());
+    }
+}
+
+// A first page without rows finishes with nothing written.
+void finishDownload() { TakePage(); }
+
+void finishUpdate() { TakePage(); }
+
+void showDownloadTimeout() {
+    OriginalForm1->Downloading = false;
+    OriginalForm1->Updating = false;
+    fHttpProgress->ShowFailure("Timeout", "Download timed out.", true);
+}
+
+void showDownloadFailure(const AnsiString& Text) {
+    OriginalForm1->Downloading = false;
+    OriginalForm1->Updating = false;
+    transfer.nextUrl = "";
+    fHttpProgress->ShowFailure("Download failed", Text, false);
+}
+
+void TOriginalForm1::MenuDlQuotesClick(TObject*) { startDownload(); }
+
+void TOriginalForm1::MenuUpdQuotesClick(TObject*) { startUpdate(); }
+
+void TOriginalForm1::HTTPSocketPacketRecvd(TObject*) {
+    TSeSkinProgressBar* bar = fHttpProgress->SeSkinProgressBar1;
+    bar->SetPosition(bar->GetPosition() < bar->GetMax() ? bar->GetPosition() + 3 : bar->GetMin());
+}
+
+void TOriginalForm1::HTTPSocketSuccess(TObject*, TCmdType) {
+    if (Downloading)
+        finishDownload();
+    else if (Updating)
+        finishUpdate();
+}

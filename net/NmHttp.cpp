@@ -1,0 +1,140 @@
+#include "net/NmHttp.h"
+
+#include "net/HttpReply.h"
+#include "net/HttpUrl.h"
+#include "platform/runtime/SysUtils.h"
+
+namespace {
+
+constexpr int kMaxRedirects = 10;
+constexpr std::size_t kMaxHeadSize = 65536;
+
+const char* MethodName(TCmdType Cmd) { return Cmd == cmdHEAD ? "HEAD" : "GET"; }
+
+bool IsRedirect(int status) { return (status >= 300 && status <= 303) || status == 307 || status == 308; }
+
+AnsiString RequestText(TCmdType Cmd, const THttpUrl& Target) {
+    return AnsiString(MethodName(Cmd)) + " " + Target.Path + " HTTP/1.0\r\n" + "Host: " + Target.Authority() +
+           "\r\n" + "User-Agent: Velmora\r\n" + "Accept: */*\r\n" + "\r\n";
+}
+
+// -1 when the head names no length.
+long long ContentLength(const THttpReplyHead& Head) {
+    AnsiString value = Head.Field("Content-Length");
+    if (value.IsEmpty()) return -1;
+    const std::string& digits = value.str();
+    if (digits.size() > 15 || digits.find_first_not_of("0123456789") != std::string::npos)
+        throw HTTPException("The reply's Content-Length is not a number: '" + value + "'", Head.Status);
+    return std::stoll(digits);
+}
+
+}  // namespace
+
+TNMHTTP::TNMHTTP(TComponent* AOwner) : TPowersock(AOwner) {}
+
+void TNMHTTP::SetInputFileMode(bool Value) {
+    if (Value) throw EInvalidOperation("The reply body is always kept in Body");
+}
+
+void TNMHTTP::SetOutputFileMode(bool Value) {
+    if (Value) throw EInvalidOperation("Request bodies from files are not supported");
+}
+
+void TNMHTTP::Get(const AnsiString& URL) { Request(cmdGET, URL); }
+
+void TNMHTTP::Head(const AnsiString& URL) { Request(cmdHEAD, URL); }
+
+void TNMHTTP::Request(TCmdType Cmd, const AnsiString& URL) {
+    if (busy_) throw ESockError("A request is already in progress on " + Peer());
+    AnsiString current = URL;
+    for (int redirects = 0;; ++redirects) {
+        THttpUrl target = SplitHttpUrl(current);
+        AnsiString location;
+        if (!Exchange(Cmd, target, location)) break;
+        if (redirects == kMaxRedirects) throw HTTPException("Too many redirects", replyNumber_);
+        current = ResolveLocation(target, location);
+    }
+    if (replyNumber_ >= 200 && replyNumber_ <= 299) {
+        if (OnSuccess) OnSuccess(this, Cmd);
+        return;
+    }
+    // Raised even when OnFailure is bound: the caller must never take an
+    // error reply for a delivered body.
+    if (OnFailure) OnFailure(this, Cmd);
+    throw HTTPException("HTTP error " + IntToStr(replyNumber_) + (reason_.IsEmpty() ? "" : ": " + reason_),
+                        replyNumber_);
+}
+
+bool TNMHTTP::Exchange(TCmdType Cmd, const THttpUrl& Target, AnsiString& Location) {
+    busy_ = true;
+    try {
+        bool redirect = ExchangeOnce(Cmd, Target, Location);
+        busy_ = false;
+        return redirect;
+    } catch (...) {
+        busy_ = false;
+        Disconnect();
+        throw;
+    }
+}
+
+bool TNMHTTP::ExchangeOnce(TCmdType Cmd, const THttpUrl& Target, AnsiString& Location) {
+    replyNumber_ = 0;
+    header_ = AnsiString();
+    reason_ = AnsiString();
+    body_ = AnsiString();
+    SetHost(Target.Host);
+    SetPort(Target.Port);
+    Connect();
+    SendText(RequestText(Cmd, Target));
+
+    std::string received;
+    std::size_t headEnd = 0;
+    while ((headEnd = FindHeadEnd(received)) == 0) {
+        if (received.size() > kMaxHeadSize) throw HTTPException("The reply's header is too long");
+        AnsiString packet = ReceivePacket();
+        if (packet.IsEmpty())
+            throw HTTPException(received.empty() ? "The server closed the connection without a reply"
+                                                 : "The server closed the connection inside the reply's header");
+        received += packet.str();
+        if (!MayBeHttpReply(received)) throw HTTPException("The server's reply is not HTTP");
+    }
+    THttpReplyHead head = ParseReplyHead(received.substr(0, headEnd));
+    replyNumber_ = head.Status;
+    header_ = head.Text;
+    reason_ = head.Reason;
+
+    Location = head.Field("Location");
+    if (IsRedirect(head.Status) && !Location.IsEmpty()) {
+        Disconnect();
+        return true;
+    }
+    if (Cmd != cmdHEAD) {
+        long long expected = ContentLength(head);
+        if (received.size() > headEnd) AppendBody(received.substr(headEnd));
+        ReceiveBody(expected);
+    }
+    Disconnect();
+    return false;
+}
+
+// Until the server closes or, when the head gave a length, until that many
+// bytes arrived; fewer raise, so a cut reply is never delivered as whole.
+void TNMHTTP::ReceiveBody(long long Expected) {
+    while (Expected < 0 || body_.Length() < Expected) {
+        AnsiString packet = ReceivePacket();
+        if (packet.IsEmpty()) break;
+        AppendBody(packet.str());
+    }
+    if (Expected < 0) return;
+    if (body_.Length() < Expected)
+        throw HTTPException("The reply ended after " + IntToStr(body_.Length()) + " of " + IntToStr(Expected) +
+                                " bytes",
+                            replyNumber_);
+    body_.SetLength(static_cast<int>(Expected));
+}
+
+void TNMHTTP::AppendBody(const std::string& Bytes) {
+    body_ += AnsiString(Bytes);
+    if (OnPacketRecvd) OnPacketRecvd(this);
+}

@@ -1,0 +1,158 @@
+// TScreen: the forms, which one is active, the modal stack and the cursors.
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "platform/controls/Forms.h"
+#include "platform/host/Host.h"
+#include "platform/host/HostCall.h"
+#include "platform/host/WindowSurface.h"
+
+TScreen* Screen = new TScreen(nullptr);
+
+struct TCursorHandle {
+    QCursor cursor;
+};
+
+// Every registered handle belongs to the registry; one handle may stand
+// under several numbers and is freed when the last of them goes.
+struct TScreen::Registry {
+    std::map<int, HCURSOR> cursors;
+    HCURSOR fallback = nullptr;
+
+    void Fill() {
+        if (fallback) return;
+        EnsureHost();
+        static const std::pair<int, Qt::CursorShape> standard[] = {
+            {crDefault, Qt::ArrowCursor}, {crNone, Qt::BlankCursor}, {crArrow, Qt::ArrowCursor},
+            {crCross, Qt::CrossCursor}, {crIBeam, Qt::IBeamCursor}, {crSizeNESW, Qt::SizeBDiagCursor},
+            {crSizeNS, Qt::SizeVerCursor}, {crSizeNWSE, Qt::SizeFDiagCursor}, {crSizeWE, Qt::SizeHorCursor},
+            {crUpArrow, Qt::UpArrowCursor}, {crHourGlass, Qt::WaitCursor}, {crDrag, Qt::DragMoveCursor},
+            {crNoDrop, Qt::ForbiddenCursor}, {crHSplit, Qt::SplitHCursor}, {crVSplit, Qt::SplitVCursor},
+            {crMultiDrag, Qt::DragCopyCursor}, {crSQLWait, Qt::BusyCursor}, {crNo, Qt::ForbiddenCursor},
+            {crAppStart, Qt::BusyCursor}, {crHelp, Qt::WhatsThisCursor}, {crHandPoint, Qt::PointingHandCursor},
+            {crSizeAll, Qt::SizeAllCursor}};
+        fallback = new TCursorHandle{QCursor(Qt::ArrowCursor)};
+        for (auto& [number, shape] : standard) cursors[number] = new TCursorHandle{QCursor(shape)};
+    }
+
+    void Drop(HCURSOR handle) {
+        if (!handle || handle == fallback) return;
+        for (auto& [number, h] : cursors)
+            if (h == handle) return;
+        delete handle;
+    }
+};
+
+QCursor HostCursor(TCursor Cursor) {
+    TCursorHandle* handle = Screen->GetCursors(Cursor);
+    return handle->cursor;
+}
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner), cursors_(new Registry) {}
+
+TScreen::~TScreen() {
+    std::set<HCURSOR> handles{cursors_->fallback};
+    for (auto& [number, handle] : cursors_->cursors) handles.insert(handle);
+    for (HCURSOR handle : handles) delete handle;
+    delete cursors_;
+}
+
+int TScreen::GetWidth() const {
+    EnsureHost();
+    return QGuiApplication::primaryScreen()->geometry().width();
+}
+
+int TScreen::GetHeight() const {
+    EnsureHost();
+    return QGuiApplication::primaryScreen()->geometry().height();
+}
+
+int TScreen::GetPixelsPerInch() const {
+    EnsureHost();
+    if (HeadlessHost()) return 96;
+    return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+}
+
+void TScreen::SetCursor(TCursor Value) {
+    if (cursor_ == Value) return;
+    const bool overriding = cursor_ != crDefault;
+    cursor_ = Value;
+    if (Value == crDefault) {
+        if (overriding) QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    QCursor shape = GetCursors(Value)->cursor;
+    if (overriding) QGuiApplication::changeOverrideCursor(shape);
+    else QGuiApplication::setOverrideCursor(shape);
+}
+
+HCURSOR TScreen::GetCursors(int Index) const {
+    cursors_->Fill();
+    auto it = cursors_->cursors.find(Index);
+    if (it != cursors_->cursors.end()) return it->second;
+    auto fallback = cursors_->cursors.find(crDefault);
+    return fallback != cursors_->cursors.end() ? fallback->second : cursors_->fallback;
+}
+
+void TScreen::SetCursors(int Index, HCURSOR Handle) {
+    cursors_->Fill();
+    HCURSOR old = nullptr;
+    auto it = cursors_->cursors.find(Index);
+    if (it != cursors_->cursors.end()) {
+        old = it->second;
+        cursors_->cursors.erase(it);
+    }
+    if (Handle) cursors_->cursors[Index] = Handle;
+    cursors_->Drop(old);
+    ControlRouting::RefreshCursor();
+}
+
+TCustomForm* TScreen::GetForms(int Index) const {
+    if (Index < 0 || Index >= GetFormCount()) throw EListError("List index out of bounds (" + AnsiString(Index) + ")");
+    return forms_[static_cast<std::size_t>(Index)];
+}
+
+void TScreen::AddForm(TCustomForm* Form) { forms_.push_back(Form); }
+
+void TScreen::RemoveForm(TCustomForm* Form) {
+    auto drop = [Form](std::vector<TCustomForm*>& list) { list.erase(std::remove(list.begin(), list.end(), Form), list.end()); };
+    drop(forms_);
+    drop(recentlyActive_);
+    drop(modal_);
+    if (activeForm_ == Form) {
+        activeForm_ = nullptr;
+        ActivateNextForm(Form);
+    }
+}
+
+void TScreen::SetActiveForm(TCustomForm* Form) {
+    if (Form == activeForm_) return;
+    TCustomForm* old = activeForm_;
+    activeForm_ = Form;
+    if (Form) {
+        recentlyActive_.erase(std::remove(recentlyActive_.begin(), recentlyActive_.end(), Form), recentlyActive_.end());
+        recentlyActive_.push_back(Form);
+    }
+    std::weak_ptr<char> formAlive = Form ? Form->AliveToken() : std::weak_ptr<char>();
+    if (old) old->Deactivated();
+    if (Form && !formAlive.expired() && activeForm_ == Form) Form->Activated();
+}
+
+// The top modal form, else the visible form that was active most recently.
+void TScreen::ActivateNextForm(TCustomForm* Leaving) {
+    TCustomForm* next = nullptr;
+    if (!modal_.empty() && modal_.back() != Leaving && modal_.back()->GetVisible()) next = modal_.back();
+    for (auto it = recentlyActive_.rbegin(); !next && it != recentlyActive_.rend(); ++it)
+        if (*it != Leaving && (*it)->GetVisible()) next = *it;
+    SetActiveForm(next);
+}
+
+void TScreen::PushModal(TCustomForm* Form) { modal_.push_back(Form); }
+
+void TScreen::PopModal(TCustomForm* Form) {
+    modal_.erase(std::remove(modal_.begin(), modal_.end(), Form), modal_.end());
+}

@@ -1,0 +1,215 @@
+// The off-screen bitmap over its own device context, its files, and the
+// picture holder.
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/gdi/BmpFile.h"
+#include "platform/gdi/GdiInternal.h"
+#include "platform/host/QtBridge.h"
+
+namespace {
+
+AnsiString SystemError() { return AnsiString(std::strerror(errno)); }
+
+std::string ReadFile(const AnsiString& FileName) {
+    errno = 0;
+    std::ifstream in(FileName.str(), std::ios::binary);
+    if (!in) throw EFOpenError("Cannot open file \"" + FileName + "\". " + SystemError());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) throw EFOpenError("Cannot read file \"" + FileName + "\". " + SystemError());
+    return bytes.str();
+}
+
+void WriteFile(const AnsiString& FileName, const std::string& bytes) {
+    errno = 0;
+    std::ofstream out(FileName.str(), std::ios::binary | std::ios::trunc);
+    if (!out) throw EFCreateError("Cannot create file \"" + FileName + "\". " + SystemError());
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw EFCreateError("Cannot write file \"" + FileName + "\". " + SystemError());
+}
+
+TPixelFormat FormatOfDepth(int bits) {
+    switch (bits) {
+    case 1: return pf1bit;
+    case 4: return pf4bit;
+    case 8: return pf8bit;
+    case 16: return pf16bit;
+    case 24: return pf24bit;
+    case 32: return pf32bit;
+    default: return pfDevice;
+    }
+}
+
+}  // namespace
+
+QImage& BitmapImage(TBitmap* Bitmap) { return Bitmap->GetDC()->Image(); }
+
+std::uint32_t* TBitmap::ScanLine(int Row) {
+    QImage& image = BitmapImage(this);
+    if (Row < 0 || Row >= image.height()) return nullptr;
+    return reinterpret_cast<std::uint32_t*>(image.scanLine(Row));
+}
+
+TBitmap::TBitmap() : surface_(CreateImageDC(0, 0, 96, DT_RASDISPLAY)) {}
+
+TBitmap::~TBitmap() {
+    delete canvas_;
+    DeleteImageDC(surface_);
+}
+
+HDC TBitmap::GetDC() { return surface_; }
+
+HBITMAP TBitmap::GetHandle() { return surface_->surface; }
+
+TCanvas* TBitmap::GetCanvas() {
+    if (!canvas_) {
+        canvas_ = new TCanvas;
+        canvas_->SetHandle(surface_);
+    }
+    return canvas_;
+}
+
+int TBitmap::GetWidth() const { return surface_->Image().isNull() ? emptyWidth_ : surface_->Width(); }
+int TBitmap::GetHeight() const { return surface_->Image().isNull() ? emptyHeight_ : surface_->Height(); }
+bool TBitmap::GetEmpty() const { return GetWidth() == 0 || GetHeight() == 0; }
+void TBitmap::SetWidth(int Value) { SetSize(Value, GetHeight()); }
+void TBitmap::SetHeight(int Value) { SetSize(GetWidth(), Value); }
+
+// A new size keeps the top-left part of the picture; new area is white.
+void TBitmap::SetSize(int AWidth, int AHeight) {
+    AWidth = std::max(0, AWidth);
+    AHeight = std::max(0, AHeight);
+    if (AWidth == GetWidth() && AHeight == GetHeight()) return;
+    if (static_cast<long long>(AWidth) * AHeight > (1LL << 28))
+        throw EOutOfResources("Not enough memory for a bitmap of " + AnsiString(AWidth) + " x " + AnsiString(AHeight));
+    emptyWidth_ = AWidth;
+    emptyHeight_ = AHeight;
+    QImage next;
+    if (AWidth > 0 && AHeight > 0) {
+        next = QImage(AWidth, AHeight, QImage::Format_RGB32);
+        if (next.isNull()) throw EOutOfResources("Not enough memory for a bitmap");
+        next.fill(0xFFFFFFFFu);
+        const QImage& old = surface_->Image();
+        int w = std::min(AWidth, old.width()), h = std::min(AHeight, old.height());
+        for (int y = 0; y < h; ++y)
+            std::memcpy(next.scanLine(y), old.constScanLine(y), static_cast<std::size_t>(w) * 4);
+    }
+    surface_->surface->image = next;
+    SurfaceReplaced();
+}
+
+// The context starts afresh on a new picture, as the canvas does.
+void TBitmap::SurfaceReplaced() {
+    surface_->Reset();
+    if (canvas_) canvas_->SetHandle(surface_);
+    if (OnChange) OnChange(this);
+}
+
+void TBitmap::Assign(TPersistent* Source) {
+    if (!Source) {
+        SetSize(0, 0);
+        return;
+    }
+    auto* bitmap = dynamic_cast<TBitmap*>(Source);
+    if (!bitmap) {
+        TGraphic::Assign(Source);
+        return;
+    }
+    if (bitmap == this) return;
+    surface_->surface->image = bitmap->surface_->Image().copy();
+    pixelFormat_ = bitmap->pixelFormat_;
+    monochrome_ = bitmap->monochrome_;
+    transparent_ = bitmap->transparent_;
+    SurfaceReplaced();
+}
+
+void TBitmap::LoadFromFile(const AnsiString& FileName) {
+    std::string bytes = ReadFile(FileName);
+    int depth = 0;
+    QImage image = DecodeBmp(bytes, &depth);
+    surface_->surface->image = image;
+    pixelFormat_ = FormatOfDepth(depth);
+    SurfaceReplaced();
+}
+
+void TBitmap::SaveToFile(const AnsiString& FileName) {
+    if (GetEmpty()) throw EInvalidGraphic("Cannot save an empty bitmap to \"" + FileName + "\"");
+    WriteFile(FileName, EncodeBmp(surface_->Image()));
+}
+
+// Drawn through the canvas's copy mode; a transparent bitmap leaves out
+// the colour of its bottom-left pixel.
+void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
+    if (!ACanvas || GetEmpty()) return;
+    HDC dc = ACanvas->GetHandle();
+    const QImage& image = surface_->Image();
+    COLORREF key = ColorOfPixel(image.pixel(0, image.height() - 1));
+    DrawImage(dc, Rect, image, ACanvas->GetCopyMode(), transparent_ ? &key : nullptr);
+}
+
+// ---- Picture ------------------------------------------------------------------
+TPicture::~TPicture() { delete graphic_; }
+
+void TPicture::Assign(TPersistent* Source) {
+    if (!Source) {
+        SetGraphic(nullptr);
+    } else if (auto* picture = dynamic_cast<TPicture*>(Source)) {
+        if (picture != this) SetGraphic(picture->graphic_);
+    } else if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+        SetGraphic(graphic);
+    } else {
+        TPersistent::Assign(Source);
+    }
+}
+
+void TPicture::SetGraphic(TGraphic* Value) {
+    if (Value == graphic_) return;
+    TGraphic* copy = nullptr;
+    if (Value) {
+        if (!dynamic_cast<TBitmap*>(Value)) throw EInvalidGraphic("Unsupported graphic format: " + Value->ClassName());
+        copy = new TBitmap;
+        copy->Assign(Value);
+    }
+    delete graphic_;
+    graphic_ = copy;
+    if (OnChange) OnChange(this);
+}
+
+TBitmap* TPicture::GetBitmap() {
+    auto* bitmap = dynamic_cast<TBitmap*>(graphic_);
+    if (!bitmap) {
+        delete graphic_;
+        bitmap = new TBitmap;
+        graphic_ = bitmap;
+        if (OnChange) OnChange(this);
+    }
+    return bitmap;
+}
+
+int TPicture::GetWidth() const { return graphic_ ? graphic_->GetWidth() : 0; }
+int TPicture::GetHeight() const { return graphic_ ? graphic_->GetHeight() : 0; }
+
+void TPicture::LoadFromFile(const AnsiString& FileName) {
+    int dot = FileName.LastDelimiter(".\\/");
+    AnsiString ext = dot > 0 && FileName[dot] == '.' ? FileName.SubString(dot + 1, FileName.Length()).LowerCase() : "";
+    if (ext != "bmp") throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    auto* bitmap = new TBitmap;
+    try {
+        bitmap->LoadFromFile(FileName);
+    } catch (...) {
+        delete bitmap;
+        throw;
+    }
+    delete graphic_;
+    graphic_ = bitmap;
+    if (OnChange) OnChange(this);
+}
+
+void TPicture::SaveToFile(const AnsiString& FileName) {
+    if (graphic_) graphic_->SaveToFile(FileName);
+}

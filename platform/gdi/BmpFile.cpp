@@ -1,0 +1,180 @@
+// Reading and writing Windows bitmap files. Every length read from the file
+// is checked against the bytes present before it is used.
+#include "platform/gdi/BmpFile.h"
+
+#include <bit>
+#include <cstdint>
+
+#include "platform/runtime/Exceptions.h"
+
+namespace {
+
+constexpr std::uint32_t kRgb = 0, kBitfields = 3;
+constexpr long long kMaxPixels = 1LL << 28;
+
+[[noreturn]] void Invalid(const char* why) { throw EInvalidGraphic(AnsiString("Bitmap image is not valid: ") + why); }
+
+class TReader {
+public:
+    explicit TReader(const std::string& bytes) : b_(bytes) {}
+    std::size_t Size() const { return b_.size(); }
+    std::uint32_t U8(std::size_t at) const { return static_cast<std::uint8_t>(b_[at]); }
+    std::uint32_t U16(std::size_t at) const { return U8(at) | U8(at + 1) << 8; }
+    std::uint32_t U32(std::size_t at) const { return U16(at) | U16(at + 2) << 16; }
+    std::int32_t I32(std::size_t at) const { return static_cast<std::int32_t>(U32(at)); }
+
+private:
+    const std::string& b_;
+};
+
+// A colour channel described by a bit mask, scaled to 8 bits.
+struct TChannel {
+    std::uint32_t mask = 0;
+    int shift = 0, bits = 0;
+    explicit TChannel(std::uint32_t m) : mask(m) {
+        if (!m) return;
+        shift = std::countr_zero(m);
+        bits = std::popcount(m);
+        if (std::popcount(m >> shift) != bits) Invalid("its colour masks are not contiguous");
+    }
+    std::uint32_t Of(std::uint32_t pixel) const {
+        if (!mask) return 0;
+        std::uint32_t v = (pixel & mask) >> shift;
+        if (bits >= 8) return v >> (bits - 8);
+        return v * 255 / ((1u << bits) - 1);
+    }
+};
+
+}  // namespace
+
+QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
+    TReader in(Bytes);
+    if (in.Size() < 18) Invalid("the file is too short");
+    if (Bytes[0] != 'B' || Bytes[1] != 'M') Invalid("it does not start with a bitmap file header");
+    std::size_t offBits = in.U32(10);
+    std::size_t headerSize = in.U32(14);
+    bool core = headerSize == 12;
+    if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
+        Invalid("its information header has an unknown size");
+    if (14 + headerSize > in.Size()) Invalid("the file ends inside its information header");
+
+    long long width, height;
+    std::uint32_t planes, bpp, compression = kRgb, colorsUsed = 0;
+    if (core) {
+        width = in.U16(18);
+        height = in.U16(20);
+        planes = in.U16(22);
+        bpp = in.U16(24);
+    } else {
+        width = in.I32(18);
+        height = in.I32(22);
+        planes = in.U16(26);
+        bpp = in.U16(28);
+        compression = in.U32(30);
+        colorsUsed = in.U32(46);
+    }
+    bool topDown = height < 0;
+    if (topDown) height = -height;
+    if (width <= 0 || height <= 0) Invalid("its width or height is not positive");
+    if (width * height > kMaxPixels) Invalid("it is too large");
+    if (planes != 1) Invalid("it has more than one plane");
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        Invalid("its number of bits per pixel is not supported");
+    if (compression != kRgb && !(compression == kBitfields && (bpp == 16 || bpp == 32)))
+        Invalid("compressed bitmaps are not supported");
+    if (BitsPerPixel) *BitsPerPixel = static_cast<int>(bpp);
+
+    // Colour masks: in the header from version 3 on, after it in version 1.
+    std::size_t tableAt = 14 + headerSize;
+    std::uint32_t masks[3] = {0, 0, 0};
+    if (compression == kBitfields) {
+        std::size_t at = headerSize >= 52 ? 54 : tableAt;
+        if (at + 12 > in.Size()) Invalid("the file ends inside its colour masks");
+        for (int i = 0; i < 3; ++i) masks[i] = in.U32(at + 4 * static_cast<std::size_t>(i));
+        if (headerSize == 40) tableAt += 12;
+    } else if (bpp == 16) {
+        masks[0] = 0x7C00; masks[1] = 0x03E0; masks[2] = 0x001F;
+    } else {
+        masks[0] = 0xFF0000; masks[1] = 0xFF00; masks[2] = 0xFF;
+    }
+    TChannel red(masks[0]), green(masks[1]), blue(masks[2]);
+
+    std::vector<QRgb> palette;
+    if (bpp <= 8) {
+        std::size_t count = colorsUsed ? colorsUsed : (1u << bpp);
+        if (count > (1u << bpp)) Invalid("its colour table is too long");
+        std::size_t entry = core ? 3 : 4;
+        if (tableAt + count * entry > in.Size()) Invalid("the file ends inside its colour table");
+        for (std::size_t i = 0; i < count; ++i) {
+            std::size_t at = tableAt + i * entry;
+            palette.push_back(qRgb(static_cast<int>(in.U8(at + 2)), static_cast<int>(in.U8(at + 1)),
+                                   static_cast<int>(in.U8(at))));
+        }
+    }
+
+    std::size_t stride = static_cast<std::size_t>((width * bpp + 31) / 32 * 4);
+    std::size_t rowBytes = static_cast<std::size_t>((width * bpp + 7) / 8);
+    if (offBits < tableAt || offBits > in.Size()) Invalid("its pixel data offset is outside the file");
+    if (offBits + stride * static_cast<std::size_t>(height - 1) + rowBytes > in.Size())
+        Invalid("the file ends inside its pixel data");
+
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull()) Invalid("there is not enough memory for it");
+    for (long long row = 0; row < height; ++row) {
+        std::size_t at = offBits + stride * static_cast<std::size_t>(row);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(topDown ? row : height - 1 - row)));
+        for (long long x = 0; x < width; ++x) {
+            QRgb c;
+            if (bpp <= 8) {
+                std::size_t bit = static_cast<std::size_t>(x) * bpp;
+                std::uint32_t index = (in.U8(at + bit / 8) >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
+                c = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
+            } else if (bpp == 24) {
+                std::size_t p = at + static_cast<std::size_t>(x) * 3;
+                c = qRgb(static_cast<int>(in.U8(p + 2)), static_cast<int>(in.U8(p + 1)), static_cast<int>(in.U8(p)));
+            } else {
+                std::uint32_t v = bpp == 16 ? in.U16(at + static_cast<std::size_t>(x) * 2)
+                                            : in.U32(at + static_cast<std::size_t>(x) * 4);
+                c = qRgb(static_cast<int>(red.Of(v)), static_cast<int>(green.Of(v)), static_cast<int>(blue.Of(v)));
+            }
+            out[x] = c;
+        }
+    }
+    return image;
+}
+
+std::string EncodeBmp(const QImage& Image) {
+    QImage image = Image.convertToFormat(QImage::Format_RGB32);
+    std::uint32_t width = static_cast<std::uint32_t>(image.width()), height = static_cast<std::uint32_t>(image.height());
+    std::uint32_t stride = (width * 3 + 3) & ~3u;
+    std::uint32_t imageSize = stride * height;
+    std::string out;
+    out.reserve(54 + imageSize);
+    auto u16 = [&](std::uint32_t v) { out.push_back(static_cast<char>(v & 0xFF)); out.push_back(static_cast<char>((v >> 8) & 0xFF)); };
+    auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
+    out += "BM";
+    u32(54 + imageSize);
+    u32(0);
+    u32(54);
+    u32(40);
+    u32(width);
+    u32(height);  // positive: bottom-up
+    u16(1);
+    u16(24);
+    u32(kRgb);
+    u32(imageSize);
+    u32(3780);  // 96 pixels per inch
+    u32(3780);
+    u32(0);
+    u32(0);
+    for (std::uint32_t row = height; row-- > 0;) {
+        auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(row)));
+        for (std::uint32_t x = 0; x < width; ++x) {
+            out.push_back(static_cast<char>(qBlue(in[x])));
+            out.push_back(static_cast<char>(qGreen(in[x])));
+            out.push_back(static_cast<char>(qRed(in[x])));
+        }
+        out.append(stride - width * 3, '\0');
+    }
+    return out;
+}

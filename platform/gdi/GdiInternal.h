@@ -1,0 +1,168 @@
+#pragma once
+// Platform-internal: the GDI objects and the device context behind the
+// handles of Gdi.h. Never included outside platform/.
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+
+#include <optional>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+
+enum class TGdiKind { Pen, Brush, Font, Region, Bitmap };
+
+struct TGdiObject {
+    explicit TGdiObject(TGdiKind k) : kind(k) {}
+    virtual ~TGdiObject() = default;
+    TGdiObject(const TGdiObject&) = delete;
+    TGdiObject& operator=(const TGdiObject&) = delete;
+    const TGdiKind kind;
+    int refs = 1;        // the creator's reference, plus one per selection
+    bool stock = false;  // never freed
+    bool deleted = false;
+};
+
+void GdiAddRef(TGdiObject* Object);
+void GdiRelease(TGdiObject* Object);
+
+struct TGdiPen : TGdiObject {
+    TGdiPen() : TGdiObject(TGdiKind::Pen) {}
+    unsigned style = PS_SOLID;  // with type, end cap and join bits
+    int width = 1;              // logical units for geometric pens
+    COLORREF color = 0;
+    unsigned Style() const { return style & PS_STYLE_MASK; }
+    bool Cosmetic() const { return (style & PS_TYPE_MASK) == PS_COSMETIC && extended; }
+    bool extended = false;  // made by ExtCreatePen
+};
+
+struct TGdiBrush : TGdiObject {
+    TGdiBrush() : TGdiObject(TGdiKind::Brush) {}
+    unsigned style = BS_SOLID;
+    COLORREF color = 0;
+    int hatch = 0;
+    QImage pattern;  // BS_PATTERN
+};
+
+struct TGdiFont : TGdiObject {
+    TGdiFont() : TGdiObject(TGdiKind::Font) {}
+    LOGFONT lf;
+    // The host font realised for one device height, kept for the next call.
+    int cachedHeight = 0;
+    std::optional<QFont> cached;
+    int ascent = 0, descent = 0;
+    const QFont& Realise(int deviceHeight);
+};
+
+struct TGdiRegion : TGdiObject {
+    TGdiRegion() : TGdiObject(TGdiKind::Region) {}
+    QRegion region;
+};
+
+struct TGdiBitmap : TGdiObject {
+    TGdiBitmap() : TGdiObject(TGdiKind::Bitmap) {}
+    QImage image;  // Format_RGB32
+};
+
+// A counted reference to a selected object.
+class TGdiRef {
+public:
+    TGdiRef() = default;
+    explicit TGdiRef(TGdiObject* o) : o_(o) { if (o_) GdiAddRef(o_); }
+    TGdiRef(const TGdiRef& r) : TGdiRef(r.o_) {}
+    TGdiRef& operator=(const TGdiRef& r) {
+        TGdiRef copy(r);
+        std::swap(o_, copy.o_);
+        return *this;
+    }
+    ~TGdiRef() { if (o_) GdiRelease(o_); }
+    TGdiObject* Get() const { return o_; }
+
+private:
+    TGdiObject* o_ = nullptr;
+};
+
+struct TDcState {
+    TGdiRef pen, brush, font;
+    COLORREF textColor = 0, bkColor = 0xFFFFFF;
+    int bkMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
+    unsigned textAlign = 0;
+    int polyFillMode = ALTERNATE;
+    TPoint position;  // logical
+    TPoint brushOrg;  // device
+    int mapMode = MM_TEXT;
+    TPoint windowOrg, viewportOrg;
+    TSize windowExt{1, 1}, viewportExt{1, 1};
+    bool hasClip = false;
+    QRegion clip;  // device
+};
+
+struct TDeviceContext {
+    TDeviceContext(TGdiBitmap* Surface, int DpiX, int DpiY, int Technology);
+    ~TDeviceContext();
+    TDeviceContext(const TDeviceContext&) = delete;
+    TDeviceContext& operator=(const TDeviceContext&) = delete;
+
+    QImage& Image() { return surface->image; }
+    int Width() const { return surface->image.width(); }
+    int Height() const { return surface->image.height(); }
+    // Back to the state of a new context (after the surface changed size).
+    void Reset();
+
+    // Logical to device and back, rounding to the nearest pixel.
+    TPoint ToDevice(int x, int y) const;
+    TPoint ToLogical(int x, int y) const;
+    double ScaleX() const;  // device pixels per logical unit, signed
+    double ScaleY() const;
+    // A logical length along x or y in device pixels (at least Minimum).
+    int DeviceLengthX(int logical) const;
+    int DeviceLengthY(int logical) const;
+
+    // The clip area within the picture, as y-x banded rectangles.
+    const std::vector<QRect>& ClipRects();
+    QRect ClipBounds();
+    bool InClip(int x, int y);
+    void ClipChanged() { clipValid = false; }
+
+    TGdiPen* Pen() const { return static_cast<TGdiPen*>(st.pen.Get()); }
+    TGdiBrush* Brush() const { return static_cast<TGdiBrush*>(st.brush.Get()); }
+    TGdiFont* Font() const { return static_cast<TGdiFont*>(st.font.Get()); }
+
+    TGdiBitmap* surface;  // counted
+    int dpiX, dpiY, technology;
+    // Printer page: the full sheet and where the printable area starts.
+    TSize physicalSize;
+    TPoint physicalOffset;
+    // A printer page: the size reported as HORZRES/VERTRES (bitmaps report their picture's).
+    TSize deviceSize;
+    TDcState st;
+    std::vector<TDcState> saved;
+
+private:
+    void BuildClip();
+    bool clipValid = false;
+    std::vector<QRect> clipRects;
+    QRect clipBounds;
+};
+
+// A context drawing on a new surface (owned by the context) of the given size.
+HDC CreateImageDC(int Width, int Height, int Dpi, int Technology);
+void DeleteImageDC(HDC DC);
+
+// Draws the whole image stretched into a logical rectangle, through a
+// raster operation; pixels of the Key colour are left out when it is given.
+void DrawImage(HDC DC, const TRect& Rect, const QImage& Image, unsigned Rop, const COLORREF* Key);
+
+// Colour conversions between COLORREF (0x00BBGGRR) and RGB32 pixels.
+inline std::uint32_t PixelOf(COLORREF c) {
+    auto v = static_cast<std::uint32_t>(c);
+    return 0xFF000000u | ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+inline COLORREF ColorOfPixel(std::uint32_t p) {
+    return static_cast<COLORREF>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+}
+
+// The host font family standing in for a Windows face name.
+QString HostFontFamily(const char* FaceName);

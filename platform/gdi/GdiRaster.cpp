@@ -1,0 +1,326 @@
+// Scan conversion of the device context: brush patterns, pen styles, the
+// pixel painter with its clip, ellipse and polygon coverage, wide strokes.
+#include "platform/gdi/GdiRaster.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
+
+#include <cmath>
+
+namespace {
+
+// 8x8 hatch patterns, most significant bit leftmost.
+const std::uint8_t kHatches[6][8] = {
+    {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00},  // horizontal
+    {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // downward diagonal
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // upward diagonal
+    {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08},  // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
+};
+
+constexpr double kTie = 1e-9;
+
+}  // namespace
+
+int PatternScale(const TDeviceContext* dc) { return std::max(1, (dc->dpiY + 48) / 96); }
+
+TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
+    TBrushPaint paint;
+    if (!brush) return paint;
+    paint.org = dc->st.brushOrg;
+    switch (brush->style) {
+    case BS_SOLID:
+        paint.kind = TBrushPaint::Solid;
+        paint.color = PixelOf(brush->color);
+        break;
+    case BS_HATCHED:
+        paint.kind = TBrushPaint::Hatch;
+        paint.color = PixelOf(brush->color);
+        paint.back = PixelOf(dc->st.bkColor);
+        paint.opaque = dc->st.bkMode == OPAQUE;
+        paint.rows = kHatches[std::clamp(brush->hatch, 0, 5)];
+        paint.scale = PatternScale(dc);
+        break;
+    case BS_PATTERN:
+        if (!brush->pattern.isNull()) {
+            paint.kind = TBrushPaint::Pattern;
+            paint.pattern = &brush->pattern;
+        }
+        break;
+    default: break;
+    }
+    return paint;
+}
+
+// ---- Pixel painter -----------------------------------------------------------
+TPixelPainter::TPixelPainter(TDeviceContext* dc) {
+    QImage& image = dc->Image();
+    if (!image.isNull()) {
+        bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
+        stride_ = image.bytesPerLine() / 4;
+    }
+    bounds_ = dc->ClipBounds();
+    rects_ = &dc->ClipRects();
+    single_ = rects_->size() <= 1;
+    if (!bounds_.isEmpty()) {
+        left_ = bounds_.left();
+        top_ = bounds_.top();
+        right_ = bounds_.right();
+        bottom_ = bounds_.bottom();
+    }
+}
+
+bool TPixelPainter::VisibleInRegion(int x, int y) const {
+    bool inside = false;
+    ClipSpan(y, x, x, [&](int, int) { inside = true; });
+    return inside;
+}
+
+void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
+    if (brush.kind == TBrushPaint::None || rop == R2_NOP) return;
+    ClipSpan(y, x0, x1, [&](int a, int b) {
+        std::uint32_t* row = Row(y);
+        if (brush.kind == TBrushPaint::Solid && rop == R2_COPYPEN) {
+            std::fill(row + a, row + b + 1, brush.color | 0xFF000000u);
+            return;
+        }
+        for (int x = a; x <= b; ++x) {
+            std::uint32_t c;
+            if (brush.At(x, y, c)) row[x] = 0xFF000000u | Rop2(rop, c, row[x]);
+        }
+    });
+}
+
+// ---- Pen coverage --------------------------------------------------------------
+TPenMask::TPenMask(const QRect& box) : box_(box.isValid() ? box : QRect()) {
+    if (!box_.isEmpty())
+        cells_.assign(static_cast<std::size_t>(box_.width()) * static_cast<std::size_t>(box_.height()), Empty);
+}
+
+void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
+    if (box_.isEmpty() || rop == R2_NOP) return;
+    const std::uint8_t* cell = cells_.data();
+    for (int y = box_.top(); y <= box_.bottom(); ++y)
+        for (int x = box_.left(); x <= box_.right(); ++x, ++cell)
+            if (*cell) painter.Plot(x, y, *cell == Ink ? ink : gap, rop);
+}
+
+// Dash lengths in pixels of the styled pens on a screen.
+TPenStyler::TPenStyler(unsigned style, int scale) {
+    static const int dash[] = {18, 6}, dot[] = {3, 3}, dashDot[] = {9, 6, 3, 6}, dashDotDot[] = {9, 3, 3, 3, 3, 3},
+                     alternate[] = {1, 1};
+    const int* lengths = nullptr;
+    int count = 0;
+    switch (style & PS_STYLE_MASK) {
+    case PS_DASH: lengths = dash; count = 2; break;
+    case PS_DOT: lengths = dot; count = 2; break;
+    case PS_DASHDOT: lengths = dashDot; count = 4; break;
+    case PS_DASHDOTDOT: lengths = dashDotDot; count = 6; break;
+    case PS_ALTERNATE: lengths = alternate; count = 2; scale = 1; break;
+    default: return;
+    }
+    for (int i = 0; i < count; ++i) on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0);
+}
+
+// ---- Symmetric shapes ------------------------------------------------------------
+namespace {
+
+// Shapes up to this many rows hold them all, so that a styled outline keeps
+// its phase however much of it is clipped.
+constexpr int kWholeShapeRows = 1 << 16;
+
+// The shape's box with room for the upper-half rows the visible rows need
+// (one more outwards for the outline runs).
+TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const QRect& visible) {
+    TSymShape s;
+    s.x0 = x0; s.y0 = y0; s.x1 = x1; s.y1 = y1;
+    if (s.Empty()) return s;
+    int mid = s.MidRow();
+    s.rowFrom = y0;
+    s.rowTo = y1;
+    int lo = y0, hi = mid;
+    if (y1 - y0 > kWholeShapeRows) {
+        s.rowFrom = std::max(y0, visible.top());
+        s.rowTo = std::min(y1, visible.bottom());
+        if (s.rowFrom > s.rowTo) return s;
+        int a = s.rowFrom, b = s.rowTo;
+        lo = mid;
+        hi = y0;
+        if (a <= mid) {
+            lo = std::min(lo, a);
+            hi = std::max(hi, std::min(b, mid));
+        }
+        if (b > mid) {  // lower rows mirror onto the upper half
+            lo = std::min(lo, y0 + y1 - b);
+            hi = std::max(hi, y0 + y1 - std::max(a, mid + 1));
+        }
+        lo = std::max(y0, lo - 1);
+    }
+    s.from = lo;
+    s.left.assign(static_cast<std::size_t>(hi - lo + 1), x0);
+    return s;
+}
+
+// The left edge of upper-half row y of the ellipse through the centres of
+// the outer pixels of the inclusive box: the pixel nearest the curve,
+// sampled by row and by column so that steep and flat parts both stay
+// unbroken; ties go outwards.
+int EllipseLeft(int x0, int y0, int x1, int y1, int y) {
+    double a = double(x1) - x0, b = double(y1) - y0;
+    if (a == 0 || b == 0) return x0;
+    double sx = double(x0) + x1, sy = double(y0) + y1;
+    double t = (sy - 2.0 * y) / b;
+    double x2 = a * std::sqrt(std::max(0.0, 1.0 - t * t));
+    long long byRow = static_cast<long long>(std::floor((sx - x2) / 2.0 + 0.5 - kTie));
+    // The columns' rows rise towards the middle: find the first column
+    // whose curve point rounds to this row or above.
+    auto columnRow = [&](long long x) {
+        double u = (sx - 2.0 * double(x)) / a;
+        double y2 = b * std::sqrt(std::max(0.0, 1.0 - u * u));
+        return static_cast<long long>(std::floor((sy - y2) / 2.0 + 0.5 - kTie));
+    };
+    long long lo = x0, hi = x0 + static_cast<long long>(a) / 2;
+    if (columnRow(hi) > y) return static_cast<int>(std::max<long long>(byRow, x0));
+    while (lo < hi) {
+        long long m = lo + (hi - lo) / 2;
+        if (columnRow(m) <= y) hi = m;
+        else lo = m + 1;
+    }
+    return static_cast<int>(std::max<long long>(std::min(byRow, lo), x0));
+}
+
+}  // namespace
+
+void TSymShape::OutlineRun(int y, int& l, int& e) const {
+    l = Left(y);
+    int r = Right(y);
+    if (y == y0 || y == y1) {
+        e = r;
+        return;
+    }
+    int outer = y <= MidRow() ? y - 1 : y + 1;
+    e = std::max(l, Left(outer) - 1);
+    if (e >= x0 + x1 - e - 1) e = r;
+}
+
+TSymShape RectShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+    return ShapeFrame(x0, y0, x1, y1, visible);
+}
+
+TSymShape EllipseShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+    TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
+    for (std::size_t k = 0; k < s.left.size(); ++k)
+        s.left[k] = EllipseLeft(x0, y0, x1, y1, s.from + static_cast<int>(k));
+    return s;
+}
+
+TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const QRect& visible) {
+    TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
+    int cw = std::min(cornerWidth, x1 - x0 + 1), ch = std::min(cornerHeight, y1 - y0 + 1);
+    if (cw < 2 || ch < 2) return s;
+    // The corners are the quarters of an ellipse of the corner size.
+    for (std::size_t k = 0; k < s.left.size(); ++k) {
+        int row = s.from + static_cast<int>(k) - y0;
+        if (row <= (ch - 1) / 2) s.left[k] = x0 + EllipseLeft(0, 0, cw - 1, ch - 1, row);
+    }
+    return s;
+}
+
+std::vector<QPoint> ShapeOutline(const TSymShape& s) {
+    std::vector<QPoint> pixels;
+    if (s.Empty()) return pixels;
+    int mirror = s.x0 + s.x1;
+    for (int y = s.rowFrom; y <= s.rowTo; ++y) {
+        int l, e;
+        s.OutlineRun(y, l, e);
+        int r = s.Right(y);
+        if (e >= r) {
+            for (int x = l; x <= r; ++x) pixels.emplace_back(x, y);
+        } else {
+            for (int x = l; x <= e; ++x) {
+                pixels.emplace_back(x, y);
+                pixels.emplace_back(mirror - x, y);
+            }
+        }
+    }
+    double cx = (double(s.x0) + s.x1) / 2, cy = (double(s.y0) + s.y1) / 2;
+    auto angle = [&](const QPoint& p) {
+        double a = std::atan2(-(p.y() - cy), p.x() - cx);
+        return a < 0 ? a + 2 * M_PI : a;
+    };
+    std::vector<std::pair<double, QPoint>> keyed;
+    keyed.reserve(pixels.size());
+    for (const QPoint& p : pixels) keyed.emplace_back(angle(p), p);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < keyed.size(); ++i) pixels[i] = keyed[i].second;
+    return pixels;
+}
+
+// ---- Polygons --------------------------------------------------------------------
+std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, int& yMax) {
+    std::vector<TPolyEdge> edges;
+    if (pts.size() < 3) return edges;
+    yMin = pts[0].y;
+    yMax = pts[0].y;
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        const TPoint& a = pts[i];
+        const TPoint& b = pts[(i + 1) % pts.size()];
+        yMin = std::min(yMin, a.y);
+        yMax = std::max(yMax, a.y);
+        if (a.y == b.y) continue;
+        if (a.y < b.y) edges.push_back({a.x, a.y, b.x, b.y, 1});
+        else edges.push_back({b.x, b.y, a.x, a.y, -1});
+    }
+    return edges;
+}
+
+// ---- Wide strokes ------------------------------------------------------------------
+QPainterPath PixelPath(const std::vector<TPoint>& pts, bool closed) {
+    QPainterPath path;
+    if (pts.empty()) return path;
+    path.moveTo(pts[0].x + 0.5, pts[0].y + 0.5);
+    for (std::size_t i = 1; i < pts.size(); ++i) path.lineTo(pts[i].x + 0.5, pts[i].y + 0.5);
+    if (closed) path.closeSubpath();
+    return path;
+}
+
+void StrokeMask(const QPainterPath& path, double width, unsigned penStyle, TPenMask& mask) {
+    const QRect& box = mask.Box();
+    if (box.isEmpty() || path.elementCount() == 0) return;
+    Qt::PenCapStyle cap = Qt::RoundCap;
+    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_SQUARE) cap = Qt::SquareCap;
+    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_FLAT) cap = Qt::FlatCap;
+    Qt::PenJoinStyle join = Qt::RoundJoin;
+    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_BEVEL) join = Qt::BevelJoin;
+    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_MITER) join = Qt::MiterJoin;
+
+    QPainterPath outline;
+    QRectF extent = path.boundingRect();
+    if (extent.width() == 0 && extent.height() == 0) {
+        // A figure of no length still leaves a dot of the pen's width.
+        if (cap == Qt::FlatCap) return;
+        QRectF dot(extent.center().x() - width / 2, extent.center().y() - width / 2, width, width);
+        if (cap == Qt::RoundCap) outline.addEllipse(dot);
+        else outline.addRect(dot);
+    } else {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(cap);
+        stroker.setJoinStyle(join);
+        outline = stroker.createStroke(path);
+    }
+    QImage coverage(box.size(), QImage::Format_Grayscale8);
+    coverage.fill(0);
+    {
+        QPainter painter(&coverage);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.translate(-box.left(), -box.top());
+        painter.fillPath(outline, Qt::white);
+    }
+    for (int y = 0; y < box.height(); ++y) {
+        const std::uint8_t* row = coverage.constScanLine(y);
+        for (int x = 0; x < box.width(); ++x)
+            if (row[x]) mask.Set(box.left() + x, box.top() + y, TPenMask::Ink);
+    }
+}

@@ -1,0 +1,20 @@
+#include "platform/host/Host.h"
+
+#include <QApplication>
+
+void StartHost(int& argc, char** argv) {
+    if (QApplication::instance()) return;
+    // The web engine shares its drawing contexts with the windows' (WebBrowser.h).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Deliberately never freed: windows may outlive main's locals at exit.
+    new QApplication(argc, argv);
+}
+
+bool HostStarted() { return QApplication::instance() != nullptr; }
+
+void EnsureHost() {
+    static int argc = 1;
+    static char name[] = "velmora";
+    static char* argv[] = {name, nullptr};
+    StartHost(argc, argv);
+}

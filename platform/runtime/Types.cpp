@@ -1,0 +1,28 @@
+#include "platform/runtime/Types.h"
+
+#include <algorithm>
+
+bool PtInRect(const TRect& r, const TPoint& p) { return r.Contains(p); }
+
+bool IntersectRect(TRect& Dest, const TRect& a, const TRect& b) {
+    TRect r(std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom));
+    if (r.IsEmpty()) r = TRect();
+    Dest = r;
+    return !r.IsEmpty();
+}
+
+bool UnionRect(TRect& Dest, const TRect& a, const TRect& b) {
+    if (a.IsEmpty()) Dest = b;
+    else if (b.IsEmpty()) Dest = a;
+    else Dest = TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom));
+    if (Dest.IsEmpty()) Dest = TRect();
+    return !Dest.IsEmpty();
+}
+
+void OffsetRect(TRect& r, int dx, int dy) {
+    r.Left += dx; r.Right += dx; r.Top += dy; r.Bottom += dy;
+}
+
+void InflateRect(TRect& r, int dx, int dy) {
+    r.Left -= dx; r.Right += dx; r.Top -= dy; r.Bottom += dy;
+}
