@@ -21,7 +21,13 @@ const char* ButtonText(TMouseButton b) { return b == mbLeft ? "L" : b == mbRight
 
 // Binds every mouse event of a control to a log line "name:event...".
 void Record(TControl* c, const std::string& name, std::vector<std::string>& log) {
-    auto at = [](int x, int y) { return "@" + std::to_string(x) + "," + std::to_string(y); };
+    // Built with append: GCC 12's -O3 inlining warns (-Wrestrict) inside the
+    // standard library on a chain of operator+ that starts from a literal.
+    auto at = [](int x, int y) {
+        std::string text("@");
+        text.append(std::to_string(x)).append(",").append(std::to_string(y));
+        return text;
+    };
     c->OnMouseDown = [&log, name, at](TObject*, TMouseButton b, TShiftState s, int x, int y) {
         log.push_back(name + ":down" + ButtonText(b) + "[" + ShiftText(s) + "]" + at(x, y));
     };
