@@ -30,14 +30,6 @@ void RectCenter(const TRect& R, int& X, int& Y) {
     Y = (R.Top + R.Bottom) / 2;
 }
 
-double MaxDouble(double A, double B) { return A > B ? A : B; }
-double MinDouble(double A, double B) { return A < B ? A : B; }
-int MaxLong(int A, int B) { return A > B ? A : B; }
-int MinLong(int A, int B) { return A < B ? A : B; }
-void SwapLongint(int& A, int& B) { std::swap(A, B); }
-void SwapInteger(int& A, int& B) { std::swap(A, B); }
-void SwapDouble(double& A, double& B) { std::swap(A, B); }
-
 // ---- Colours ----------------------------------------------------------------------
 namespace {
 

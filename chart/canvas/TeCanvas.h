@@ -51,13 +51,6 @@ TPoint3D Point3D(int x, int y, int z);
 void RectSize(const TRect& R, int& Width, int& Height);
 // Halves truncated toward zero: the centre of (-3, -3, 0, 0) is (-1, -1).
 void RectCenter(const TRect& R, int& X, int& Y);
-double MaxDouble(double A, double B);
-double MinDouble(double A, double B);
-int MaxLong(int A, int B);
-int MinLong(int A, int B);
-void SwapLongint(int& A, int& B);
-void SwapInteger(int& A, int& B);
-void SwapDouble(double& A, double& B);
 
 // ---- Colours ----------------------------------------------------------------------
 // Each of red, green and blue of the colour (system colours resolved) less

@@ -24,38 +24,13 @@ void TeeCheckAngle(int Angle, const AnsiString& Description) {
 
 // ---- Default font ------------------------------------------------------------
 
-namespace {
-
-// The class library's own default font: its name, and its height in pixels
-// at the 96 pixels per inch the screen is taken to have.
-const char* const classDefaultFontName = "MS Sans Serif";
-constexpr int classDefaultFontHeight = -11;
-
-}  // namespace
-
 int GetScreenLogPixels() { return Screen->GetPixelsPerInch(); }
 
-bool TeeIsJapaneseLocale() { return false; }
-
-int TeeJapaneseFontSize(int Size, int DefaultFontHeight, int ScreenLogPixels) {
-    return Size == 8 ? -MulDiv(DefaultFontHeight, 72, ScreenLogPixels) : Size;
-}
-
-void CheckJapaneseFontSize(int& Size) {
-    if (TeeIsJapaneseLocale()) Size = TeeJapaneseFontSize(Size, classDefaultFontHeight, GetScreenLogPixels());
-}
-
-AnsiString GetDefaultFontName() {
-    AnsiString name = TeeMsgText(TeeMsg_DefaultFontName);
-    if (TeeIsJapaneseLocale() && name == "Arial") return classDefaultFontName;
-    return name;
-}
+AnsiString GetDefaultFontName() { return TeeMsgText(TeeMsg_DefaultFontName); }
 
 int GetDefaultFontSize() {
     // A translated table with a broken size must not stop every chart.
-    int size = StrToIntDef(TeeMsgText(TeeMsg_DefaultFontSize), 8);
-    CheckJapaneseFontSize(size);
-    return size;
+    return StrToIntDef(TeeMsgText(TeeMsg_DefaultFontSize), 8);
 }
 
 TFont* CreateDefaultFont(TNotifyEvent OnChange) {
@@ -76,11 +51,6 @@ bool IsDefaultFont(TFont* AFont) {
 
 void EnableControls(bool Enable, std::initializer_list<TControl*> Controls) {
     for (TControl* control : Controls) control->SetEnabled(Enable);
-}
-
-void TeeGetClassNameBitmap(TComponent* AComponent, TBitmap* ABitmap) {
-    (void)AComponent;
-    (void)ABitmap;
 }
 
 // ---- Texts -------------------------------------------------------------------

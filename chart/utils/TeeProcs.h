@@ -67,13 +67,6 @@ TColor GetDefaultColor(int Index);
 // degrees" for any angle outside 0..359.
 void TeeCheckAngle(int Angle, const AnsiString& Description);
 
-// True when the user's language is Japanese, whose script needs a larger
-// default font; this system has no such locale setting.
-bool TeeIsJapaneseLocale();
-// The rule for Japanese systems: an 8-point size becomes the class library's
-// default font height (pixels) in points at the screen's resolution, negated.
-int TeeJapaneseFontSize(int Size, int DefaultFontHeight, int ScreenLogPixels);
-void CheckJapaneseFontSize(int& Size);
 // The chart's default font, from the message table.
 AnsiString GetDefaultFontName();
 // The size text of the message table; 8 when it is not a number.
@@ -123,9 +116,6 @@ AnsiString TeeGetUniqueName(TComponent* AOwner, const AnsiString& StartName);
 class TControl;
 // Enables or disables every control of the list.
 void EnableControls(bool Enable, std::initializer_list<TControl*> Controls);
-// Would load the picture named after the component's class; this system
-// keeps no pictures in its program file, so ABitmap stays as it is.
-void TeeGetClassNameBitmap(TComponent* AComponent, TBitmap* ABitmap);
 
 // The chart's hand cursor and its identifier in streamed forms. The other
 // identifiers are the standard cursors'.

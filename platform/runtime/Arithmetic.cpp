@@ -1,5 +1,4 @@
 // Round, Trunc, MulDiv and the class library's random generator.
-#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -47,11 +46,6 @@ int MulDiv(int Number, int Numerator, int Denominator) {
 }
 
 std::uint32_t RandSeed = 0;
-
-void Randomize() {
-    auto now = std::chrono::system_clock::now().time_since_epoch();
-    RandSeed = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-}
 
 static std::uint32_t NextSeed() {
     RandSeed = RandSeed * 134775813u + 1u;

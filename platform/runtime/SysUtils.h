@@ -115,7 +115,6 @@ int MulDiv(int Number, int Numerator, int Denominator);
 // RandSeed = RandSeed * 134775813 + 1 (mod 2^32); Random(n) is then
 // (RandSeed * n) >> 32 (0 for n <= 0) and Random() is RandSeed / 2^32.
 extern std::uint32_t RandSeed;
-void Randomize();
 int Random(int Range);
 double Random();
 

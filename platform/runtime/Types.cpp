@@ -11,13 +11,6 @@ bool IntersectRect(TRect& Dest, const TRect& a, const TRect& b) {
     return !r.IsEmpty();
 }
 
-bool UnionRect(TRect& Dest, const TRect& a, const TRect& b) {
-    if (a.IsEmpty()) Dest = b;
-    else if (b.IsEmpty()) Dest = a;
-    else Dest = TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom));
-    if (Dest.IsEmpty()) Dest = TRect();
-    return !Dest.IsEmpty();
-}
 
 void OffsetRect(TRect& r, int dx, int dy) {
     r.Left += dx; r.Right += dx; r.Top += dy; r.Bottom += dy;

@@ -53,7 +53,6 @@ constexpr TRect Bounds(int l, int t, int w, int h) { return {l, t, l + w, t + h}
 bool PtInRect(const TRect& r, const TPoint& p);
 // Intersection; false (and an empty Dest) when the two do not overlap.
 bool IntersectRect(TRect& Dest, const TRect& a, const TRect& b);
-bool UnionRect(TRect& Dest, const TRect& a, const TRect& b);
 void OffsetRect(TRect& r, int dx, int dy);
 void InflateRect(TRect& r, int dx, int dy);
 
@@ -73,7 +72,6 @@ public:
     constexpr Set operator*(Set o) const { Set r; r.bits_ = bits_ & o.bits_; return r; }
     constexpr bool Empty() const { return bits_ == 0; }
     constexpr void Clear() { bits_ = 0; }
-    constexpr std::uint64_t Bits() const { return bits_; }
     friend constexpr bool operator==(const Set&, const Set&) = default;
 
 private:

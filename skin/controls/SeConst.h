@@ -19,13 +19,6 @@ constexpr Cardinal WMGetSkinForm = 2122;
 // 0xAARRGGBB; ckTransparent marks a pixel that is not drawn.
 using TKColor = std::uint32_t;
 constexpr TKColor ckTransparent = 0x007F007F;
-constexpr TKColor KColor(TColor c) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
-           (static_cast<std::uint32_t>(GetGValue(c)) << 8) | static_cast<std::uint32_t>(GetBValue(c));
-}
-constexpr TColor KColorToColor(TKColor k) {
-    return RGB(static_cast<int>((k >> 16) & 0xFF), static_cast<int>((k >> 8) & 0xFF), static_cast<int>(k & 0xFF));
-}
 
 // The state a control part is drawn in; the skin objects draw each.
 enum TSeState { kssNormal, kssHot, kssPressed, kssFocused, kssDisabled, kssChecked, kssCheckedHot, kssDefault };

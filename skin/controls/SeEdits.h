@@ -44,7 +44,6 @@ public:
     // Replaces the selection (inserts at the caret without one).
     void SetSelText(const AnsiString& Value);
     void SelectAll();
-    void ClearSelection() { SetSelText(""); }
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();

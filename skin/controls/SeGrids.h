@@ -149,7 +149,6 @@ private:
     void ScrollInView(int ACol, int ARow);
     void ScrollBarScroll(TObject* Sender, TScrollCode Code, int& Position);
     void PaintCell(TCanvas* Canvas, int ACol, int ARow, const TRect& Area);
-    void PaintLines(TCanvas* Canvas, const TRect& Area, int ColEnd, int RowEnd);
     // The column whose right edge is under X in the fixed rows, -1 when none.
     int SizingColumnAt(int X, int Y) const;
     // Sets anchor and current cell (kept inside the scrolling cells) and the selection between them.

@@ -44,17 +44,6 @@ TEST(TeeProcs, DefaultFontComesFromTheMessageTable) {
     SetResourceString(TeeMsg_DefaultFontSize.Id, "ten");
     EXPECT_EQ(GetDefaultFontSize(), 8);
     RegisterChartMessages();
-
-    // No Japanese locale here: sizes stay as they are.
-    EXPECT_FALSE(TeeIsJapaneseLocale());
-    int size = 8;
-    CheckJapaneseFontSize(size);
-    EXPECT_EQ(size, 8);
-    // The rule itself: only 8 changes, to the default font's points, negated.
-    EXPECT_EQ(TeeJapaneseFontSize(8, -11, 96), 8);
-    EXPECT_EQ(TeeJapaneseFontSize(8, -13, 96), 10);
-    EXPECT_EQ(TeeJapaneseFontSize(8, -16, 120), 10);
-    EXPECT_EQ(TeeJapaneseFontSize(9, -13, 96), 9);
 }
 
 TEST(TeeProcs, DefaultFontsAreMadeAndRecognised) {
@@ -89,12 +78,6 @@ TEST(TeeProcs, ControlsAreEnabledTogether) {
     EnableControls(true, {&second});
     EXPECT_FALSE(first.GetEnabled());
     EXPECT_TRUE(second.GetEnabled());
-
-    TBitmap bitmap;
-    bitmap.SetSize(4, 3);
-    TeeGetClassNameBitmap(&first, &bitmap);
-    EXPECT_EQ(bitmap.GetWidth(), 4);
-    EXPECT_EQ(bitmap.GetHeight(), 3);
 }
 
 TEST(TeeProcs, MultiLineTexts) {
