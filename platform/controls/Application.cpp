@@ -1,12 +1,10 @@
 // TApplication: the message loop, the default exception handling, message
 // boxes and help.
-#include <QCoreApplication>
-#include <QFileInfo>
-
 #include "platform/controls/Forms.h"
 #include "platform/host/Host.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/ShellApi.h"
+#include "platform/runtime/FileUtils.h"
 
 TApplication* Application = new TApplication(nullptr);
 
@@ -20,7 +18,7 @@ void TApplication::Initialize() { EnsureHost(); }
 
 AnsiString TApplication::GetTitle() const {
     if (!title_.IsEmpty() || !HostStarted()) return title_;
-    return AnsiString(QCoreApplication::applicationName().toStdString());
+    return AnsiString(HostApplicationName());
 }
 
 void TApplication::Run() {
@@ -81,7 +79,7 @@ bool TApplication::HelpCommand(int Command, int Data) {
         MessageBox("No help file has been set.", GetTitle(), MB_OK | MB_ICONSTOP);
         return false;
     }
-    if (!QFileInfo(QString::fromUtf8(helpFile_.c_str())).isFile()) {
+    if (!FileExists(helpFile_)) {
         MessageBox("Cannot find the help file \"" + helpFile_ + "\".", GetTitle(), MB_OK | MB_ICONSTOP);
         return false;
     }

@@ -1,7 +1,5 @@
 // TCustomForm: a top-level window; creation and destruction events, showing,
 // hiding, closing and placement.
-#include <QCoreApplication>
-
 #include "platform/controls/Forms.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/WindowSurface.h"
@@ -60,12 +58,9 @@ void TCustomForm::Free() {
 
 void TCustomForm::Release() {
     std::weak_ptr<char> alive = AliveToken();
-    QMetaObject::invokeMethod(
-        qApp,
-        [this, alive] {
-            if (!alive.expired()) HostCall(nullptr, [this] { Free(); });
-        },
-        Qt::QueuedConnection);
+    PostHostCall([this, alive] {
+        if (!alive.expired()) HostCall(nullptr, [this] { Free(); });
+    });
 }
 
 bool TCustomForm::GetActive() const { return Screen->GetActiveForm() == this; }
@@ -108,46 +103,28 @@ void TCustomForm::AdjustClientRect(TRect& Rect) {
     Rect.Bottom -= frameInsets_.Bottom;
 }
 
-void TCustomForm::Minimize() { Surface()->showMinimized(); }
+void TCustomForm::Minimize() { MinimizeSurface(Surface()); }
 
 void TCustomForm::ApplyWindowFlags() {
-    const bool menu = borderIcons_.Contains(biSystemMenu);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    switch (borderStyle_) {
-    case bsNone: flags = Qt::Window | Qt::FramelessWindowHint; break;
-    case bsDialog: flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint; break;
-    case bsToolWindow:
-    case bsSizeToolWin: flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint; break;
-    default:
-        if (menu && borderIcons_.Contains(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
-        if (menu && borderIcons_.Contains(biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
-        break;
-    }
-    if (!hostFrame_) flags = Qt::Window | Qt::FramelessWindowHint;
-    if (menu && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (menu && borderIcons_.Contains(biHelp) && borderStyle_ != bsNone && hostFrame_) flags |= Qt::WindowContextHelpButtonHint;
-    if (!activateOnShow_) flags |= Qt::WindowDoesNotAcceptFocus;
-    const bool shown = Surface()->isVisible();
-    Surface()->setWindowFlags(flags);
-    Surface()->setAttribute(Qt::WA_ShowWithoutActivating, !activateOnShow_);
+    const bool shown = SurfaceVisible(Surface());
+    SetSurfaceFrame(Surface(), borderStyle_, borderIcons_, hostFrame_, activateOnShow_);
     BoundsChanged();
-    if (shown) Surface()->show();
+    if (shown) ShowSurface(Surface());
 }
 
 void TCustomForm::BoundsChanged() {
     TWinControl::BoundsChanged();
     const bool fixed = borderStyle_ == bsSingle || borderStyle_ == bsDialog || borderStyle_ == bsToolWindow;
     if (fixed) {
-        Surface()->setFixedSize(GetWidth(), GetHeight());
+        FixSurfaceSize(Surface(), GetWidth(), GetHeight());
     } else {
-        Surface()->setMinimumSize(0, 0);
-        Surface()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        UnfixSurfaceSize(Surface());
     }
 }
 
 void TCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case CM_TEXTCHANGED: Surface()->setWindowTitle(QString::fromUtf8(GetText().c_str())); break;
+    case CM_TEXTCHANGED: SetSurfaceTitle(Surface(), GetText()); break;
     case CM_DIALOGKEY:
         // Tab and Shift+Tab move through the tab order; other keys go to the controls.
         if (Message.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
@@ -196,11 +173,11 @@ void TCustomForm::VisibleChanged() {
         FireGuarded(this, OnShow);
         if (!GetVisible()) return;
         PlaceOnScreen();
-        Surface()->show();
+        ShowSurface(Surface());
         if (activateOnShow_) Screen->SetActiveForm(this);
     } else {
         FireGuarded(this, OnHide);
-        Surface()->hide();
+        SetSurfaceVisible(Surface(), false);
         if (Screen->GetActiveForm() == this) Screen->ActivateNextForm(this);
     }
 }
@@ -241,7 +218,7 @@ void TCustomForm::Close() {
     }
     switch (action) {
     case caHide: Hide(); break;
-    case caMinimize: Surface()->showMinimized(); break;
+    case caMinimize: MinimizeSurface(Surface()); break;
     case caFree: Release(); break;
     default: break;
     }

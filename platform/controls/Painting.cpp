@@ -1,45 +1,26 @@
 // Painting of windowed controls into their backing bitmaps, of graphic
 // controls onto their parent's, and canvases drawn on outside a paint.
 #include <algorithm>
-#include <cstring>
 #include <unordered_map>
 
-#include <QCoreApplication>
-
+#include "platform/host/BitmapPixels.h"
 #include "platform/host/HostCall.h"
-#include "platform/host/QtBridge.h"
 #include "platform/host/WindowSurface.h"
 
 namespace {
 
 std::vector<TControlCanvas*> openCanvases;
 
-// Copies a W x H block of pixels, clipped to both images.
-void CopyPixels(const QImage& src, int sx, int sy, QImage& dst, int dx, int dy, int w, int h) {
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
-    w = std::min({w, src.width() - sx, dst.width() - dx});
-    h = std::min({h, src.height() - sy, dst.height() - dy});
-    if (w <= 0 || h <= 0) return;
-    const std::size_t bytes = static_cast<std::size_t>(w) * 4;
-    for (int y = 0; y < h; ++y)
-        std::memcpy(dst.scanLine(dy + y) + dx * 4, src.constScanLine(sy + y) + sx * 4, bytes);
-}
-
 // A graphic control draws on a copy of the parent's pixels under it, which
 // goes back once it is done: its origin is its top left corner and nothing
 // it draws lands outside its bounds.
 void LiftRegion(TBitmap* parent, const TRect& bounds, TBitmap* region) {
     region->SetSize(bounds.Width(), bounds.Height());
-    CopyPixels(BitmapImage(parent), bounds.Left, bounds.Top, BitmapImage(region), 0, 0, bounds.Width(),
-               bounds.Height());
+    CopyBitmapPixels(parent, bounds.Left, bounds.Top, region, 0, 0, bounds.Width(), bounds.Height());
 }
 
 void PutRegion(TBitmap* region, TBitmap* parent, const TRect& bounds) {
-    CopyPixels(BitmapImage(region), 0, 0, BitmapImage(parent), bounds.Left, bounds.Top, bounds.Width(),
-               bounds.Height());
+    CopyBitmapPixels(region, 0, 0, parent, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
 }
 
 }  // namespace
@@ -76,7 +57,7 @@ void RequestPaint(TWinControl* Control) {
     else if (waiting[known->second].second.expired()) waiting[known->second].second = Control->AliveToken();
     if (passQueued) return;
     passQueued = true;
-    QMetaObject::invokeMethod(qApp, [] { PaintWaitingControls(); }, Qt::QueuedConnection);
+    PostHostCall([] { PaintWaitingControls(); });
 }
 
 }  // namespace
@@ -97,7 +78,7 @@ void TWinControl::Update() {
     if (!needsPaint_ || !GetShowing()) return;
     std::weak_ptr<char> alive = AliveToken();
     HostCall(this, [this] { Perform(WM_PAINT, 0, 0); });
-    if (!alive.expired()) surface_->repaint();
+    if (!alive.expired()) BlitSurface(surface_);
 }
 
 void TWinControl::PaintHandler() {
@@ -130,8 +111,7 @@ void TWinControl::PaintHandler() {
 
 void TWinControl::EraseBackground(HDC DC) {
     (void)DC;
-    TColor rgb = ColorToRGB(GetColor());
-    BitmapImage(buffer_).fill(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
+    FillBitmapPixels(buffer_, ColorToRGB(GetColor()));
 }
 
 void TWinControl::PaintWindow(HDC DC) { (void)DC; }
@@ -196,10 +176,10 @@ void TControlCanvas::FreeHandle() {
     SetHandle(nullptr);
     if (!control_) return;
     if (auto* w = dynamic_cast<TWinControl*>(control_)) {
-        w->surface_->ScheduleBlit();
+        ScheduleBlit(w->surface_);
     } else if (TWinControl* parent = control_->GetParent()) {
         PutRegion(region_, parent->buffer_, regionBounds_);
-        parent->surface_->ScheduleBlit();
+        ScheduleBlit(parent->surface_);
     }
 }
 

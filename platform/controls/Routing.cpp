@@ -1,13 +1,11 @@
 // Where host input meets the controls: the control under the mouse, mouse
 // capture, the cursor shown, and the focused control that gets the keys.
-#include <QCursor>
-#include <vector>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "platform/controls/Forms.h"
+#include "platform/host/Cursors.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/WindowSurface.h"
 
@@ -15,8 +13,7 @@ namespace {
 
 TControl* mouseControl = nullptr;
 TPoint lastMousePos;
-Qt::KeyboardModifiers inputModifiers;
-Qt::MouseButtons inputButtons;
+THostInputState inputState;
 std::vector<std::pair<int, TMouseWatcher>> mouseWatchers;
 int lastWatcherId = 0;
 
@@ -52,40 +49,32 @@ void RemoveMouseWatcher(int Id) {
     std::erase_if(mouseWatchers, [Id](const auto& entry) { return entry.first == Id; });
 }
 
-void SetInputState(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
-    inputModifiers = Modifiers;
-    inputButtons = Buttons;
-}
+void SetInputState(const THostInputState& State) { inputState = State; }
 
 WPARAM MouseKeys() {
     WPARAM keys = 0;
-    if (inputButtons & Qt::LeftButton) keys |= MK_LBUTTON;
-    if (inputButtons & Qt::RightButton) keys |= MK_RBUTTON;
-    if (inputButtons & Qt::MiddleButton) keys |= MK_MBUTTON;
-    if (inputModifiers & Qt::ShiftModifier) keys |= MK_SHIFT;
-    if (inputModifiers & Qt::ControlModifier) keys |= MK_CONTROL;
+    if (inputState.Left) keys |= MK_LBUTTON;
+    if (inputState.Right) keys |= MK_RBUTTON;
+    if (inputState.Middle) keys |= MK_MBUTTON;
+    if (inputState.Shift) keys |= MK_SHIFT;
+    if (inputState.Control) keys |= MK_CONTROL;
     return keys;
 }
 
 bool GetCursorPos(TPoint* Point) {
-    if (HeadlessHost()) {
-        *Point = lastMousePos;
-    } else {
-        QPoint p = QCursor::pos();
-        *Point = TPoint(p.x(), p.y());
-    }
+    *Point = HeadlessHost() ? lastMousePos : HostCursorPos();
     return true;
 }
 
 short GetKeyState(int VirtKey) {
     bool down = false;
     switch (VirtKey) {
-    case VK_SHIFT: down = inputModifiers & Qt::ShiftModifier; break;
-    case VK_CONTROL: down = inputModifiers & Qt::ControlModifier; break;
-    case VK_MENU: down = inputModifiers & Qt::AltModifier; break;
-    case VK_LBUTTON: down = inputButtons & Qt::LeftButton; break;
-    case VK_RBUTTON: down = inputButtons & Qt::RightButton; break;
-    case VK_MBUTTON: down = inputButtons & Qt::MiddleButton; break;
+    case VK_SHIFT: down = inputState.Shift; break;
+    case VK_CONTROL: down = inputState.Control; break;
+    case VK_MENU: down = inputState.Alt; break;
+    case VK_LBUTTON: down = inputState.Left; break;
+    case VK_RBUTTON: down = inputState.Right; break;
+    case VK_MBUTTON: down = inputState.Middle; break;
     default: break;
     }
     return down ? static_cast<short>(-128) : 0;
@@ -142,7 +131,7 @@ void ControlRouting::RefreshCursor() {
     if (!c) return;
     auto* w = dynamic_cast<TWinControl*>(c);
     if (!w) w = c->GetParent();
-    if (w) w->surface_->ShowCursor(EffectiveCursor(c));
+    if (w) ShowSurfaceCursor(w->surface_, EffectiveCursor(c));
 }
 
 TControl* ControlRouting::MouseControl() { return mouseControl; }

@@ -1,21 +1,15 @@
 // TScreen: the forms, which one is active, the modal stack and the cursors.
-#include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 #include <map>
 #include <set>
 
 #include "platform/controls/Forms.h"
+#include "platform/host/Cursors.h"
 #include "platform/host/Host.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/WindowSurface.h"
 
 TScreen* Screen = new TScreen(nullptr);
-
-struct TCursorHandle {
-    QCursor cursor;
-};
 
 // Every registered handle belongs to the registry; one handle may stand
 // under several numbers and is freed when the last of them goes.
@@ -25,56 +19,41 @@ struct TScreen::Registry {
 
     void Fill() {
         if (fallback) return;
-        EnsureHost();
-        static const std::pair<int, Qt::CursorShape> standard[] = {
-            {crDefault, Qt::ArrowCursor}, {crNone, Qt::BlankCursor}, {crArrow, Qt::ArrowCursor},
-            {crCross, Qt::CrossCursor}, {crIBeam, Qt::IBeamCursor}, {crSizeNESW, Qt::SizeBDiagCursor},
-            {crSizeNS, Qt::SizeVerCursor}, {crSizeNWSE, Qt::SizeFDiagCursor}, {crSizeWE, Qt::SizeHorCursor},
-            {crUpArrow, Qt::UpArrowCursor}, {crHourGlass, Qt::WaitCursor}, {crDrag, Qt::DragMoveCursor},
-            {crNoDrop, Qt::ForbiddenCursor}, {crHSplit, Qt::SplitHCursor}, {crVSplit, Qt::SplitVCursor},
-            {crMultiDrag, Qt::DragCopyCursor}, {crSQLWait, Qt::BusyCursor}, {crNo, Qt::ForbiddenCursor},
-            {crAppStart, Qt::BusyCursor}, {crHelp, Qt::WhatsThisCursor}, {crHandPoint, Qt::PointingHandCursor},
-            {crSizeAll, Qt::SizeAllCursor}};
-        fallback = new TCursorHandle{QCursor(Qt::ArrowCursor)};
-        for (auto& [number, shape] : standard) cursors[number] = new TCursorHandle{QCursor(shape)};
+        fallback = CreateArrowCursor();
+        cursors = CreateStandardCursors();
     }
 
     void Drop(HCURSOR handle) {
         if (!handle || handle == fallback) return;
         for (auto& [number, h] : cursors)
             if (h == handle) return;
-        delete handle;
+        FreeCursor(handle);
     }
 };
-
-QCursor HostCursor(TCursor Cursor) {
-    TCursorHandle* handle = Screen->GetCursors(Cursor);
-    return handle->cursor;
-}
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner), cursors_(new Registry) {}
 
 TScreen::~TScreen() {
     std::set<HCURSOR> handles{cursors_->fallback};
     for (auto& [number, handle] : cursors_->cursors) handles.insert(handle);
-    for (HCURSOR handle : handles) delete handle;
+    for (HCURSOR handle : handles) FreeCursor(handle);
     delete cursors_;
 }
 
 int TScreen::GetWidth() const {
     EnsureHost();
-    return QGuiApplication::primaryScreen()->geometry().width();
+    return HostScreenSize().cx;
 }
 
 int TScreen::GetHeight() const {
     EnsureHost();
-    return QGuiApplication::primaryScreen()->geometry().height();
+    return HostScreenSize().cy;
 }
 
 int TScreen::GetPixelsPerInch() const {
     EnsureHost();
     if (HeadlessHost()) return 96;
-    return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    return HostScreenPixelsPerInch();
 }
 
 void TScreen::SetCursor(TCursor Value) {
@@ -82,12 +61,12 @@ void TScreen::SetCursor(TCursor Value) {
     const bool overriding = cursor_ != crDefault;
     cursor_ = Value;
     if (Value == crDefault) {
-        if (overriding) QGuiApplication::restoreOverrideCursor();
+        if (overriding) RestoreOverrideCursor();
         return;
     }
-    QCursor shape = GetCursors(Value)->cursor;
-    if (overriding) QGuiApplication::changeOverrideCursor(shape);
-    else QGuiApplication::setOverrideCursor(shape);
+    HCURSOR shape = GetCursors(Value);
+    if (overriding) ChangeOverrideCursor(shape);
+    else SetOverrideCursor(shape);
 }
 
 HCURSOR TScreen::GetCursors(int Index) const {

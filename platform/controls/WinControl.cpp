@@ -8,8 +8,7 @@
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
     EnsureHost();
     buffer_ = new TBitmap;
-    surface_ = new WindowSurface(this);
-    surface_->hide();
+    surface_ = CreateSurface(this);
 }
 
 TWinControl::~TWinControl() {
@@ -23,7 +22,7 @@ TWinControl::~TWinControl() {
     }
     if (GetParent()) GetParent()->RemoveControl(this);
     ControlRouting::Forget(this);
-    surface_->Detach();
+    DetachSurface(surface_);
     delete buffer_;
 }
 
@@ -31,8 +30,8 @@ void TWinControl::SetParent(TWinControl* AParent) {
     for (TWinControl* p = AParent; p; p = p->GetParent())
         if (p == this) throw EInvalidOperation("A control cannot have itself as its parent");
     TControl::SetParent(AParent);
-    surface_->setParent(AParent ? AParent->surface_ : nullptr);
-    surface_->setGeometry(GetLeft(), GetTop(), GetWidth(), GetHeight());
+    SetSurfaceParent(surface_, AParent ? AParent->surface_ : nullptr);
+    SetSurfaceBounds(surface_, GetLeft(), GetTop(), GetWidth(), GetHeight());
     UpdateSurfaceVisibility();
 }
 
@@ -90,24 +89,21 @@ void TWinControl::Broadcast(TMessage& Message) {
     }
 }
 
-TPoint TWinControl::GetClientOrigin() const {
-    QPoint origin = surface_->mapToGlobal(QPoint(0, 0));
-    return {origin.x(), origin.y()};
-}
+TPoint TWinControl::GetClientOrigin() const { return SurfaceScreenOrigin(surface_); }
 
-bool TWinControl::GetShowing() const { return surface_->isVisible(); }
+bool TWinControl::GetShowing() const { return SurfaceVisible(surface_); }
 
 HWND TWinControl::GetHandle() const { return surface_; }
 
 void TWinControl::BoundsChanged() {
-    surface_->setGeometry(GetLeft(), GetTop(), GetWidth(), GetHeight());
+    SetSurfaceBounds(surface_, GetLeft(), GetTop(), GetWidth(), GetHeight());
     Invalidate();
     Realign();
 }
 
 void TWinControl::VisibleChanged() { UpdateSurfaceVisibility(); }
 
-void TWinControl::UpdateSurfaceVisibility() { surface_->setVisible(GetVisible() && GetParent()); }
+void TWinControl::UpdateSurfaceVisibility() { SetSurfaceVisible(surface_, GetVisible() && GetParent()); }
 
 void TWinControl::EnableAlign() {
     if (alignDisabled_ > 0 && --alignDisabled_ == 0 && alignPending_) Realign();

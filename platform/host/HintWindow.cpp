@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/host/WindowSurface.h"
+#include "platform/host/WindowSurfaceWidget.h"
 
 THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
     StoreVisible(false);

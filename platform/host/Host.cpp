@@ -1,6 +1,7 @@
 #include "platform/host/Host.h"
 
 #include <QApplication>
+#include <QScreen>
 
 void StartHost(int& argc, char** argv) {
     if (QApplication::instance()) return;
@@ -18,3 +19,12 @@ void EnsureHost() {
     static char* argv[] = {name, nullptr};
     StartHost(argc, argv);
 }
+
+std::string HostApplicationName() { return QCoreApplication::applicationName().toStdString(); }
+
+TSize HostScreenSize() {
+    const QRect geometry = QGuiApplication::primaryScreen()->geometry();
+    return {geometry.width(), geometry.height()};
+}
+
+int HostScreenPixelsPerInch() { return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()); }

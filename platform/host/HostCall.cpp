@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <exception>
+#include <utility>
 
 #include "platform/controls/Automation.h"
 #include "platform/controls/Forms.h"
@@ -30,6 +31,10 @@ void HostCall(TObject* Sender, const std::function<void()>& Body) {
         if (failure && !pendingFailure) pendingFailure = failure;
     }
     ReleaseControlCanvases();
+}
+
+void PostHostCall(std::function<void()> Call) {
+    QMetaObject::invokeMethod(qApp, std::move(Call), Qt::QueuedConnection);
 }
 
 void RaisePendingHostFailure() {

@@ -11,6 +11,9 @@
 class TObject;
 
 void HostCall(TObject* Sender, const std::function<void()>& Body);
+// Runs Call from the host's event loop, after the events already waiting;
+// Call guards itself with HostCall where the program's code may raise.
+void PostHostCall(std::function<void()> Call);
 // Rethrows the kept failure, if any.
 void RaisePendingHostFailure();
 // Shows what canvases drew outside a paint and gives their handles up.

@@ -1,6 +1,6 @@
 // Host key codes to virtual-key codes and back. Shifted punctuation maps to
 // the key it is typed with on a US keyboard, as virtual keys name keys.
-#include "platform/host/WindowSurface.h"
+#include "platform/host/WindowSurfaceWidget.h"
 
 namespace {
 

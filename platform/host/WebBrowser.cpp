@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "platform/host/HostCall.h"
-#include "platform/host/WindowSurface.h"
+#include "platform/host/WindowSurfaceWidget.h"
 
 namespace {
 

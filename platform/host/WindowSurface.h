@@ -1,51 +1,46 @@
 #pragma once
-// Platform-internal: the host widget behind each windowed control. It shows
-// the control's backing bitmap and turns host input into the control's
-// messages. Never included outside platform/.
+// Platform-internal: what the controls do with the host window behind each
+// windowed control, where host input meets the controls, and the input state
+// of the host event being handled. No Qt here: the widget itself lives in
+// WindowSurfaceWidget.h, which only the host and the test input include.
 
-#include <QWidget>
+#include <string>
 
-#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
 
-class TCustomForm;
+// ---- The surface of a windowed control -----------------------------------------
 
-class WindowSurface : public QWidget {
-public:
-    explicit WindowSurface(TWinControl* Control);
-    ~WindowSurface() override;
+// A new hidden surface with no parent, showing Control's backing bitmap.
+WindowSurface* CreateSurface(TWinControl* Control);
+// The control is going away: the surface ignores everything from now on and
+// is deleted at once, or after the host event it is handling.
+void DetachSurface(WindowSurface* Surface);
+void SetSurfaceParent(WindowSurface* Surface, WindowSurface* Parent);
+void SetSurfaceBounds(WindowSurface* Surface, int Left, int Top, int Width, int Height);
+void SetSurfaceVisible(WindowSurface* Surface, bool Visible);
+// Shows a top-level surface as the window system shows new windows.
+void ShowSurface(WindowSurface* Surface);
+bool SurfaceVisible(const WindowSurface* Surface);
+// Where the surface's top left corner is on the screen.
+TPoint SurfaceScreenOrigin(const WindowSurface* Surface);
+// Shows the backing bitmap now, or at the host's next paint; neither
+// repaints the control.
+void BlitSurface(WindowSurface* Surface);
+void ScheduleBlit(WindowSurface* Surface);
+void ShowSurfaceCursor(WindowSurface* Surface, TCursor Cursor);
 
-    TWinControl* Control() const { return control_; }
-    // The control is going away: the widget ignores everything from now on
-    // and is deleted at once, or after the host event it is handling.
-    void Detach();
-    // Shows the backing bitmap again without repainting the control.
-    void ScheduleBlit() { update(); }
-    // The cursor last set on the widget, for checks.
-    int ShownCursor() const { return shownCursor_; }
-    void ShowCursor(TCursor Cursor);
+// ---- Top-level surfaces (forms) ----------------------------------------------------
 
-protected:
-    bool event(QEvent* Event) override;
-    void paintEvent(QPaintEvent* Event) override;
-    void showEvent(QShowEvent* Event) override;
-    void mousePressEvent(QMouseEvent* Event) override;
-    void mouseReleaseEvent(QMouseEvent* Event) override;
-    void mouseDoubleClickEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    void wheelEvent(QWheelEvent* Event) override;
-    void leaveEvent(QEvent* Event) override;
-    void resizeEvent(QResizeEvent* Event) override;
-    void moveEvent(QMoveEvent* Event) override;
-    void closeEvent(QCloseEvent* Event) override;
-    void changeEvent(QEvent* Event) override;
+// The window system's frame, title bar buttons and activation for a form's window.
+void SetSurfaceFrame(WindowSurface* Surface, TFormBorderStyle BorderStyle, TBorderIcons BorderIcons,
+                     bool HostFrame, bool ActivateOnShow);
+// A window the user cannot resize, or one of any size.
+void FixSurfaceSize(WindowSurface* Surface, int Width, int Height);
+void UnfixSurfaceSize(WindowSurface* Surface);
+void SetSurfaceTitle(WindowSurface* Surface, const AnsiString& Title);
+void MinimizeSurface(WindowSurface* Surface);
 
-private:
-    void Mouse(QMouseEvent* Event);
-    TWinControl* control_;
-    int eventDepth_ = 0;
-    bool deletePending_ = false;
-    int shownCursor_ = crDefault;
-};
+// ---- Host input ----------------------------------------------------------------------
 
 // Platform-internal: where host input meets the controls.
 struct ControlRouting {
@@ -71,13 +66,15 @@ struct ControlRouting {
     static TBitmap* Buffer(TWinControl* Control) { return Control->buffer_; }
 };
 
-// The modifiers and buttons of the host event being handled (GetKeyState).
-void SetInputState(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons);
+// The modifier keys and mouse buttons held during the host event being
+// handled: what GetKeyState and MouseKeys answer.
+struct THostInputState {
+    bool Shift = false;
+    bool Control = false;
+    bool Alt = false;
+    bool Left = false;
+    bool Right = false;
+    bool Middle = false;
+};
+void SetInputState(const THostInputState& State);
 WPARAM MouseKeys();
-
-// Key codes between the host and the controls; 0 when the key has none.
-Word VirtualKeyFromHost(int HostKey, Qt::KeyboardModifiers Modifiers);
-int HostKeyFromVirtual(Word Key);
-
-// The host cursor shown for a cursor number (Screen's registry).
-QCursor HostCursor(TCursor Cursor);

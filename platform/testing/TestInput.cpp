@@ -11,7 +11,7 @@
 
 #include "platform/host/HostCall.h"
 #include "platform/host/QtBridge.h"
-#include "platform/host/WindowSurface.h"
+#include "platform/host/WindowSurfaceWidget.h"
 
 namespace {
 

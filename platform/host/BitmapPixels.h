@@ -1,0 +1,12 @@
+#pragma once
+// Platform-internal: plain pixel copies and fills on bitmaps, with none of a
+// device context's state (origin, clipping, raster operation) in the way.
+// The controls move their graphic children's pixels with these.
+
+#include "platform/gdi/Graphics.h"
+
+// Copies a Width x Height block of pixels, clipped to both bitmaps.
+void CopyBitmapPixels(TBitmap* Source, int SourceX, int SourceY, TBitmap* Dest, int DestX, int DestY, int Width,
+                      int Height);
+// Sets every pixel to Color, an RGB value (ColorToRGB of a system colour).
+void FillBitmapPixels(TBitmap* Bitmap, TColor Color);
