@@ -5,7 +5,7 @@
 #include <mutex>
 #include <thread>
 
-#include "net/Psock.h"
+#include "net/Powersock.h"
 
 struct THostLookup::State {
     std::mutex lock;

@@ -8,7 +8,7 @@
 // 307, 308 with a Location) are followed up to 10 times. Only GET and HEAD
 // are offered; no proxy, cookies or request bodies.
 
-#include "net/Psock.h"
+#include "net/Powersock.h"
 
 enum TCmdType { cmdGET, cmdHEAD };
 using TResultEvent = TClosure<void(TObject* Sender, TCmdType Cmd)>;

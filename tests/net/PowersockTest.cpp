@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ScriptedServer.h"
-#include "net/Psock.h"
+#include "net/Powersock.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "net/Psock.h"
+#include "net/Powersock.h"
 
 #include <cerrno>
 #include <chrono>
