@@ -4,11 +4,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "platform/gdi/BmpFile.h"
 #include "platform/gdi/GdiInternal.h"
-#include "platform/host/QtBridge.h"
 
 namespace {
 
@@ -47,12 +47,10 @@ TPixelFormat FormatOfDepth(int bits) {
 
 }  // namespace
 
-QImage& BitmapImage(TBitmap* Bitmap) { return Bitmap->GetDC()->Image(); }
-
 std::uint32_t* TBitmap::ScanLine(int Row) {
-    QImage& image = BitmapImage(this);
-    if (Row < 0 || Row >= image.height()) return nullptr;
-    return reinterpret_cast<std::uint32_t*>(image.scanLine(Row));
+    TPixelImage& image = surface_->Image();
+    if (Row < 0 || Row >= image.Height()) return nullptr;
+    return image.Row(Row);
 }
 
 TBitmap::TBitmap() : surface_(CreateImageDC(0, 0, 96, DT_RASDISPLAY)) {}
@@ -74,8 +72,8 @@ TCanvas* TBitmap::GetCanvas() {
     return canvas_;
 }
 
-int TBitmap::GetWidth() const { return surface_->Image().isNull() ? emptyWidth_ : surface_->Width(); }
-int TBitmap::GetHeight() const { return surface_->Image().isNull() ? emptyHeight_ : surface_->Height(); }
+int TBitmap::GetWidth() const { return surface_->Image().Null() ? emptyWidth_ : surface_->Width(); }
+int TBitmap::GetHeight() const { return surface_->Image().Null() ? emptyHeight_ : surface_->Height(); }
 bool TBitmap::GetEmpty() const { return GetWidth() == 0 || GetHeight() == 0; }
 void TBitmap::SetWidth(int Value) { SetSize(Value, GetHeight()); }
 void TBitmap::SetHeight(int Value) { SetSize(GetWidth(), Value); }
@@ -89,17 +87,16 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
         throw EOutOfResources("Not enough memory for a bitmap of " + AnsiString(AWidth) + " x " + AnsiString(AHeight));
     emptyWidth_ = AWidth;
     emptyHeight_ = AHeight;
-    QImage next;
-    if (AWidth > 0 && AHeight > 0) {
-        next = QImage(AWidth, AHeight, QImage::Format_RGB32);
-        if (next.isNull()) throw EOutOfResources("Not enough memory for a bitmap");
-        next.fill(0xFFFFFFFFu);
-        const QImage& old = surface_->Image();
-        int w = std::min(AWidth, old.width()), h = std::min(AHeight, old.height());
-        for (int y = 0; y < h; ++y)
-            std::memcpy(next.scanLine(y), old.constScanLine(y), static_cast<std::size_t>(w) * 4);
+    TPixelImage next;
+    try {
+        next = TPixelImage(AWidth, AHeight, 0xFFFFFFFFu);
+    } catch (const std::bad_alloc&) {
+        throw EOutOfResources("Not enough memory for a bitmap");
     }
-    surface_->surface->image = next;
+    const TPixelImage& old = surface_->Image();
+    int w = std::min(AWidth, old.Width()), h = std::min(AHeight, old.Height());
+    for (int y = 0; y < h && !next.Null(); ++y) std::copy_n(old.Row(y), w, next.Row(y));
+    surface_->surface->image = std::move(next);
     SurfaceReplaced();
 }
 
@@ -121,7 +118,7 @@ void TBitmap::Assign(TPersistent* Source) {
         return;
     }
     if (bitmap == this) return;
-    surface_->surface->image = bitmap->surface_->Image().copy();
+    surface_->surface->image = bitmap->surface_->Image();
     pixelFormat_ = bitmap->pixelFormat_;
     monochrome_ = bitmap->monochrome_;
     transparent_ = bitmap->transparent_;
@@ -131,8 +128,7 @@ void TBitmap::Assign(TPersistent* Source) {
 void TBitmap::LoadFromFile(const AnsiString& FileName) {
     std::string bytes = ReadFile(FileName);
     int depth = 0;
-    QImage image = DecodeBmp(bytes, &depth);
-    surface_->surface->image = image;
+    surface_->surface->image = DecodeBmp(bytes, &depth);
     pixelFormat_ = FormatOfDepth(depth);
     SurfaceReplaced();
 }
@@ -147,8 +143,8 @@ void TBitmap::SaveToFile(const AnsiString& FileName) {
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
     if (!ACanvas || GetEmpty()) return;
     HDC dc = ACanvas->GetHandle();
-    const QImage& image = surface_->Image();
-    COLORREF key = ColorOfPixel(image.pixel(0, image.height() - 1));
+    const TPixelImage& image = surface_->Image();
+    COLORREF key = ColorOfPixel(image.Pixel(0, image.Height() - 1));
     DrawImage(dc, Rect, image, ACanvas->GetCopyMode(), transparent_ ? &key : nullptr);
 }
 

@@ -4,6 +4,8 @@
 
 #include <bit>
 #include <cstdint>
+#include <new>
+#include <vector>
 
 #include "platform/runtime/Exceptions.h"
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr std::uint32_t kRgb = 0, kBitfields = 3;
 constexpr long long kMaxPixels = 1LL << 28;
+
+std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return 0xFF000000u | r << 16 | g << 8 | b; }
 
 [[noreturn]] void Invalid(const char* why) { throw EInvalidGraphic(AnsiString("Bitmap image is not valid: ") + why); }
 
@@ -47,7 +51,7 @@ struct TChannel {
 
 }  // namespace
 
-QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
+TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
     TReader in(Bytes);
     if (in.Size() < 18) Invalid("the file is too short");
     if (Bytes[0] != 'B' || Bytes[1] != 'M') Invalid("it does not start with a bitmap file header");
@@ -99,7 +103,7 @@ QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
     }
     TChannel red(masks[0]), green(masks[1]), blue(masks[2]);
 
-    std::vector<QRgb> palette;
+    std::vector<std::uint32_t> palette;
     if (bpp <= 8) {
         std::size_t count = colorsUsed ? colorsUsed : (1u << bpp);
         if (count > (1u << bpp)) Invalid("its colour table is too long");
@@ -107,8 +111,7 @@ QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
         if (tableAt + count * entry > in.Size()) Invalid("the file ends inside its colour table");
         for (std::size_t i = 0; i < count; ++i) {
             std::size_t at = tableAt + i * entry;
-            palette.push_back(qRgb(static_cast<int>(in.U8(at + 2)), static_cast<int>(in.U8(at + 1)),
-                                   static_cast<int>(in.U8(at))));
+            palette.push_back(Rgb(in.U8(at + 2), in.U8(at + 1), in.U8(at)));
         }
     }
 
@@ -118,24 +121,28 @@ QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
     if (offBits + stride * static_cast<std::size_t>(height - 1) + rowBytes > in.Size())
         Invalid("the file ends inside its pixel data");
 
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-    if (image.isNull()) Invalid("there is not enough memory for it");
+    TPixelImage image;
+    try {
+        image = TPixelImage(static_cast<int>(width), static_cast<int>(height), 0);
+    } catch (const std::bad_alloc&) {
+        Invalid("there is not enough memory for it");
+    }
     for (long long row = 0; row < height; ++row) {
         std::size_t at = offBits + stride * static_cast<std::size_t>(row);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(topDown ? row : height - 1 - row)));
+        std::uint32_t* out = image.Row(static_cast<int>(topDown ? row : height - 1 - row));
         for (long long x = 0; x < width; ++x) {
-            QRgb c;
+            std::uint32_t c;
             if (bpp <= 8) {
                 std::size_t bit = static_cast<std::size_t>(x) * bpp;
                 std::uint32_t index = (in.U8(at + bit / 8) >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
-                c = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
+                c = index < palette.size() ? palette[index] : Rgb(0, 0, 0);
             } else if (bpp == 24) {
                 std::size_t p = at + static_cast<std::size_t>(x) * 3;
-                c = qRgb(static_cast<int>(in.U8(p + 2)), static_cast<int>(in.U8(p + 1)), static_cast<int>(in.U8(p)));
+                c = Rgb(in.U8(p + 2), in.U8(p + 1), in.U8(p));
             } else {
                 std::uint32_t v = bpp == 16 ? in.U16(at + static_cast<std::size_t>(x) * 2)
                                             : in.U32(at + static_cast<std::size_t>(x) * 4);
-                c = qRgb(static_cast<int>(red.Of(v)), static_cast<int>(green.Of(v)), static_cast<int>(blue.Of(v)));
+                c = Rgb(red.Of(v), green.Of(v), blue.Of(v));
             }
             out[x] = c;
         }
@@ -143,9 +150,8 @@ QImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
     return image;
 }
 
-std::string EncodeBmp(const QImage& Image) {
-    QImage image = Image.convertToFormat(QImage::Format_RGB32);
-    std::uint32_t width = static_cast<std::uint32_t>(image.width()), height = static_cast<std::uint32_t>(image.height());
+std::string EncodeBmp(const TPixelImage& Image) {
+    std::uint32_t width = static_cast<std::uint32_t>(Image.Width()), height = static_cast<std::uint32_t>(Image.Height());
     std::uint32_t stride = (width * 3 + 3) & ~3u;
     std::uint32_t imageSize = stride * height;
     std::string out;
@@ -168,11 +174,11 @@ std::string EncodeBmp(const QImage& Image) {
     u32(0);
     u32(0);
     for (std::uint32_t row = height; row-- > 0;) {
-        auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(row)));
+        const std::uint32_t* in = Image.Row(static_cast<int>(row));
         for (std::uint32_t x = 0; x < width; ++x) {
-            out.push_back(static_cast<char>(qBlue(in[x])));
-            out.push_back(static_cast<char>(qGreen(in[x])));
-            out.push_back(static_cast<char>(qRed(in[x])));
+            out.push_back(static_cast<char>(in[x] & 0xFF));
+            out.push_back(static_cast<char>((in[x] >> 8) & 0xFF));
+            out.push_back(static_cast<char>((in[x] >> 16) & 0xFF));
         }
         out.append(stride - width * 3, '\0');
     }

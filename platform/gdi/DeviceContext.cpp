@@ -74,46 +74,42 @@ int TDeviceContext::DeviceLengthY(int logical) const {
 }
 
 void TDeviceContext::BuildClip() {
-    QRect device(0, 0, Width(), Height());
+    TPixelBox device(0, 0, Width() - 1, Height() - 1);
     clipRects.clear();
     if (!st.hasClip) {
-        if (!device.isEmpty()) clipRects.push_back(device);
+        if (!device.Empty()) clipRects.push_back(device);
     } else {
-        QRegion visible = st.clip.intersected(device);
-        for (const QRect& r : visible) clipRects.push_back(r);
+        clipRects = st.clip.Combined(TPixelRegion(device), TPixelRegion::And).Boxes();
     }
-    clipBounds = QRect();
-    for (const QRect& r : clipRects) clipBounds = clipBounds.united(r);
+    clipBounds = TPixelBox();
+    for (const TPixelBox& r : clipRects) clipBounds = clipBounds.United(r);
     clipValid = true;
 }
 
-const std::vector<QRect>& TDeviceContext::ClipRects() {
+const std::vector<TPixelBox>& TDeviceContext::ClipRects() {
     if (!clipValid) BuildClip();
     return clipRects;
 }
 
-QRect TDeviceContext::ClipBounds() {
+TPixelBox TDeviceContext::ClipBounds() {
     if (!clipValid) BuildClip();
     return clipBounds;
 }
 
 bool TDeviceContext::InClip(int x, int y) {
     if (!clipValid) BuildClip();
-    if (!clipBounds.contains(x, y)) return false;
+    if (!clipBounds.Contains(x, y)) return false;
     if (clipRects.size() == 1) return true;
     auto it = std::lower_bound(clipRects.begin(), clipRects.end(), y,
-                               [](const QRect& r, int yy) { return r.bottom() < yy; });
-    for (; it != clipRects.end() && it->top() <= y; ++it)
-        if (it->contains(x, y)) return true;
+                               [](const TPixelBox& r, int yy) { return r.y1 < yy; });
+    for (; it != clipRects.end() && it->y0 <= y; ++it)
+        if (it->Contains(x, y)) return true;
     return false;
 }
 
 HDC CreateImageDC(int Width, int Height, int Dpi, int Technology) {
     auto* surface = new TGdiBitmap;
-    if (Width > 0 && Height > 0) {
-        surface->image = QImage(Width, Height, QImage::Format_RGB32);
-        surface->image.fill(0xFFFFFFFFu);
-    }
+    surface->image = TPixelImage(Width, Height, 0xFFFFFFFFu);
     auto* dc = new TDeviceContext(surface, Dpi, Dpi, Technology);
     dc->deviceSize = TSize{std::max(0, Width), std::max(0, Height)};
     dc->physicalSize = dc->deviceSize;

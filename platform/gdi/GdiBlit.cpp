@@ -40,45 +40,45 @@ std::vector<int> PickMap(int count, int sourceCount, bool mirror) {
 // Transfers the source rectangle s0-s1 of src (nullptr when the operation
 // takes no source) onto the device rectangle d0-d1 of dst. Corners are in
 // drawing order, so that opposite directions mirror.
-void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const QImage* src, TPoint s0, TPoint s1, unsigned rop,
+void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const TPixelImage* src, TPoint s0, TPoint s1, unsigned rop,
                const std::uint32_t* key) {
     int dl = std::min(d0.x, d1.x), dt = std::min(d0.y, d1.y);
     int dw = std::abs(d1.x - d0.x), dh = std::abs(d1.y - d0.y);
     if (dw == 0 || dh == 0) return;
     int sl = 0, st = 0, sw = dw, sh = dh;
     bool mirrorX = false, mirrorY = false;
-    QImage copy;
+    TPixelImage copy;
     if (src) {
         sl = std::min(s0.x, s1.x);
         st = std::min(s0.y, s1.y);
         sw = std::abs(s1.x - s0.x);
         sh = std::abs(s1.y - s0.y);
-        if (sw == 0 || sh == 0 || src->isNull()) return;
+        if (sw == 0 || sh == 0 || src->Null()) return;
         mirrorX = (d1.x < d0.x) != (s1.x < s0.x);
         mirrorY = (d1.y < d0.y) != (s1.y < s0.y);
         if (src == &dst->Image()) {
             // Overlapping source and destination: read from a copy.
-            copy = src->copy(sl, st, sw, sh);
+            copy = src->Copy(TPixelBox(sl, st, sl + sw - 1, st + sh - 1));
             src = &copy;
             sl = 0;
             st = 0;
         }
     }
     TPixelPainter painter(dst);
-    const QRect& visible = painter.Bounds();
-    int rowFrom = std::max(dt, visible.top()), rowTo = std::min(dt + dh - 1, visible.bottom());
+    const TPixelBox& visible = painter.Bounds();
+    int rowFrom = std::max(dt, visible.y0), rowTo = std::min(dt + dh - 1, visible.y1);
     if (rowFrom > rowTo) return;
     std::vector<int> columns = PickMap(dw, sw, mirrorX), rows = PickMap(dh, sh, mirrorY);
     bool usesPattern = RopUsesPattern(rop);
     TBrushPaint brush = MakeBrushPaint(dst, dst->Brush());
     bool straightCopy = src && rop == SRCCOPY && !key && sw == dw && sh == dh && !mirrorX;
-    int srcW = src ? src->width() : 0, srcH = src ? src->height() : 0;
+    int srcW = src ? src->Width() : 0, srcH = src ? src->Height() : 0;
     for (int y = rowFrom; y <= rowTo; ++y) {
         const std::uint32_t* srcRow = nullptr;
         if (src) {
             int sy = st + rows[static_cast<std::size_t>(y - dt)];
             if (sy < 0 || sy >= srcH) continue;
-            srcRow = reinterpret_cast<const std::uint32_t*>(src->constScanLine(sy));
+            srcRow = src->Row(sy);
         }
         std::uint32_t* row = painter.Row(y);
         painter.ClipSpan(y, dl, dl + dw - 1, [&](int a, int b) {
@@ -129,18 +129,18 @@ bool BitBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int SX, i
     return StretchBlt(Dest, X, Y, Width, Height, Source, SX, SY, Width, Height, Rop);
 }
 
-void DrawImage(HDC DC, const TRect& Rect, const QImage& Image, unsigned Rop, const COLORREF* Key) {
-    if (!DC || Image.isNull()) return;
+void DrawImage(HDC DC, const TRect& Rect, const TPixelImage& Image, unsigned Rop, const COLORREF* Key) {
+    if (!DC || Image.Null()) return;
     std::uint32_t key = Key ? PixelOf(*Key) & 0xFFFFFF : 0;
     BlitImage(DC, DC->ToDevice(Rect.Left, Rect.Top), DC->ToDevice(Rect.Right, Rect.Bottom), &Image, TPoint(0, 0),
-              TPoint(Image.width(), Image.height()), Rop, Key ? &key : nullptr);
+              TPoint(Image.Width(), Image.Height()), Rop, Key ? &key : nullptr);
 }
 
 COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
     if (!DC) return CLR_INVALID;
     TPoint p = DC->ToDevice(X, Y);
     if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
-    reinterpret_cast<std::uint32_t*>(DC->Image().scanLine(p.y))[p.x] = PixelOf(Color);
+    DC->Image().Row(p.y)[p.x] = PixelOf(Color);
     return Color & 0xFFFFFF;
 }
 
@@ -148,5 +148,5 @@ COLORREF GetPixel(HDC DC, int X, int Y) {
     if (!DC) return CLR_INVALID;
     TPoint p = DC->ToDevice(X, Y);
     if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
-    return ColorOfPixel(reinterpret_cast<const std::uint32_t*>(DC->Image().constScanLine(p.y))[p.x]);
+    return ColorOfPixel(DC->Image().Pixel(p.x, p.y));
 }

@@ -2,14 +2,14 @@
 // Platform-internal: the GDI objects and the device context behind the
 // handles of Gdi.h. Never included outside platform/.
 
-#include <QFont>
-#include <QImage>
-#include <QRegion>
-
-#include <optional>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/PixelImage.h"
+#include "platform/gdi/PixelRegion.h"
+#include "platform/host/HostFont.h"
 
 enum class TGdiKind { Pen, Brush, Font, Region, Bitmap };
 
@@ -42,7 +42,7 @@ struct TGdiBrush : TGdiObject {
     unsigned style = BS_SOLID;
     COLORREF color = 0;
     int hatch = 0;
-    QImage pattern;  // BS_PATTERN
+    TPixelImage pattern;  // BS_PATTERN
 };
 
 struct TGdiFont : TGdiObject {
@@ -50,19 +50,20 @@ struct TGdiFont : TGdiObject {
     LOGFONT lf;
     // The host font realised for one device height, kept for the next call.
     int cachedHeight = 0;
-    std::optional<QFont> cached;
-    int ascent = 0, descent = 0;
-    const QFont& Realise(int deviceHeight);
+    std::unique_ptr<THostFont> cached;
+    const THostFont& Realise(int deviceHeight);
 };
 
 struct TGdiRegion : TGdiObject {
     TGdiRegion() : TGdiObject(TGdiKind::Region) {}
-    QRegion region;
+    TPixelRegion region;
 };
 
 struct TGdiBitmap : TGdiObject {
     TGdiBitmap() : TGdiObject(TGdiKind::Bitmap) {}
-    QImage image;  // Format_RGB32
+    TPixelImage image;
+    // The host's view of the pixels, made and used by the host alone (QtBridge.h).
+    std::shared_ptr<void> hostView;
 };
 
 // A counted reference to a selected object.
@@ -96,7 +97,7 @@ struct TDcState {
     TPoint windowOrg, viewportOrg;
     TSize windowExt{1, 1}, viewportExt{1, 1};
     bool hasClip = false;
-    QRegion clip;  // device
+    TPixelRegion clip;  // device
 };
 
 struct TDeviceContext {
@@ -105,9 +106,9 @@ struct TDeviceContext {
     TDeviceContext(const TDeviceContext&) = delete;
     TDeviceContext& operator=(const TDeviceContext&) = delete;
 
-    QImage& Image() { return surface->image; }
-    int Width() const { return surface->image.width(); }
-    int Height() const { return surface->image.height(); }
+    TPixelImage& Image() { return surface->image; }
+    int Width() const { return surface->image.Width(); }
+    int Height() const { return surface->image.Height(); }
     // Back to the state of a new context (after the surface changed size).
     void Reset();
 
@@ -121,8 +122,8 @@ struct TDeviceContext {
     int DeviceLengthY(int logical) const;
 
     // The clip area within the picture, as y-x banded rectangles.
-    const std::vector<QRect>& ClipRects();
-    QRect ClipBounds();
+    const std::vector<TPixelBox>& ClipRects();
+    TPixelBox ClipBounds();
     bool InClip(int x, int y);
     void ClipChanged() { clipValid = false; }
 
@@ -143,8 +144,8 @@ struct TDeviceContext {
 private:
     void BuildClip();
     bool clipValid = false;
-    std::vector<QRect> clipRects;
-    QRect clipBounds;
+    std::vector<TPixelBox> clipRects;
+    TPixelBox clipBounds;
 };
 
 // A context drawing on a new surface (owned by the context) of the given size.
@@ -153,7 +154,7 @@ void DeleteImageDC(HDC DC);
 
 // Draws the whole image stretched into a logical rectangle, through a
 // raster operation; pixels of the Key colour are left out when it is given.
-void DrawImage(HDC DC, const TRect& Rect, const QImage& Image, unsigned Rop, const COLORREF* Key);
+void DrawImage(HDC DC, const TRect& Rect, const TPixelImage& Image, unsigned Rop, const COLORREF* Key);
 
 // Colour conversions between COLORREF (0x00BBGGRR) and RGB32 pixels.
 inline std::uint32_t PixelOf(COLORREF c) {
@@ -163,6 +164,3 @@ inline std::uint32_t PixelOf(COLORREF c) {
 inline COLORREF ColorOfPixel(std::uint32_t p) {
     return static_cast<COLORREF>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
 }
-
-// The host font family standing in for a Windows face name.
-QString HostFontFamily(const char* FaceName);

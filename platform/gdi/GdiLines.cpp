@@ -25,8 +25,8 @@ TPenSetup PenSetup(TDeviceContext* dc) {
     return s;
 }
 
-QRect PointsBox(const std::vector<TPoint>& pts, int margin) {
-    if (pts.empty()) return QRect();
+TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin) {
+    if (pts.empty()) return TPixelBox();
     int x0 = pts[0].x, x1 = pts[0].x, y0 = pts[0].y, y1 = pts[0].y;
     for (const TPoint& p : pts) {
         x0 = std::min(x0, p.x);
@@ -34,7 +34,7 @@ QRect PointsBox(const std::vector<TPoint>& pts, int margin) {
         y0 = std::min(y0, p.y);
         y1 = std::max(y1, p.y);
     }
-    return QRect(QPoint(x0 - margin, y0 - margin), QPoint(x1 + margin, y1 + margin));
+    return TPixelBox(x0 - margin, y0 - margin, x1 + margin, y1 + margin);
 }
 
 namespace {
@@ -43,7 +43,7 @@ namespace {
 // segment to the next: put(x, y, ink) for each drawn pixel.
 template <class F>
 void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
-                const QRect& box, F&& put) {
+                const TPixelBox& box, F&& put) {
     TPenStyler styler(pen.style, PatternScale(dc));
     long long base = 0;
     std::size_t count = pts.size();
@@ -76,7 +76,7 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
     if (!pen.visible || pts.empty() || pen.rop == R2_NOP) return;
     TPixelPainter painter(dc);
     if (pen.wide) {
-        TPenMask mask(PointsBox(pts, pen.width + 2).intersected(painter.Bounds()));
+        TPenMask mask(PointsBox(pts, pen.width + 2).Intersected(painter.Bounds()));
         FigureToMask(dc, pen, pts, closed, mask);
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
         return;

@@ -1,14 +1,9 @@
 // Pens, brushes, fonts and bitmaps of the device context, their stock
 // instances, selection and reference counting.
-#include <QFontDatabase>
-#include <QFontMetrics>
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "platform/gdi/GdiInternal.h"
-#include "platform/host/Host.h"
 
 void GdiAddRef(TGdiObject* Object) {
     if (Object) ++Object->refs;
@@ -80,11 +75,10 @@ HBRUSH CreateHatchBrush(int Hatch, COLORREF Color) {
 
 HBRUSH CreatePatternBrush(HBITMAP Bitmap) {
     if (!Bitmap || Bitmap->kind != TGdiKind::Bitmap) return nullptr;
-    const QImage& image = static_cast<TGdiBitmap*>(Bitmap)->image;
-    if (image.isNull()) return nullptr;
+    const TPixelImage& image = static_cast<TGdiBitmap*>(Bitmap)->image;
+    if (image.Null()) return nullptr;
     auto* brush = NewBrush(BS_PATTERN, 0, 0);
-    brush->pattern = image.convertToFormat(QImage::Format_RGB32);
-    brush->pattern.detach();
+    brush->pattern = image;
     return brush;
 }
 
@@ -191,11 +185,11 @@ int GetObject(HGDIOBJ Object, int Size, void* Buffer) {
     }
     case TGdiKind::Font: return copy(static_cast<TGdiFont*>(Object)->lf);
     case TGdiKind::Bitmap: {
-        const QImage& image = static_cast<TGdiBitmap*>(Object)->image;
+        const TPixelImage& image = static_cast<TGdiBitmap*>(Object)->image;
         BITMAP bm;
-        bm.bmWidth = image.width();
-        bm.bmHeight = image.height();
-        bm.bmWidthBytes = image.width() * 4;
+        bm.bmWidth = image.Width();
+        bm.bmHeight = image.Height();
+        bm.bmWidthBytes = image.Width() * 4;
         return copy(bm);
     }
     case TGdiKind::Region: return 0;
@@ -204,59 +198,10 @@ int GetObject(HGDIOBJ Object, int Size, void* Buffer) {
 }
 
 // ---- Fonts ---------------------------------------------------------------
-QString HostFontFamily(const char* FaceName) {
-    // Windows face names the program's layouts use, and the metric-compatible
-    // families that stand in for them here.
-    static const struct { const char* windows; const char* host; } map[] = {
-        {"MS Sans Serif", "Liberation Sans"}, {"Microsoft Sans Serif", "Liberation Sans"},
-        {"Tahoma", "Liberation Sans"},        {"Arial", "Liberation Sans"},
-        {"Verdana", "Liberation Sans"},       {"Segoe UI", "Liberation Sans"},
-        {"System", "Liberation Sans"},        {"MS Shell Dlg", "Liberation Sans"},
-        {"MS Shell Dlg 2", "Liberation Sans"}, {"Small Fonts", "Liberation Sans"},
-        {"Arial Narrow", "Liberation Sans Narrow"}, {"Times New Roman", "Liberation Serif"},
-        {"MS Serif", "Liberation Serif"},     {"Georgia", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"},   {"Courier", "Liberation Mono"},
-        {"Fixedsys", "Liberation Mono"},      {"Terminal", "Liberation Mono"},
-        {"Lucida Console", "Liberation Mono"}, {"Consolas", "Liberation Mono"},
-    };
-    QString name = QString::fromUtf8(FaceName ? FaceName : "");
-    for (const auto& entry : map)
-        if (name.compare(QLatin1String(entry.windows), Qt::CaseInsensitive) == 0) return QString::fromLatin1(entry.host);
-    if (name.isEmpty()) return QStringLiteral("Liberation Sans");
-    return name;
-}
-
-const QFont& TGdiFont::Realise(int deviceHeight) {
-    if (cached && cachedHeight == deviceHeight) return *cached;
-    EnsureHost();
-    QFont font(HostFontFamily(lf.lfFaceName));
-    // Crisp glyphs of whole-pixel advances, as the classic display drew them.
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setKerning(false);
-    if ((lf.lfPitchAndFamily & 3) == FIXED_PITCH) {
-        font.setFixedPitch(true);
-        font.setStyleHint(QFont::TypeWriter);
+const THostFont& TGdiFont::Realise(int deviceHeight) {
+    if (!cached || cachedHeight != deviceHeight) {
+        cached = std::make_unique<THostFont>(lf, deviceHeight);
+        cachedHeight = deviceHeight;
     }
-    int weight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp(lf.lfWeight, 100, 900);
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    font.setItalic(lf.lfItalic != 0);
-    font.setUnderline(lf.lfUnderline != 0);
-    font.setStrikeOut(lf.lfStrikeOut != 0);
-    int height = deviceHeight == 0 ? 16 : deviceHeight;
-    if (height > 0) {
-        // A cell height: find the character size whose ascent and descent fill it.
-        font.setPixelSize(height);
-        QFontMetrics probe(font);
-        int cell = probe.ascent() + probe.descent();
-        if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(double(height) * height / cell))));
-    } else {
-        font.setPixelSize(std::max(1, -height));
-    }
-    QFontMetrics metrics(font);
-    ascent = metrics.ascent();
-    descent = metrics.descent();
-    cached = font;
-    cachedHeight = deviceHeight;
     return *cached;
 }

@@ -2,9 +2,6 @@
 // pixel painter with its clip, ellipse and polygon coverage, wide strokes.
 #include "platform/gdi/GdiRaster.h"
 
-#include <QPainter>
-#include <QPainterPathStroker>
-
 #include <cmath>
 
 namespace {
@@ -43,7 +40,7 @@ TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
         paint.scale = PatternScale(dc);
         break;
     case BS_PATTERN:
-        if (!brush->pattern.isNull()) {
+        if (!brush->pattern.Null()) {
             paint.kind = TBrushPaint::Pattern;
             paint.pattern = &brush->pattern;
         }
@@ -55,19 +52,19 @@ TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
 
 // ---- Pixel painter -----------------------------------------------------------
 TPixelPainter::TPixelPainter(TDeviceContext* dc) {
-    QImage& image = dc->Image();
-    if (!image.isNull()) {
-        bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
-        stride_ = image.bytesPerLine() / 4;
+    TPixelImage& image = dc->Image();
+    if (!image.Null()) {
+        bits_ = image.Bits();
+        stride_ = image.Width();
     }
     bounds_ = dc->ClipBounds();
     rects_ = &dc->ClipRects();
     single_ = rects_->size() <= 1;
-    if (!bounds_.isEmpty()) {
-        left_ = bounds_.left();
-        top_ = bounds_.top();
-        right_ = bounds_.right();
-        bottom_ = bounds_.bottom();
+    if (!bounds_.Empty()) {
+        left_ = bounds_.x0;
+        top_ = bounds_.y0;
+        right_ = bounds_.x1;
+        bottom_ = bounds_.y1;
     }
 }
 
@@ -93,16 +90,16 @@ void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int ro
 }
 
 // ---- Pen coverage --------------------------------------------------------------
-TPenMask::TPenMask(const QRect& box) : box_(box.isValid() ? box : QRect()) {
-    if (!box_.isEmpty())
-        cells_.assign(static_cast<std::size_t>(box_.width()) * static_cast<std::size_t>(box_.height()), Empty);
+TPenMask::TPenMask(const TPixelBox& box) : box_(box.Empty() ? TPixelBox() : box) {
+    if (!box_.Empty())
+        cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
 }
 
 void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
-    if (box_.isEmpty() || rop == R2_NOP) return;
+    if (box_.Empty() || rop == R2_NOP) return;
     const std::uint8_t* cell = cells_.data();
-    for (int y = box_.top(); y <= box_.bottom(); ++y)
-        for (int x = box_.left(); x <= box_.right(); ++x, ++cell)
+    for (int y = box_.y0; y <= box_.y1; ++y)
+        for (int x = box_.x0; x <= box_.x1; ++x, ++cell)
             if (*cell) painter.Plot(x, y, *cell == Ink ? ink : gap, rop);
 }
 
@@ -132,7 +129,7 @@ constexpr int kWholeShapeRows = 1 << 16;
 
 // The shape's box with room for the upper-half rows the visible rows need
 // (one more outwards for the outline runs).
-TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const QRect& visible) {
+TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const TPixelBox& visible) {
     TSymShape s;
     s.x0 = x0; s.y0 = y0; s.x1 = x1; s.y1 = y1;
     if (s.Empty()) return s;
@@ -141,8 +138,8 @@ TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const QRect& visible) {
     s.rowTo = y1;
     int lo = y0, hi = mid;
     if (y1 - y0 > kWholeShapeRows) {
-        s.rowFrom = std::max(y0, visible.top());
-        s.rowTo = std::min(y1, visible.bottom());
+        s.rowFrom = std::max(y0, visible.y0);
+        s.rowTo = std::min(y1, visible.y1);
         if (s.rowFrom > s.rowTo) return s;
         int a = s.rowFrom, b = s.rowTo;
         lo = mid;
@@ -204,18 +201,18 @@ void TSymShape::OutlineRun(int y, int& l, int& e) const {
     if (e >= x0 + x1 - e - 1) e = r;
 }
 
-TSymShape RectShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+TSymShape RectShape(int x0, int y0, int x1, int y1, const TPixelBox& visible) {
     return ShapeFrame(x0, y0, x1, y1, visible);
 }
 
-TSymShape EllipseShape(int x0, int y0, int x1, int y1, const QRect& visible) {
+TSymShape EllipseShape(int x0, int y0, int x1, int y1, const TPixelBox& visible) {
     TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
     for (std::size_t k = 0; k < s.left.size(); ++k)
         s.left[k] = EllipseLeft(x0, y0, x1, y1, s.from + static_cast<int>(k));
     return s;
 }
 
-TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const QRect& visible) {
+TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const TPixelBox& visible) {
     TSymShape s = ShapeFrame(x0, y0, x1, y1, visible);
     int cw = std::min(cornerWidth, x1 - x0 + 1), ch = std::min(cornerHeight, y1 - y0 + 1);
     if (cw < 2 || ch < 2) return s;
@@ -227,8 +224,8 @@ TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int co
     return s;
 }
 
-std::vector<QPoint> ShapeOutline(const TSymShape& s) {
-    std::vector<QPoint> pixels;
+std::vector<TPoint> ShapeOutline(const TSymShape& s) {
+    std::vector<TPoint> pixels;
     if (s.Empty()) return pixels;
     int mirror = s.x0 + s.x1;
     for (int y = s.rowFrom; y <= s.rowTo; ++y) {
@@ -245,13 +242,13 @@ std::vector<QPoint> ShapeOutline(const TSymShape& s) {
         }
     }
     double cx = (double(s.x0) + s.x1) / 2, cy = (double(s.y0) + s.y1) / 2;
-    auto angle = [&](const QPoint& p) {
-        double a = std::atan2(-(p.y() - cy), p.x() - cx);
+    auto angle = [&](const TPoint& p) {
+        double a = std::atan2(-(p.y - cy), p.x - cx);
         return a < 0 ? a + 2 * M_PI : a;
     };
-    std::vector<std::pair<double, QPoint>> keyed;
+    std::vector<std::pair<double, TPoint>> keyed;
     keyed.reserve(pixels.size());
-    for (const QPoint& p : pixels) keyed.emplace_back(angle(p), p);
+    for (const TPoint& p : pixels) keyed.emplace_back(angle(p), p);
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < keyed.size(); ++i) pixels[i] = keyed[i].second;
     return pixels;
@@ -276,51 +273,23 @@ std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, i
 }
 
 // ---- Wide strokes ------------------------------------------------------------------
-QPainterPath PixelPath(const std::vector<TPoint>& pts, bool closed) {
-    QPainterPath path;
+TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed) {
+    TStrokePath path;
     if (pts.empty()) return path;
-    path.moveTo(pts[0].x + 0.5, pts[0].y + 0.5);
-    for (std::size_t i = 1; i < pts.size(); ++i) path.lineTo(pts[i].x + 0.5, pts[i].y + 0.5);
-    if (closed) path.closeSubpath();
+    path.MoveTo(pts[0].x + 0.5, pts[0].y + 0.5);
+    for (std::size_t i = 1; i < pts.size(); ++i) path.LineTo(pts[i].x + 0.5, pts[i].y + 0.5);
+    if (closed) path.Close();
     return path;
 }
 
-void StrokeMask(const QPainterPath& path, double width, unsigned penStyle, TPenMask& mask) {
-    const QRect& box = mask.Box();
-    if (box.isEmpty() || path.elementCount() == 0) return;
-    Qt::PenCapStyle cap = Qt::RoundCap;
-    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_SQUARE) cap = Qt::SquareCap;
-    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_FLAT) cap = Qt::FlatCap;
-    Qt::PenJoinStyle join = Qt::RoundJoin;
-    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_BEVEL) join = Qt::BevelJoin;
-    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_MITER) join = Qt::MiterJoin;
-
-    QPainterPath outline;
-    QRectF extent = path.boundingRect();
-    if (extent.width() == 0 && extent.height() == 0) {
-        // A figure of no length still leaves a dot of the pen's width.
-        if (cap == Qt::FlatCap) return;
-        QRectF dot(extent.center().x() - width / 2, extent.center().y() - width / 2, width, width);
-        if (cap == Qt::RoundCap) outline.addEllipse(dot);
-        else outline.addRect(dot);
-    } else {
-        QPainterPathStroker stroker;
-        stroker.setWidth(width);
-        stroker.setCapStyle(cap);
-        stroker.setJoinStyle(join);
-        outline = stroker.createStroke(path);
-    }
-    QImage coverage(box.size(), QImage::Format_Grayscale8);
-    coverage.fill(0);
-    {
-        QPainter painter(&coverage);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.translate(-box.left(), -box.top());
-        painter.fillPath(outline, Qt::white);
-    }
-    for (int y = 0; y < box.height(); ++y) {
-        const std::uint8_t* row = coverage.constScanLine(y);
-        for (int x = 0; x < box.width(); ++x)
-            if (row[x]) mask.Set(box.left() + x, box.top() + y, TPenMask::Ink);
-    }
+void StrokeMask(const TStrokePath& path, double width, unsigned penStyle, TPenMask& mask) {
+    const TPixelBox& box = mask.Box();
+    if (box.Empty()) return;
+    TStrokeCap cap = TStrokeCap::Round;
+    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_SQUARE) cap = TStrokeCap::Square;
+    if ((penStyle & PS_ENDCAP_MASK) == PS_ENDCAP_FLAT) cap = TStrokeCap::Flat;
+    TStrokeJoin join = TStrokeJoin::Round;
+    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_BEVEL) join = TStrokeJoin::Bevel;
+    if ((penStyle & PS_JOIN_MASK) == PS_JOIN_MITER) join = TStrokeJoin::Miter;
+    StrokeToMask(path, width, cap, join, box.x0, box.y0, box.Width(), box.Height(), mask.Cells(), TPenMask::Ink);
 }

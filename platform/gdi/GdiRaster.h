@@ -3,14 +3,13 @@
 // here works in device pixels; the drawing functions map their logical
 // coordinates first.
 
-#include <QPainterPath>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "platform/gdi/GdiInternal.h"
+#include "platform/host/WideStroke.h"
 
 // ---- Raster operations -----------------------------------------------------
 // Binary raster operation: truth table (Mode - 1) over pen bit * 2 + destination bit.
@@ -67,7 +66,7 @@ struct TBrushPaint {
     const std::uint8_t* rows = nullptr;
     int scale = 1;
     TPoint org;
-    const QImage* pattern = nullptr;
+    const TPixelImage* pattern = nullptr;
 
     // False when the pixel is left alone.
     bool At(int x, int y, std::uint32_t& out) const {
@@ -82,9 +81,9 @@ struct TBrushPaint {
             return true;
         }
         case Pattern: {
-            int w = pattern->width(), h = pattern->height();
+            int w = pattern->Width(), h = pattern->Height();
             int px = ((x - org.x) % w + w) % w, py = ((y - org.y) % h + h) % h;
-            out = reinterpret_cast<const std::uint32_t*>(pattern->constScanLine(py))[px];
+            out = pattern->Pixel(px, py);
             return true;
         }
         default: return false;
@@ -102,7 +101,7 @@ int PatternScale(const TDeviceContext* dc);
 class TPixelPainter {
 public:
     explicit TPixelPainter(TDeviceContext* dc);
-    const QRect& Bounds() const { return bounds_; }  // the clip box within the picture
+    const TPixelBox& Bounds() const { return bounds_; }  // the clip box within the picture
     bool Visible(int x, int y) const {
         if (x < left_ || x > right_ || y < top_ || y > bottom_) return false;
         return single_ || VisibleInRegion(x, y);
@@ -122,16 +121,16 @@ public:
     // Calls f(a, b) for each visible piece of x0..x1 on row y.
     template <class F>
     void ClipSpan(int y, int x0, int x1, F&& f) const {
-        if (y < bounds_.top() || y > bounds_.bottom()) return;
+        if (y < bounds_.y0 || y > bounds_.y1) return;
         if (single_) {
-            int a = std::max(x0, bounds_.left()), b = std::min(x1, bounds_.right());
+            int a = std::max(x0, bounds_.x0), b = std::min(x1, bounds_.x1);
             if (a <= b) f(a, b);
             return;
         }
         auto it = std::lower_bound(rects_->begin(), rects_->end(), y,
-                                   [](const QRect& r, int yy) { return r.bottom() < yy; });
-        for (; it != rects_->end() && it->top() <= y; ++it) {
-            int a = std::max(x0, it->left()), b = std::min(x1, it->right());
+                                   [](const TPixelBox& r, int yy) { return r.y1 < yy; });
+        for (; it != rects_->end() && it->y0 <= y; ++it) {
+            int a = std::max(x0, it->x0), b = std::min(x1, it->x1);
             if (a <= b) f(a, b);
         }
     }
@@ -141,10 +140,10 @@ private:
     bool VisibleInRegion(int x, int y) const;
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
-    QRect bounds_;
+    TPixelBox bounds_;
     int left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
     bool single_ = true;
-    const std::vector<QRect>* rects_ = nullptr;
+    const std::vector<TPixelBox>* rects_ = nullptr;
 };
 
 // ---- Coverage of one primitive -----------------------------------------------
@@ -153,23 +152,25 @@ private:
 class TPenMask {
 public:
     enum : std::uint8_t { Empty = 0, Gap = 1, Ink = 2 };
-    explicit TPenMask(const QRect& box);
-    const QRect& Box() const { return box_; }
+    explicit TPenMask(const TPixelBox& box);
+    const TPixelBox& Box() const { return box_; }
     void Set(int x, int y, std::uint8_t v) {
-        if (!box_.contains(x, y)) return;
+        if (!box_.Contains(x, y)) return;
         std::uint8_t& m = cells_[Index(x, y)];
         if (v > m) m = v;
     }
-    std::uint8_t Get(int x, int y) const { return box_.contains(x, y) ? cells_[Index(x, y)] : std::uint8_t{Empty}; }
+    std::uint8_t Get(int x, int y) const { return box_.Contains(x, y) ? cells_[Index(x, y)] : std::uint8_t{Empty}; }
+    // The cells row by row from the box's top left, for the host to draw into.
+    std::uint8_t* Cells() { return cells_.data(); }
     // Applies the pen: ink in the pen colour, gaps in the background colour.
     void Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const;
 
 private:
     std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y - box_.top()) * static_cast<std::size_t>(box_.width()) +
-               static_cast<std::size_t>(x - box_.left());
+        return static_cast<std::size_t>(y - box_.y0) * static_cast<std::size_t>(box_.Width()) +
+               static_cast<std::size_t>(x - box_.x0);
     }
-    QRect box_;
+    TPixelBox box_;
     std::vector<std::uint8_t> cells_;
 };
 
@@ -183,7 +184,7 @@ inline long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
 // between two pixels the upper or the left one is lit. Only pixels in box
 // are visited, but i counts from a so that pen styles keep their phase.
 template <class F>
-void WalkLine(TPoint a, TPoint b, const QRect& box, F&& visit) {
+void WalkLine(TPoint a, TPoint b, const TPixelBox& box, F&& visit) {
     long long dx = static_cast<long long>(b.x) - a.x, dy = static_cast<long long>(b.y) - a.y;
     if (dx == 0 && dy == 0) return;
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -191,8 +192,8 @@ void WalkLine(TPoint a, TPoint b, const QRect& box, F&& visit) {
     long long step = (xMajor ? dx : dy) > 0 ? 1 : -1;
     long long d = xMajor ? dy : dx;
     long long maj0 = xMajor ? a.x : a.y, min0 = xMajor ? a.y : a.x;
-    long long lo = xMajor ? box.left() : box.top(), hi = xMajor ? box.right() : box.bottom();
-    long long minLo = xMajor ? box.top() : box.left(), minHi = xMajor ? box.bottom() : box.right();
+    long long lo = xMajor ? box.x0 : box.y0, hi = xMajor ? box.x1 : box.y1;
+    long long minLo = xMajor ? box.y0 : box.x0, minHi = xMajor ? box.y1 : box.x1;
     long long i0 = step > 0 ? lo - maj0 : maj0 - hi;
     long long i1 = step > 0 ? hi - maj0 : maj0 - lo;
     i0 = std::max(i0, 0LL);
@@ -244,7 +245,7 @@ struct TPenSetup {
 TPenSetup PenSetup(TDeviceContext* dc);
 
 // The bounding box of points, grown by margin pixels on every side.
-QRect PointsBox(const std::vector<TPoint>& pts, int margin);
+TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin);
 // Marks a figure's pen pixels in mask (one-pixel segments leave out their
 // last pixel; a closed figure returns to its first point).
 void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
@@ -273,12 +274,12 @@ struct TSymShape {
     void OutlineRun(int y, int& l, int& e) const;
 };
 // Each maker holds the rows of visible (the clip box) at least.
-TSymShape EllipseShape(int x0, int y0, int x1, int y1, const QRect& visible);
-TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const QRect& visible);
-TSymShape RectShape(int x0, int y0, int x1, int y1, const QRect& visible);
+TSymShape EllipseShape(int x0, int y0, int x1, int y1, const TPixelBox& visible);
+TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const TPixelBox& visible);
+TSymShape RectShape(int x0, int y0, int x1, int y1, const TPixelBox& visible);
 // The outline pixels of the held rows in counter-clockwise order from the
 // rightmost point (angle 0).
-std::vector<QPoint> ShapeOutline(const TSymShape& s);
+std::vector<TPoint> ShapeOutline(const TSymShape& s);
 
 // Calls span(y, x0, x1) for each row of the polygon's interior between
 // rows yFrom and yTo: a pixel is inside when its centre (its integer
@@ -287,9 +288,9 @@ template <class F>
 void PolygonSpans(const std::vector<TPoint>& pts, int fillMode, int yFrom, int yTo, F&& span);
 
 // The path of a figure through pixel centres, for the wide pens.
-QPainterPath PixelPath(const std::vector<TPoint>& pts, bool closed);
+TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed);
 // Marks the pixels whose centres lie inside the stroke of path.
-void StrokeMask(const QPainterPath& path, double width, unsigned penStyle, TPenMask& mask);
+void StrokeMask(const TStrokePath& path, double width, unsigned penStyle, TPenMask& mask);
 
 // ---- Polygon spans (template body) -------------------------------------------
 struct TPolyEdge {

@@ -21,8 +21,8 @@ bool DeviceBox(TDeviceContext* dc, int l, int t, int r, int b, TBox& box) {
 // Fills x0..x1 of row y with the brush where the pen mask leaves the pixel free.
 void FillAroundMask(TPixelPainter& painter, const TPenMask* mask, int y, int x0, int x1, const TBrushPaint& brush,
                     int rop) {
-    x0 = std::max(x0, painter.Bounds().left());
-    x1 = std::min(x1, painter.Bounds().right());
+    x0 = std::max(x0, painter.Bounds().x0);
+    x1 = std::min(x1, painter.Bounds().x1);
     if (!mask) {
         painter.Span(y, x0, x1, brush, rop);
         return;
@@ -39,7 +39,7 @@ struct TShapeSpec {
     enum Kind { Rect, Round, Ellipse } kind = Rect;
     int cw = 0, ch = 0;  // corner ellipse of a rounded rectangle
 
-    TSymShape Make(int x0, int y0, int x1, int y1, const QRect& visible) const {
+    TSymShape Make(int x0, int y0, int x1, int y1, const TPixelBox& visible) const {
         switch (kind) {
         case Round: return RoundRectShape(x0, y0, x1, y1, cw, ch, visible);
         case Ellipse: return EllipseShape(x0, y0, x1, y1, visible);
@@ -47,13 +47,13 @@ struct TShapeSpec {
         }
     }
     // The outline through the pixel centres of the inclusive box, inset for inside-frame pens.
-    QPainterPath Path(const TBox& box, double inset) const {
-        QRectF r(QPointF(box.l + 0.5 + inset, box.t + 0.5 + inset),
-                 QPointF(box.r - 0.5 - inset, box.b - 0.5 - inset));
-        QPainterPath path;
-        if (kind == Ellipse) path.addEllipse(r);
-        else if (kind == Round) path.addRoundedRect(r, std::max(0.0, cw / 2.0 - inset), std::max(0.0, ch / 2.0 - inset));
-        else path.addRect(r);
+    TStrokePath Path(const TBox& box, double inset) const {
+        double x0 = box.l + 0.5 + inset, y0 = box.t + 0.5 + inset, x1 = box.r - 0.5 - inset, y1 = box.b - 0.5 - inset;
+        TStrokePath path;
+        if (kind == Ellipse) path.AddEllipse(x0, y0, x1, y1);
+        else if (kind == Round)
+            path.AddRoundedRect(x0, y0, x1, y1, std::max(0.0, cw / 2.0 - inset), std::max(0.0, ch / 2.0 - inset));
+        else path.AddRect(x0, y0, x1, y1);
         return path;
     }
 };
@@ -62,24 +62,24 @@ void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
     TPenSetup pen = PenSetup(dc);
     TBrushPaint brush = MakeBrushPaint(dc, dc->Brush());
     TPixelPainter painter(dc);
-    const QRect& visible = painter.Bounds();
+    const TPixelBox& visible = painter.Bounds();
     if (!pen.visible) {
         // Without a pen the shape loses its right column and bottom row.
         TSymShape s = spec.Make(box.l, box.t, box.r - 2, box.b - 2, visible);
         if (s.Empty()) return;
-        for (int y = std::max(s.y0, visible.top()); y <= std::min(s.y1, visible.bottom()); ++y)
+        for (int y = std::max(s.y0, visible.y0); y <= std::min(s.y1, visible.y1); ++y)
             painter.Span(y, s.Left(y), s.Right(y), brush, pen.rop);
         return;
     }
     TSymShape s = spec.Make(box.l, box.t, box.r - 1, box.b - 1, visible);
-    int rowFrom = std::max(s.y0, visible.top()), rowTo = std::min(s.y1, visible.bottom());
+    int rowFrom = std::max(s.y0, visible.y0), rowTo = std::min(s.y1, visible.y1);
     int mirror = s.x0 + s.x1;
     if (pen.wide) {
         double inset = pen.insideFrame ? (pen.width - 1) / 2.0 : 0.0;
         unsigned style = pen.style;
         if (pen.insideFrame && spec.kind == TShapeSpec::Rect) style |= PS_JOIN_MITER;
         int w = pen.width;
-        TPenMask mask(QRect(QPoint(box.l - w, box.t - w), QPoint(box.r + w, box.b + w)).intersected(visible));
+        TPenMask mask(TPixelBox(box.l - w, box.t - w, box.r + w, box.b + w).Intersected(visible));
         StrokeMask(spec.Path(box, inset), w, style, mask);
         for (int y = rowFrom; y <= rowTo; ++y) FillAroundMask(painter, &mask, y, s.Left(y), s.Right(y), brush, pen.rop);
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
@@ -104,11 +104,11 @@ void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
         painter.Span(y, e + 1, mirror - e - 1, brush, pen.rop);
     }
     if (styler.Styled()) {
-        TPenMask mask(QRect(QPoint(box.l, box.t), QPoint(box.r - 1, box.b - 1)).intersected(visible));
-        std::vector<QPoint> outline = ShapeOutline(s);
+        TPenMask mask(TPixelBox(box.l, box.t, box.r - 1, box.b - 1).Intersected(visible));
+        std::vector<TPoint> outline = ShapeOutline(s);
         for (std::size_t i = 0; i < outline.size(); ++i) {
-            if (styler.On(static_cast<long long>(i))) mask.Set(outline[i].x(), outline[i].y(), TPenMask::Ink);
-            else if (pen.gaps) mask.Set(outline[i].x(), outline[i].y(), TPenMask::Gap);
+            if (styler.On(static_cast<long long>(i))) mask.Set(outline[i].x, outline[i].y, TPenMask::Ink);
+            else if (pen.gaps) mask.Set(outline[i].x, outline[i].y, TPenMask::Gap);
         }
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
     }
@@ -137,23 +137,26 @@ struct TArcGeometry {
     double AngleOf(double x, double y) const { return NormAngle(std::atan2(-(y - cy), x - cx)); }
     double Offset(double x, double y) const { return NormAngle(AngleOf(x, y) - start); }
     bool InSector(int x, int y) const { return (x == cx && y == cy) || Offset(x, y) <= span + 1e-9; }
+    struct TExact {
+        double x, y;
+    };
     // Where the ray at angle meets the ellipse, exactly and on the pixel grid.
-    QPointF ExactAt(double angle) const {
+    TExact ExactAt(double angle) const {
         double dx = std::cos(angle), dy = -std::sin(angle);
-        if (a <= 0 || b <= 0) return QPointF(cx + std::copysign(a, dx), cy + std::copysign(b, dy));
+        if (a <= 0 || b <= 0) return {cx + std::copysign(a, dx), cy + std::copysign(b, dy)};
         double t = 1 / std::sqrt((dx / a) * (dx / a) + (dy / b) * (dy / b));
-        return QPointF(cx + t * dx, cy + t * dy);
+        return {cx + t * dx, cy + t * dy};
     }
     TPoint PixelAt(double angle) const {
-        QPointF p = ExactAt(angle);
-        return TPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+        TExact p = ExactAt(angle);
+        return TPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
     }
     TPoint Centre() const { return TPoint(static_cast<int>(std::lround(cx)), static_cast<int>(std::lround(cy))); }
     // True on the arc's side of the chord from the end point to the start point.
     bool InChord(int x, int y) const {
         if (span >= 2 * M_PI) return true;
-        QPointF s = ExactAt(start), e = ExactAt(start + span);
-        double ux = s.x() - e.x(), uy = -(s.y() - e.y()), vx = x - e.x(), vy = -(y - e.y());
+        TExact s = ExactAt(start), e = ExactAt(start + span);
+        double ux = s.x - e.x, uy = -(s.y - e.y), vx = x - e.x, vy = -(y - e.y);
         return ux * vy - uy * vx >= -1e-9;
     }
 };
@@ -163,29 +166,29 @@ enum class TArcKind { Arc, Pie, Chord };
 void ArcOutlineToMask(TDeviceContext* dc, const TPenSetup& pen, const TBox& box, const TSymShape& s,
                       const TArcGeometry& g, TArcKind kind, TPenMask& mask) {
     if (pen.wide) {
-        QRectF rect(QPointF(box.l + 0.5, box.t + 0.5), QPointF(box.r - 0.5, box.b - 0.5));
+        double x0 = box.l + 0.5, y0 = box.t + 0.5, x1 = box.r - 0.5, y1 = box.b - 0.5;
         // The path's angles are parametric: the ray's angle scaled by the axes.
         auto parametric = [&](double angle) {
             return std::atan2(std::sin(angle) / std::max(g.b, 1e-9), std::cos(angle) / std::max(g.a, 1e-9)) * 180 / M_PI;
         };
         double from = parametric(g.start), to = parametric(g.start + g.span);
         double sweep = g.span >= 2 * M_PI ? 360 : std::fmod(to - from + 720, 360.0);
-        QPainterPath path;
+        TStrokePath path;
         if (kind == TArcKind::Pie) {
-            path.moveTo(g.cx + 0.5, g.cy + 0.5);
-            path.arcTo(rect, from, sweep);
-            path.closeSubpath();
+            path.MoveTo(g.cx + 0.5, g.cy + 0.5);
+            path.ArcTo(x0, y0, x1, y1, from, sweep);
+            path.Close();
         } else {
-            path.arcMoveTo(rect, from);
-            path.arcTo(rect, from, sweep);
-            if (kind == TArcKind::Chord) path.closeSubpath();
+            path.ArcMoveTo(x0, y0, x1, y1, from);
+            path.ArcTo(x0, y0, x1, y1, from, sweep);
+            if (kind == TArcKind::Chord) path.Close();
         }
         StrokeMask(path, pen.width, pen.style, mask);
         return;
     }
-    std::vector<std::pair<double, QPoint>> arc;
-    for (const QPoint& p : ShapeOutline(s))
-        if (g.InSector(p.x(), p.y())) arc.emplace_back(g.Offset(p.x(), p.y()), p);
+    std::vector<std::pair<double, TPoint>> arc;
+    for (const TPoint& p : ShapeOutline(s))
+        if (g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
     std::stable_sort(arc.begin(), arc.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
     TPenStyler styler(pen.style, PatternScale(dc));
     long long index = 0;
@@ -193,7 +196,7 @@ void ArcOutlineToMask(TDeviceContext* dc, const TPenSetup& pen, const TBox& box,
         if (styler.On(index++)) mask.Set(x, y, TPenMask::Ink);
         else if (pen.gaps) mask.Set(x, y, TPenMask::Gap);
     };
-    for (const auto& entry : arc) put(entry.second.x(), entry.second.y());
+    for (const auto& entry : arc) put(entry.second.x, entry.second.y);
     TPoint ps = g.PixelAt(g.start), pe = g.PixelAt(g.start + g.span);
     std::vector<TPoint> closing;
     if (kind == TArcKind::Pie) closing = {pe, g.Centre(), ps};
@@ -209,9 +212,9 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
     TPoint from = dc->ToDevice(x3, y3), to = dc->ToDevice(x4, y4);
     TPenSetup pen = PenSetup(dc);
     TPixelPainter painter(dc);
-    const QRect& visible = painter.Bounds();
+    const TPixelBox& visible = painter.Bounds();
     int w = pen.width;
-    TPenMask mask(QRect(QPoint(box.l - w, box.t - w), QPoint(box.r + w, box.b + w)).intersected(visible));
+    TPenMask mask(TPixelBox(box.l - w, box.t - w, box.r + w, box.b + w).Intersected(visible));
     if (pen.visible) {
         TSymShape s = EllipseShape(box.l, box.t, box.r - 1, box.b - 1, visible);
         ArcOutlineToMask(dc, pen, box, s, TArcGeometry(s, from, to), kind, mask);
@@ -222,8 +225,8 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
         TSymShape s = EllipseShape(box.l, box.t, box.r - shrink, box.b - shrink, visible);
         if (!s.Empty()) {
             TArcGeometry g(s, from, to);
-            for (int y = std::max(s.y0, visible.top()); y <= std::min(s.y1, visible.bottom()); ++y) {
-                int from = std::max(s.Left(y), visible.left()), to = std::min(s.Right(y), visible.right());
+            for (int y = std::max(s.y0, visible.y0); y <= std::min(s.y1, visible.y1); ++y) {
+                int from = std::max(s.Left(y), visible.x0), to = std::min(s.Right(y), visible.x1);
                 int run = from;
                 for (int x = from; x <= to + 1; ++x) {
                     bool inside = x <= to && mask.Get(x, y) == TPenMask::Empty &&
@@ -283,11 +286,11 @@ bool Polygon(HDC DC, const TPoint* Points, int Count) {
     TPenSetup pen = PenSetup(DC);
     TBrushPaint brush = MakeBrushPaint(DC, DC->Brush());
     TPixelPainter painter(DC);
-    const QRect& visible = painter.Bounds();
-    TPenMask mask(pen.visible ? PointsBox(pts, pen.width + 2).intersected(visible) : QRect());
+    const TPixelBox& visible = painter.Bounds();
+    TPenMask mask(pen.visible ? PointsBox(pts, pen.width + 2).Intersected(visible) : TPixelBox());
     FigureToMask(DC, pen, pts, true, mask);
     if (brush.kind != TBrushPaint::None)
-        PolygonSpans(pts, DC->st.polyFillMode, visible.top(), visible.bottom(), [&](int y, int x0, int x1) {
+        PolygonSpans(pts, DC->st.polyFillMode, visible.y0, visible.y1, [&](int y, int x0, int x1) {
             FillAroundMask(painter, pen.visible ? &mask : nullptr, y, x0, x1, brush, pen.rop);
         });
     mask.Paint(painter, pen.ink, pen.gap, pen.rop);
@@ -300,7 +303,7 @@ int FillRect(HDC DC, const TRect* Rect, HBRUSH Brush) {
     if (Rect->IsEmpty() || !DeviceBox(DC, Rect->Left, Rect->Top, Rect->Right, Rect->Bottom, box)) return 1;
     TBrushPaint paint = MakeBrushPaint(DC, static_cast<TGdiBrush*>(Brush));
     TPixelPainter painter(DC);
-    for (int y = std::max(box.t, painter.Bounds().top()); y < box.b && y <= painter.Bounds().bottom(); ++y)
+    for (int y = std::max(box.t, painter.Bounds().y0); y < box.b && y <= painter.Bounds().y1; ++y)
         painter.Span(y, box.l, box.r - 1, paint, R2_COPYPEN);
     return 1;
 }

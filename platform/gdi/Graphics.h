@@ -234,9 +234,10 @@ public:
     void StretchDraw(const TRect& Rect, TGraphic* Graphic);
     void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
 
-    // Nesting guard of the class library's canvases; kept for callers that lock.
-    void Lock() { ++lockCount_; }
-    void Unlock() { --lockCount_; }
+    // Where a paint handler holds the canvas. Canvases serve the one thread
+    // that draws, so there is nothing to guard and nothing is counted.
+    void Lock() {}
+    void Unlock() {}
     TNotifyEvent OnChange;
 
 protected:
@@ -251,7 +252,6 @@ private:
     TBrush* brush_;
     TFont* font_;
     TCopyMode copyMode_ = cmSrcCopy;
-    int lockCount_ = 0;
     unsigned valid_ = 0;  // which of pen, brush and font the context holds
 };
 

@@ -38,8 +38,7 @@ void TClipboard::AssignTo(TPersistent* Dest) {
     QImage image = HostClipboard()->image();
     if (image.isNull()) throw EInvalidGraphic("The clipboard holds no picture");
     TBitmap copy;
-    copy.SetSize(image.width(), image.height());
-    BitmapImage(&copy) = image.convertToFormat(QImage::Format_RGB32);
+    SetBitmapImage(&copy, image);
     bitmap->Assign(&copy);
 }
 

@@ -14,6 +14,7 @@
 
 #include "platform/gdi/GdiInternal.h"
 #include "platform/host/Host.h"
+#include "platform/host/QtBridge.h"
 
 namespace {
 
@@ -173,8 +174,7 @@ void TPrinter::BeginDoc() {
     // Text and lines stay sharp: no lossy compression of the pages.
     job->painter.setRenderHint(QPainter::LosslessImageRendering);
     job_ = job.release();
-    dc_->surface->image = QImage(dc_->deviceSize.cx, dc_->deviceSize.cy, QImage::Format_RGB32);
-    dc_->surface->image.fill(0xFFFFFFFFu);
+    dc_->surface->image = TPixelImage(dc_->deviceSize.cx, dc_->deviceSize.cy, 0xFFFFFFFFu);
     dc_->Reset();
     canvas_->SetHandle(dc_);
     printing_ = true;
@@ -183,8 +183,9 @@ void TPrinter::BeginDoc() {
 }
 
 void TPrinter::ShipPage() {
-    job_->painter.drawImage(QPoint(0, 0), dc_->Image());
-    dc_->surface->image.fill(0xFFFFFFFFu);
+    // A view made for this page: the writer may know images by their identity.
+    job_->painter.drawImage(QPoint(0, 0), ImageView(dc_->Image()));
+    dc_->surface->image.Fill(0xFFFFFFFFu);
 }
 
 void TPrinter::NewPage() {
@@ -226,7 +227,7 @@ void TPrinter::Abort() {
 void TPrinter::FinishJob() {
     delete job_;
     job_ = nullptr;
-    dc_->surface->image = QImage();
+    dc_->surface->image = TPixelImage();
     dc_->Reset();
     canvas_->SetHandle(dc_);
     printing_ = false;

@@ -6,6 +6,12 @@
 
 #include "platform/gdi/Graphics.h"
 
-// The pixels of a bitmap, QImage::Format_RGB32; the bitmap's device context
-// draws on this same image.
+class TPixelImage;
+
+// The pixels of a bitmap as a QImage::Format_RGB32 over the same memory: what
+// is drawn on either shows in the other. Valid until the bitmap changes size.
 QImage& BitmapImage(TBitmap* Bitmap);
+// A read-only QImage over the same pixels, made afresh for each use.
+QImage ImageView(const TPixelImage& Image);
+// Gives Bitmap the size and pixels of Image.
+void SetBitmapImage(TBitmap* Bitmap, const QImage& Image);

@@ -328,6 +328,36 @@ TEST(CanvasShapes, PolygonRegionsClipLikeThePolygonFills) {
     for (HRGN g : {a, d, r}) DeleteObject(g);
 }
 
+TEST(CanvasShapes, RegionsThatMakeARectangleAreOneSimpleRegion) {
+    TRect box;
+    TPoint square[] = {{10, 10}, {40, 10}, {40, 40}, {10, 40}};
+    HRGN polygon = CreatePolygonRgn(square, 4, WINDING);
+    EXPECT_EQ(GetRgnBox(polygon, &box), SIMPLEREGION);
+    EXPECT_EQ(box, TRect(10, 10, 40, 40));
+
+    HRGN left = CreateRectRgn(0, 0, 5, 10), right = CreateRectRgn(5, 0, 10, 10), r = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(CombineRgn(r, left, right, RGN_OR), SIMPLEREGION);
+    EXPECT_EQ(GetRgnBox(r, &box), SIMPLEREGION);
+    EXPECT_EQ(box, TRect(0, 0, 10, 10));
+
+    // A hole in the middle, then the overlap of two squares left out.
+    HRGN hole = CreateRectRgn(3, 3, 6, 6);
+    EXPECT_EQ(CombineRgn(r, r, hole, RGN_DIFF), COMPLEXREGION);
+    EXPECT_TRUE(PtInRegion(r, 2, 4));
+    EXPECT_FALSE(PtInRegion(r, 4, 4));
+    EXPECT_TRUE(PtInRegion(r, 6, 4));
+    EXPECT_EQ(CombineRgn(r, r, hole, RGN_OR), SIMPLEREGION);
+    HRGN a = CreateRectRgn(0, 0, 6, 6), b = CreateRectRgn(3, 3, 9, 9);
+    EXPECT_EQ(CombineRgn(r, a, b, RGN_XOR), COMPLEXREGION);
+    EXPECT_TRUE(PtInRegion(r, 1, 1));
+    EXPECT_FALSE(PtInRegion(r, 4, 4));
+    EXPECT_TRUE(PtInRegion(r, 7, 7));
+    EXPECT_FALSE(PtInRegion(r, 7, 1));
+    EXPECT_EQ(GetRgnBox(r, &box), COMPLEXREGION);
+    EXPECT_EQ(box, TRect(0, 0, 9, 9));
+    for (HRGN g : {polygon, left, right, r, hole, a, b}) DeleteObject(g);
+}
+
 TEST(CanvasShapes, SavedContextRestoresClipColoursModesAndMapping) {
     auto b = WhiteBitmap(20, 20);
     HDC dc = b->GetDC();

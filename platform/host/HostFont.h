@@ -1,0 +1,54 @@
+#pragma once
+// Platform-internal: fonts the host realises for the device context, their
+// metrics and widths, and lines of text drawn onto the context's pixels
+// through the clip the context gives.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/PixelImage.h"
+
+// A line of text and where it goes.
+struct THostTextLine {
+    const char* text = nullptr;     // UTF-8; length < 0 when it ends with a zero
+    int length = -1;
+    const int* advances = nullptr;  // pixels per character (CharacterCount), else the font's own
+    int width = 0;                  // the whole line's advance
+    int refX = 0, refY = 0;         // the reference point, in device pixels
+    int baseX = 0, baseY = 0;       // the baseline's start from there, in the line's turned frame
+    double angle = 0;               // degrees, counter-clockwise about the reference point
+    bool cell = false;              // whether the background cell is filled under the line
+};
+
+class THostFont {
+public:
+    // The host's font standing in for Font at a device height in pixels:
+    // negative for the character height, positive for the cell height, 0
+    // for a default. Starts the host when needed.
+    THostFont(const LOGFONT& Font, int DeviceHeight);
+    ~THostFont();
+    THostFont(const THostFont&) = delete;
+    THostFont& operator=(const THostFont&) = delete;
+
+    int Ascent() const;
+    int Descent() const;
+    // The advance of UTF-8 text in pixels.
+    int TextWidth(const char* Text, int Length) const;
+    // Draws Line onto Image: the cell in the Cell colour when the line asks
+    // for it, then the glyphs with their underline and strike-out in Ink
+    // (both 0xffRRGGBB). Only pixels in the Clip boxes (y-x banded) change,
+    // or any pixel when there is no Clip. The edges of turned glyphs are
+    // blended with what lies under them.
+    void DrawLine(const THostTextLine& Line, TPixelImage& Image, const std::vector<TPixelBox>* Clip,
+                  std::uint32_t Ink, std::uint32_t Cell) const;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> impl_;
+};
+
+// How many characters UTF-8 text holds as the host reads it: a line spaced
+// by hand takes one advance for each.
+int CharacterCount(const char* Text, int Length);
