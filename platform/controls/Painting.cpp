@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "platform/host/BitmapPixels.h"
+#include "platform/gdi/BitmapPixels.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/WindowSurface.h"
 
@@ -189,17 +189,14 @@ namespace {
 // Points Canvas at DC for the length of one Paint.
 template <class PaintFn>
 void PaintOn(TCanvas* canvas, HDC dc, PaintFn paint) {
-    canvas->Lock();
     canvas->SetHandle(dc);
     try {
         paint();
     } catch (...) {
         canvas->SetHandle(nullptr);
-        canvas->Unlock();
         throw;
     }
     canvas->SetHandle(nullptr);
-    canvas->Unlock();
 }
 }  // namespace
 

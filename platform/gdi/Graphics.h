@@ -234,10 +234,6 @@ public:
     void StretchDraw(const TRect& Rect, TGraphic* Graphic);
     void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
 
-    // Where a paint handler holds the canvas. Canvases serve the one thread
-    // that draws, so there is nothing to guard and nothing is counted.
-    void Lock() {}
-    void Unlock() {}
     TNotifyEvent OnChange;
 
 protected:

@@ -1,7 +1,7 @@
 #pragma once
-// Platform-internal: plain pixel copies and fills on bitmaps, with none of a
-// device context's state (origin, clipping, raster operation) in the way.
-// The controls move their graphic children's pixels with these.
+// Plain pixel copies and fills on bitmaps, with none of a device context's
+// state (origin, clipping, raster operation) in the way. The controls move
+// their graphic children's pixels with these.
 
 #include "platform/gdi/Graphics.h"
 
