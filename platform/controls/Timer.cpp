@@ -69,6 +69,8 @@ public:
             const long long due = map.begin()->first;
             TTimer::Host* host = map.begin()->second;
             Unqueue(host);
+            // Woken again for the others, should the handler run a loop of its own.
+            ScheduleWake();
             TTimer* timer = host->timer;
             host->firing = true;
             HostCall(timer, [timer] { timer->Timer(); });

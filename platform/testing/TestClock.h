@@ -2,7 +2,8 @@
 // Time for tests. Timers, time-outs and delays all read the tick clock
 // (platform/runtime/TickClock.h); a test stops it and moves it by hand, so
 // that what it checks about them holds however fast or loaded the machine
-// is. The test main runs the clock again after every test.
+// is. The tests' main stops it before every test and runs it after; a test
+// of real time (the host waking its loop for a timer) calls RunClock.
 
 #include <memory>
 

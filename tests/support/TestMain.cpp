@@ -1,5 +1,5 @@
 // Test main: every test program runs headless, with its own settings folder,
-// starts the host before the first test and runs the clock again after each.
+// starts the host before the first test and stops the clock for each test.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,8 +12,11 @@
 
 namespace {
 
-// A test that stopped the clock (TestClock.h) leaves the next one real time.
-class RunClockAfterEachTest : public ::testing::EmptyTestEventListener {
+// Every test starts with the clock stopped (TestClock.h): no timer fires and
+// no time-out passes unless the test moves the clock, so nothing a test sees
+// depends on the machine's speed. A test that needs real time runs it.
+class StoppedClockForEachTest : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { StopClock(); }
     void OnTestEnd(const ::testing::TestInfo&) override { RunClock(); }
 };
 
@@ -26,7 +29,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(config);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     StartHost(argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new RunClockAfterEachTest);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StoppedClockForEachTest);
     int result = RUN_ALL_TESTS();
     std::error_code ignored;
     std::filesystem::remove_all(config, ignored);
