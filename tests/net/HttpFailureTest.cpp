@@ -215,7 +215,6 @@ TEST(HttpFailure, CancelFromATimerOrAPacketHandlerRaisesEAbortError) {
 // The servers run in this process, so the count is taken without them.
 TEST(HttpFailure, NoDescriptorOutlivesAFailedRequest) {
     HttpProbe probe(100);
-    TimeAfterSending time(*probe.http, 10);
     probe.http->OnFailure = [](TObject*, TCmdType) { throw Exception("handler failed"); };
     // The first wait starts whatever the host opens on first use.
     EXPECT_THROW(probe.http->Get("http://127.0.0.1:" + AnsiString(std::to_string(UnusedPort())) + "/"), ESockError);
@@ -227,7 +226,10 @@ TEST(HttpFailure, NoDescriptorOutlivesAFailedRequest) {
         LocalQuoteServer plain;
         int refusedPort = UnusedPort();
         for (int round = 0; round < 3; ++round) {
-            EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), ESockError);
+            {
+                TimeAfterSending time(*probe.http, 10);
+                EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), ESockError);
+            }
             EXPECT_THROW(probe.http->Get(AnsiString(plain.PageUrl("NOSUCH", 0))), Exception);
             EXPECT_THROW(probe.http->Get("http://127.0.0.1:" + AnsiString(std::to_string(refusedPort)) + "/"),
                          ESockError);
