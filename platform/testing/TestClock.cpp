@@ -33,8 +33,7 @@ void AdvanceClock(int Milliseconds) {
         const long long now = TickCount();
         if (next > now) idle = 0;
         else if (++idle > 100) throw EInvalidOperation("A due timer does not fire");
-        // Moving it (even by nothing) wakes the timers: a handler that got
-        // here through its own message loop left the others due and asleep.
+        // Moving it, even by nothing, wakes the timers for the next pass.
         AdvanceTickClockForTests(std::max(0LL, next - now));
         Application->ProcessMessages();
     }
