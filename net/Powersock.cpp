@@ -1,7 +1,6 @@
 #include "net/Powersock.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -13,6 +12,7 @@
 #include "net/HostLookup.h"
 #include "platform/controls/Forms.h"
 #include "platform/runtime/SysUtils.h"
+#include "platform/runtime/TickClock.h"
 
 namespace {
 
@@ -61,15 +61,15 @@ void TPowersock::CheckCancelled() const {
 
 template <class ReadyFn>
 void TPowersock::WaitUntil(ReadyFn Ready, const AnsiString& TimedOutText) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeOut_);
+    // The tick clock, so that tests decide when a time-out has passed.
+    const long long deadline = TickCount() + timeOut_;
     for (;;) {
         CheckCancelled();
         bool ready = Ready();
         Application->ProcessMessages();
         CheckCancelled();
         if (ready) return;
-        if (timeOut_ > 0 && Clock::now() >= deadline) throw ESockError(TimedOutText, ETIMEDOUT);
+        if (timeOut_ > 0 && TickCount() >= deadline) throw ESockError(TimedOutText, ETIMEDOUT);
     }
 }
 

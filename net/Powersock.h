@@ -3,7 +3,8 @@
 // (host lookup, connect, send, receive) loops on a 2 ms poll followed by the
 // application object's message processing, so the GUI stays live while an
 // operation is outstanding; it ends when the operation does, after TimeOut
-// milliseconds (ESockError "Timed out ...") or on Cancel (EAbortError).
+// milliseconds of the tick clock (TickClock.h; ESockError "Timed out ...")
+// or on Cancel (EAbortError).
 //
 // Freeing the component from a handler that runs during one of its own waits
 // is not supported; cancel it instead.

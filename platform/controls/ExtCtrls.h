@@ -6,7 +6,10 @@
 #include "platform/runtime/Events.h"
 #include "platform/gdi/Graphics.h"
 
-// Fires OnTimer every Interval milliseconds while Enabled.
+// Fires OnTimer every Interval milliseconds of the tick clock (TickClock.h)
+// while Enabled, from the host's event loop or from message processing.
+// Timers due together fire in the order they fell due; a timer that fell
+// behind fires once and keeps its beat.
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* AOwner);
@@ -23,6 +26,8 @@ protected:
 
 private:
     void UpdateTimer();
+    // The queue of armed timers (Timer.cpp).
+    friend class TTimerQueue;
     struct Host;
     Host* host_;
     bool enabled_ = true;

@@ -166,7 +166,7 @@ TColor ScreenPixel(TControl* Control, int X, int Y) {
     ProcessMessagesUntil([surface] {
         QWindow* window = surface->window()->windowHandle();
         return window && window->isExposed();
-    }, 2000);
+    }, 30000);
     ProcessHostEvents(false);
     TPoint screen = Control->ClientToScreen({X, Y});
     QPoint inWindow = surface->window()->mapFromGlobal(QPoint(screen.x, screen.y));

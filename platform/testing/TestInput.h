@@ -36,5 +36,9 @@ TCursor ShownCursor(TWinControl* Control);
 // Forgets that the application was terminated and which form was its main
 // form, so that one test program can run the message loop more than once.
 void ResetApplicationState();
-// Handles events until Done or the time is up; false on time-out.
+// Handles events until Done or the time is up; false on time-out. For events
+// that come from outside the program's clock (a paint, a page loaded); the
+// time-out is real time and only guards against a hang, so give it room
+// (30 s): a test never measures anything with it. Timers and time-outs run
+// on the test clock instead (TestClock.h).
 bool ProcessMessagesUntil(const std::function<bool()>& Done, int TimeoutMs);

@@ -137,7 +137,7 @@ TEST_F(AnalysisTabTest, TheFileMenuOpensAFileByMouse) {
     AnswerNextFileDialog(WriteFile("xyz.zrq", XyzFile("\n")).c_str());
     MouseMove(popup, open.Left + 10, open.Top + 4);
     MouseClick(popup, open.Left + 10, open.Top + 4);
-    ASSERT_TRUE(ProcessMessagesUntil([this] { return !form_->QuoteFilePath.IsEmpty(); }, 2000));
+    ASSERT_TRUE(ProcessMessagesUntil([this] { return !form_->QuoteFilePath.IsEmpty(); }, 30000));
     EXPECT_EQ(GridRow(0)[0], "XYZ");
     EXPECT_EQ(form_->PageControl1->GetActivePage(), form_->TabSheet5);
 }

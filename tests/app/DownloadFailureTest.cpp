@@ -8,6 +8,9 @@
 #include "net/NmHttp.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Messages.h"
+#include "platform/runtime/TickClock.h"
+#include "support/PacedServer.h"
+#include "support/TimeAfterSending.h"
 
 namespace {
 
@@ -84,12 +87,14 @@ TEST_F(DownloadFailureTest, ARefusedConnectionShowsTheTimeoutLook) {
 
 TEST_F(DownloadFailureTest, AStallingServerTimesOut) {
     quote_server::Options options;
-    options.stallMs = 5000;
+    options.stallMs = 600000;  // for ever: the server's destructor ends it
     LocalQuoteServer server(options);
     StartWith(server.Url("/"));
     form_->HTTPSocket->SetTimeOut(300);
+    TimeAfterSending time(*form_->HTTPSocket, 10);
     path_ = WriteFile("xyz.zrq", kOldFile);
     ExpectTimeout(Update(path_));
+    EXPECT_GE(TickCount() - time.SentAt(), 300) << "not before the time-out";
 }
 
 TEST_F(DownloadFailureTest, AFileThatCannotBeWrittenIsReported) {
@@ -131,19 +136,27 @@ TEST_F(DownloadFailureTest, AServiceIgnoringThePagingKeyIsAskedNoMore) {
     }
 }
 
+// Timers fire between the packets of a transfer: the server sends the rest
+// of the reply only once a timer has fired after the first packet.
 TEST_F(DownloadFailureTest, TheWindowStaysLiveDuringASlowTransfer) {
-    quote_server::Options options;
-    options.drip = true;
-    options.dripDelayMs = 1;
-    LocalQuoteServer server(options);
     const std::vector<std::string> rows = MakeQuoteRows(3, 20031205);
-    server.WriteSymbol("XYZ", rows);
+    const std::string reply = quote_server::Reply(200, "text/csv", kQuoteHeading + ("\n" + QuoteLines(rows)));
+    const std::size_t firstRowEnd = reply.find('\n', reply.find(rows[0])) + 1;
+    PacedServer server({reply.substr(0, firstRowEnd), reply.substr(firstRowEnd)});
+    server.SendNext();
     StartWith(server.Url("/"));
+    TimeAfterSending time(*form_->HTTPSocket, 10);
     int ticks = 0, ticksAtFirstPacket = -1, ticksAtLastPacket = -1;
     TTimer timer(nullptr);
     timer.SetInterval(5);
-    timer.OnTimer = TNotifyEvent([&](TObject*) { ++ticks; });
-    timer.SetEnabled(true);
+    bool restSent = false;
+    timer.OnTimer = TNotifyEvent([&](TObject*) {
+        ++ticks;
+        if (ticksAtFirstPacket < 0 || restSent) return;
+        restSent = true;
+        time.Stop();  // no time-out while the rest comes, however long that takes
+        server.SendNext();
+    });
     form_->HTTPSocket->OnPacketRecvd = TNotifyEvent([&](TObject* Sender) {
         if (ticksAtFirstPacket < 0) ticksAtFirstPacket = ticks;
         ticksAtLastPacket = ticks;

@@ -10,6 +10,7 @@
 #include "app/velmora.h"
 #include "app/zrmain.h"
 #include "platform/controls/ExtCtrls.h"
+#include "platform/testing/TestClock.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -38,6 +39,8 @@ TEST(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
 }
 
 TEST(MainRoutine, RunsUntilTheMainWindowIsClosed) {
+    // In real time, as the program runs: the host wakes its loop for the timer.
+    RunClock();
     // Closes the window as a person would, once the loop shows it.
     TTimer closer(nullptr);
     closer.SetInterval(10);

@@ -6,6 +6,7 @@
 #include "platform/host/Dialogs.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/host/Registry.h"
+#include "platform/testing/TestClock.h"
 #include "platform/testing/TestInput.h"
 #include "skin/controls/SeHint.h"
 #include "skin/engine/KsSkinButtons.h"
@@ -150,9 +151,9 @@ TEST_F(MainWindowTest, EveryToolButtonHasItsHintAndPicture) {
     EXPECT_LT(form->ToolbWizardNewBt->GetLeft(), form->ToolbWizardPrintBt->GetLeft());
     // Hints show in the skinned hint window.
     ASSERT_NE(TSeHintManager::Current(), nullptr);
-    TSeHintManager::Current()->SetHintPause(10);
     MouseMove(form->ToolbAnalysisOpenBt, 5, 5);
-    ASSERT_TRUE(ProcessMessagesUntil([] { return TSeHintManager::Current()->GetHintShowing(); }, 2000));
+    AdvanceClock(TSeHintManager::Current()->GetHintPause());
+    ASSERT_TRUE(TSeHintManager::Current()->GetHintShowing());
     ASSERT_NE(dynamic_cast<TSeSkinHintWindow*>(TSeHintManager::Current()->GetHintWindow()), nullptr);
     EXPECT_EQ(TSeHintManager::Current()->GetHintWindow()->GetCaption(), "Open Stock Quote File");
 }

@@ -213,7 +213,7 @@ TEST_F(WebBrowserTab, StopEndsALoadThatWouldNotFinish) {
     form->PageControl1->SetActivePage(form->TabSheet8);
     form->URLEdit->SetText(silent.Url("/slow.html").c_str());
     form->BtURLGo->Click();
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return !events.empty(); }, 10000));
+    ASSERT_TRUE(ProcessMessagesUntil([&] { return !events.empty(); }, 60000));
     EXPECT_EQ(events, (Strings{"begin Stop"}));
     seen = events.size();
     MouseClick(form->BtURLStop, 5, 5);

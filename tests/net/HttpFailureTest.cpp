@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "HttpProbe.h"
+#include "support/PacedServer.h"
 #include "ScriptedServer.h"
 #include "platform/controls/ExtCtrls.h"
 #include "support/LocalQuoteServer.h"
+#include "support/TimeAfterSending.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// Long enough to count as for ever: the server's destructor ends it.
+constexpr int kForeverMs = 600000;
 
-long long MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
+const std::string kReplyHead = "HTTP/1.0 200 OK\r\nContent-Type: text/csv\r\n\r\n";
 
 template <class E>
 E CaughtFrom(HttpProbe& probe, const std::string& url) {
@@ -112,67 +112,87 @@ TEST(HttpFailure, MalformedUrlRaisesWithoutConnecting) {
 
 TEST(HttpFailure, StalledServerTimesOut) {
     quote_server::Options options;
-    options.stallMs = 3000;
+    options.stallMs = kForeverMs;
     LocalQuoteServer server(options);
     server.WriteSymbol("ABC", MakeQuoteRows(3));
     HttpProbe probe(200);
-    auto start = Clock::now();
+    TimeAfterSending time(*probe.http, 10);
 
     ESockError e = CaughtFrom<ESockError>(probe, server.PageUrl("ABC", 0));
 
     EXPECT_EQ(e.GetMessage(), "Timed out waiting for data from 127.0.0.1:" + std::to_string(server.Port()));
-    long long elapsed = MillisecondsSince(start);
-    EXPECT_GE(elapsed, 190);
-    EXPECT_LT(elapsed, 2000);
+    const long long waited = TickCount() - time.SentAt();
+    EXPECT_GE(waited, 200) << "not before the time-out";
+    EXPECT_LT(waited, 300) << "but soon after it";
     EXPECT_FALSE(probe.http->GetConnected());
     EXPECT_TRUE(probe.successes.empty());
 }
 
 // The time-out counts from the last packet, so a slow but steady server
-// finishes even when the whole reply takes longer than TimeOut.
+// finishes even when the whole reply takes longer than TimeOut. Each packet
+// is followed by 200 ms, and the next part is let go only from inside the
+// client's wait, once it has found nothing to read: a time-out counted from
+// anything earlier than the last packet would pass there.
 TEST(HttpFailure, TimeOutIsRearmedByEveryPacket) {
-    quote_server::Options options;
-    options.drip = true;
-    options.dripDelayMs = 4;
-    LocalQuoteServer server(options);
-    server.WriteSymbol("ABC", MakeQuoteRows(2));
+    PacedServer server({kReplyHead + "Date,Open\n", "1-Dec-03,1\n", "2-Dec-03,2\n"});
     HttpProbe probe(300);
-    auto start = Clock::now();
-    probe.http->Get(AnsiString(server.PageUrl("ABC", 0)));
-    EXPECT_GT(MillisecondsSince(start), 300);
+    TTimer letGo(nullptr);
+    letGo.SetEnabled(false);
+    letGo.SetInterval(1);
+    letGo.OnTimer = [&](TObject*) {
+        letGo.SetEnabled(false);
+        server.SendNext();
+    };
+    probe.http->OnPacketRecvd = [&](TObject*) {
+        ++probe.packets;
+        letGo.SetEnabled(true);
+        AdvanceTickClockForTests(200);
+    };
+    server.SendNext();
+    const long long start = TickCount();
+
+    probe.http->Get(AnsiString(server.Url("/table.csv")));
+
+    EXPECT_GE(probe.packets, 3);
+    EXPECT_GT(TickCount() - start, 300);
     EXPECT_EQ(probe.successes.size(), 1u);
+    EXPECT_EQ(probe.http->GetBody(), "Date,Open\n1-Dec-03,1\n2-Dec-03,2\n");
 }
 
+// Timers fire while Get waits: the server answers only after the fifth beat.
 TEST(HttpFailure, GuiStaysLiveWhileGetWaits) {
-    quote_server::Options options;
-    options.stallMs = 300;
-    LocalQuoteServer server(options);
-    server.WriteSymbol("ABC", MakeQuoteRows(3));
+    PacedServer server({kReplyHead + "Date,Open\n"});
     HttpProbe probe;
+    TimeAfterSending time(*probe.http, 10);
     TTimer timer(nullptr);
     int ticks = 0;
     timer.SetInterval(10);
-    timer.OnTimer = [&](TObject*) { ++ticks; };
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks < 5) return;
+        time.Stop();
+        server.SendNext();
+    };
 
-    probe.http->Get(AnsiString(server.PageUrl("ABC", 0)));
+    probe.http->Get(AnsiString(server.Url("/table.csv")));
 
     EXPECT_EQ(probe.successes.size(), 1u);
-    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(ticks, 5);
 }
 
 TEST(HttpFailure, CancelFromATimerOrAPacketHandlerRaisesEAbortError) {
     quote_server::Options options;
-    options.stallMs = 3000;
+    options.stallMs = kForeverMs;
     LocalQuoteServer stalled(options);
     HttpProbe probe;
-    TTimer timer(nullptr);
-    timer.SetInterval(50);
-    timer.OnTimer = [&](TObject*) { probe.http->Cancel(); };
-    auto start = Clock::now();
-    EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), EAbortError);
-    EXPECT_LT(MillisecondsSince(start), 2000);
-    EXPECT_FALSE(probe.http->GetConnected());
-    timer.SetEnabled(false);
+    {
+        TimeAfterSending time(*probe.http, 10);
+        TTimer timer(nullptr);
+        timer.SetInterval(50);
+        timer.OnTimer = [&](TObject*) { probe.http->Cancel(); };
+        EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), EAbortError) << "not the time-out";
+        EXPECT_LT(TickCount() - time.SentAt(), probe.http->GetTimeOut());
+        EXPECT_FALSE(probe.http->GetConnected());
+    }
 
     quote_server::Options dripping;
     dripping.drip = true;
@@ -201,12 +221,15 @@ TEST(HttpFailure, NoDescriptorOutlivesAFailedRequest) {
     int before = OpenDescriptorCount();
     {
         quote_server::Options options;
-        options.stallMs = 2000;
+        options.stallMs = kForeverMs;
         LocalQuoteServer stalled(options);
         LocalQuoteServer plain;
         int refusedPort = UnusedPort();
         for (int round = 0; round < 3; ++round) {
-            EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), ESockError);
+            {
+                TimeAfterSending time(*probe.http, 10);
+                EXPECT_THROW(probe.http->Get(AnsiString(stalled.PageUrl("ABC", 0))), ESockError);
+            }
             EXPECT_THROW(probe.http->Get(AnsiString(plain.PageUrl("NOSUCH", 0))), Exception);
             EXPECT_THROW(probe.http->Get("http://127.0.0.1:" + AnsiString(std::to_string(refusedPort)) + "/"),
                          ESockError);

@@ -7,6 +7,8 @@
 
 #include "ScriptedServer.h"
 #include "net/Powersock.h"
+#include "platform/runtime/TickClock.h"
+#include "platform/testing/TestClock.h"
 
 namespace {
 
@@ -91,20 +93,24 @@ TEST(Powersock, ReportsStepsAndPacketsUpToItsReportLevel) {
 }
 
 // A listener whose queue is full drops further connection attempts, so the
-// connect can only end by its time-out.
+// connect can only end by its time-out. Each pass of the wait is 10 ms of
+// the stopped clock, however long it takes.
 TEST(Powersock, ConnectTimesOutWhenNobodyAnswers) {
     int port = 0;
     int listener = ListenOnLoopback(port, 1);
     std::vector<std::unique_ptr<TPowersock>> fillers;
     auto sock = SocketTo("127.0.0.1", port, 200);
+    TClockStepper stepper(10);
     bool timedOut = false;
     for (int attempt = 0; attempt < 8 && !timedOut; ++attempt) {
+        const long long start = TickCount();
         try {
             sock->Connect();
             fillers.push_back(std::move(sock));
             sock = SocketTo("127.0.0.1", port, 200);
         } catch (const ESockError& e) {
             EXPECT_EQ(e.GetMessage(), "Timed out connecting to 127.0.0.1:" + std::to_string(port));
+            EXPECT_GE(TickCount() - start, 200) << "not before the time-out";
             timedOut = true;
         }
     }

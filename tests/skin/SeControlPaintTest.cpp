@@ -91,7 +91,7 @@ TEST_F(SeControlPaint, TransparentControlsShowTheParentAndTheControlsBeneath) {
 
     // A windowed transparent control follows its parent's repaints.
     form->SetColor(clLime);
-    EXPECT_TRUE(ProcessMessagesUntil([&] { return SurfacePixel(win, 5, 15) == clLime; }, 2000));
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return SurfacePixel(win, 5, 15) == clLime; }, 30000));
     EXPECT_EQ(SurfacePixel(win, 5, 2), clPurple);
     EXPECT_EQ(SurfacePixel(form, 65, 25), clLime);
 
@@ -138,7 +138,7 @@ TEST_F(SeControlPaint, SkinChangeRepaintsTheControl) {
     auto* graphic = Place(new TGraphicProbe(form), form, 60, 10, 30, 20);
     auto* win = Place(new TWinProbe(form), form, 10, 10, 30, 20);
     Application->ProcessMessages();
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return win->paints > 0; }, 2000));
+    ASSERT_TRUE(ProcessMessagesUntil([&] { return win->paints > 0; }, 30000));
     int before = graphic->paints + win->paints;
     graphic->Perform(WMSkinChange, 0, 0);
     win->Perform(WMSkinChange, 0, 0);

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "SkinTest.h"
+#include "platform/testing/TestClock.h"
 #include "skin/controls/SePanel.h"
 #include "skin/engine/KsSkinMenus.h"
 
@@ -356,12 +357,17 @@ TEST_F(Menus, PopupsStayOnScreenAndScrollWhenTallerThanIt) {
     EXPECT_GT(popup->GetTopIndex(), 0);
     Key(VK_DOWN);
     EXPECT_EQ(popup->GetTopIndex(), 0);
+    // Resting on the bottom arrow: a step every 100 ms.
     MouseMove(popup, 10, popup->GetHeight() - kPopupInset - 2);
-    EXPECT_TRUE(ProcessMessagesUntil([popup] { return popup->GetTopIndex() >= 2; }, 3000));
+    AdvanceClock(99);
+    EXPECT_EQ(popup->GetTopIndex(), 0);
+    AdvanceClock(1);
+    EXPECT_EQ(popup->GetTopIndex(), 1);
+    AdvanceClock(100);
+    EXPECT_EQ(popup->GetTopIndex(), 2);
     MouseMove(popup, 10, popup->GetHeight() / 2);
-    const int stopped = popup->GetTopIndex();
-    ProcessMessagesUntil([] { return false; }, 250);
-    EXPECT_EQ(popup->GetTopIndex(), stopped);
+    AdvanceClock(1000);
+    EXPECT_EQ(popup->GetTopIndex(), 2) << "off the arrow, the scrolling stops";
     bar->CloseMenus();
 }
 

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "SkinTest.h"
+#include "platform/testing/TestClock.h"
 #include "skin/controls/SePanel.h"
 #include "skin/engine/KsSkinPages.h"
 
@@ -172,13 +173,17 @@ TEST_F(PageControl, ScrollButtonsShiftTabsThatDoNotFitAndRepeatWhileHeld) {
     // Held: one step at once, the next after 300 ms, then every 100 ms, to the end.
     MouseDown(pages, mbLeft, right.Left + 3, right.Top + 3);
     EXPECT_EQ(pages->GetFirstTab(), 1);
-    ProcessMessagesUntil([] { return false; }, 200);
+    AdvanceClock(299);
     EXPECT_EQ(pages->GetFirstTab(), 1);
-    EXPECT_TRUE(ProcessMessagesUntil([this] { return pages->GetFirstTab() >= 3; }, 3000));
+    AdvanceClock(1);
+    EXPECT_EQ(pages->GetFirstTab(), 2);
+    AdvanceClock(99);
+    EXPECT_EQ(pages->GetFirstTab(), 2);
+    AdvanceClock(1);
+    EXPECT_EQ(pages->GetFirstTab(), 3);
     MouseUp(pages, mbLeft, right.Left + 3, right.Top + 3);
-    const int stopped = pages->GetFirstTab();
-    ProcessMessagesUntil([] { return false; }, 250);
-    EXPECT_EQ(pages->GetFirstTab(), stopped);
+    AdvanceClock(1000);
+    EXPECT_EQ(pages->GetFirstTab(), 3) << "released, the scrolling stops";
 
     // Activating a page brings its tab into view.
     pages->SetActivePage(sheets[1]);

@@ -1,11 +1,11 @@
-#include <chrono>
 #include <climits>
 #include <memory>
-#include <thread>
 
 #include "ShownPixels.h"
 #include "SkinTest.h"
 #include "platform/controls/ExtCtrls.h"
+#include "platform/runtime/TickClock.h"
+#include "platform/testing/TestClock.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
 namespace {
@@ -45,7 +45,7 @@ TEST_F(SeProgressBar, PendingMessagesRunInsideAPositionThatMovesTheBar) {
     TTimer timer(nullptr);
     timer.SetInterval(1);
     timer.OnTimer = TNotifyEvent([&](TObject*) { ++ticks; });
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    AdvanceTickClockForTests(1);  // due, and no message handled yet
     bar->SetPosition(0);
     EXPECT_EQ(ticks, 0) << "no change: nothing handled";
     bar->SetMax(1000);

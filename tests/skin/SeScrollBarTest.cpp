@@ -1,6 +1,5 @@
-#include <chrono>
-
 #include "SkinTest.h"
+#include "platform/testing/TestClock.h"
 #include "skin/controls/SeScrollBar.h"
 
 namespace {
@@ -15,7 +14,6 @@ protected:
         bar->OnScroll = TScrollEvent([this](TObject*, TScrollCode code, int&) { codes.push_back(code); });
         return bar;
     }
-    void Wait(int Ms) { ProcessMessagesUntil([] { return false; }, Ms); }
     std::vector<TScrollCode> codes;
 };
 
@@ -41,31 +39,36 @@ TEST_F(SeScrollBar, PositionStaysInsideTheRange) {
     EXPECT_EQ(bar->PartRect(TSeCustomScrollBar::spThumb).Width(), 20) << "square thumb without a page";
 }
 
+// Held down, a part repeats its step after 300 ms, then every 100 ms.
 TEST_F(SeScrollBar, ArrowsRepeatAfterADelayWhileHeld) {
     TForm* form = ShownForm();
     auto* bar = Place(new TSeCustomScrollBar(form), form, 0, 0, 16, 100);
     bar->SetKind(sbVertical);
     bar->SetBounds(0, 0, 16, 100);
-    using Clock = std::chrono::steady_clock;
-    auto start = Clock::now();
     MouseDown(bar, mbLeft, 8, 95);
     EXPECT_EQ(bar->GetPosition(), 1) << "one step at once";
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() == 2; }, 3000));
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250)) << "the first repeat waits longer than the others";
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() >= 4; }, 3000));
+    AdvanceClock(299);
+    EXPECT_EQ(bar->GetPosition(), 1) << "the first repeat waits longer than the others";
+    AdvanceClock(1);
+    EXPECT_EQ(bar->GetPosition(), 2);
+    AdvanceClock(99);
+    EXPECT_EQ(bar->GetPosition(), 2);
+    AdvanceClock(1);
+    EXPECT_EQ(bar->GetPosition(), 3);
+    AdvanceClock(200);
+    EXPECT_EQ(bar->GetPosition(), 5);
     MouseMove(bar, 8, 50);
-    int left = bar->GetPosition();
-    Wait(250);
-    EXPECT_EQ(bar->GetPosition(), left) << "no repeats with the mouse off the arrow";
+    AdvanceClock(1000);
+    EXPECT_EQ(bar->GetPosition(), 5) << "no repeats with the mouse off the arrow";
     MouseMove(bar, 8, 95);
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() > left; }, 3000));
+    AdvanceClock(100);
+    EXPECT_EQ(bar->GetPosition(), 6) << "the beat goes on back over the arrow";
     MouseUp(bar, mbLeft, 8, 95);
-    int released = bar->GetPosition();
-    Wait(250);
-    EXPECT_EQ(bar->GetPosition(), released);
+    AdvanceClock(1000);
+    EXPECT_EQ(bar->GetPosition(), 6);
 
     MouseClick(bar, 8, 5);
-    EXPECT_EQ(bar->GetPosition(), released - 1);
+    EXPECT_EQ(bar->GetPosition(), 5);
 }
 
 TEST_F(SeScrollBar, TrackPagesUntilTheThumbReachesTheMouse) {
@@ -75,8 +78,9 @@ TEST_F(SeScrollBar, TrackPagesUntilTheThumbReachesTheMouse) {
     EXPECT_EQ(bar->GetPosition(), 10);
     MouseDown(bar, mbLeft, 170, 10);
     EXPECT_EQ(bar->GetPosition(), 20);
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return bar->GetPosition() == 90; }, 5000));
-    Wait(300);
+    AdvanceClock(300);
+    EXPECT_EQ(bar->GetPosition(), 30);
+    AdvanceClock(1000);
     EXPECT_EQ(bar->GetPosition(), 90) << "the thumb is under the mouse";
     EXPECT_TRUE(bar->PartRect(TSeCustomScrollBar::spThumb).Contains({170, 10}));
     MouseUp(bar, mbLeft, 170, 10);

@@ -19,7 +19,7 @@ std::vector<std::string> EventsUntilComplete(const std::vector<std::string>& Eve
                 if (Events[i].rfind("complete", 0) == 0) return true;
             return false;
         },
-        20000))
+        60000))
         << "no page completed in time";
     std::vector<std::string> fresh(Events.begin() + static_cast<std::ptrdiff_t>(Seen), Events.end());
     Seen = Events.size();

@@ -8,7 +8,7 @@ class Paint : public PlatformTest {};
 TEST_F(Paint, InvalidateCoalescesWhileRefreshPaintsAtOnce) {
     TForm* form = ShownForm();
     auto* probe = Place(new TPaintProbe(form), form, 10, 10, 50, 50);
-    ASSERT_TRUE(ProcessMessagesUntil([&] { return probe->paints > 0; }, 2000));
+    ASSERT_TRUE(ProcessMessagesUntil([&] { return probe->paints > 0; }, 30000));
     const int before = probe->paints;
 
     probe->Invalidate();
@@ -37,7 +37,7 @@ TEST_F(Paint, HiddenControlsWaitUntilShown) {
     Application->ProcessMessages();
     EXPECT_EQ(probe->paints, 0);
     form->Show();
-    EXPECT_TRUE(ProcessMessagesUntil([&] { return probe->paints == 1; }, 2000));
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return probe->paints == 1; }, 30000));
 }
 
 TEST_F(Paint, GraphicControlPaintsAtItsOffsetClippedToItsBounds) {
@@ -165,7 +165,7 @@ TEST_F(Paint, ExceptionInPaintGoesToTheDefaultHandlerAndPaintingGoesOn) {
     auto* broken = Place(new TBroken(form), form, 0, 0, 50, 50);
     AnswerNextMessageBox(IDOK);
     broken->Invalidate();
-    ASSERT_TRUE(ProcessMessagesUntil([] { return !AutomationLog().empty(); }, 2000));
+    ASSERT_TRUE(ProcessMessagesUntil([] { return !AutomationLog().empty(); }, 30000));
     EXPECT_EQ(AutomationLog().back().Text, "Cannot draw the chart.");
     EXPECT_EQ(AutomationLog().back().Caption, "Velmora");
 

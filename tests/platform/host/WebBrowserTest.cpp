@@ -131,14 +131,14 @@ TEST_F(WebBrowser, ShowsThePageInItsBoundsAndCanBeFreedFromItsOwnEvent) {
     const std::string red = server.Url("/red.html");
     browser->Navigate(red.c_str());
     Loaded();
-    EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(browser, 150, 100) == clRed; }, 10000))
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(browser, 150, 100) == clRed; }, 60000))
         << "the page is not shown";
     EXPECT_NE(ScreenPixel(form, 5, 5), clRed);  // the form around the browser
     EXPECT_NE(ScreenPixel(form, 250, 225), clRed);
 
     // The page follows the control's bounds.
     browser->SetBounds(0, 0, 320, 240);
-    EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(form, 250, 225) == clRed; }, 10000));
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return ScreenPixel(form, 250, 225) == clRed; }, 60000));
 
     // A handler that frees the browser: the engine's view goes after the event.
     browser->OnNavigateComplete2 = [this](TObject*, const AnsiString&) {
@@ -147,7 +147,7 @@ TEST_F(WebBrowser, ShowsThePageInItsBoundsAndCanBeFreedFromItsOwnEvent) {
         delete doomed;
     };
     browser->Refresh();
-    EXPECT_TRUE(ProcessMessagesUntil([&] { return browser == nullptr; }, 20000));
+    EXPECT_TRUE(ProcessMessagesUntil([&] { return browser == nullptr; }, 60000));
     Application->ProcessMessages();
     EXPECT_EQ(form->GetControlCount(), 0);
 }
