@@ -10,7 +10,7 @@
 #include "platform/controls/Messages.h"
 #include "platform/runtime/TickClock.h"
 #include "support/PacedServer.h"
-#include "support/TimeAfterSending.h"
+#include "net/TimeAfterSending.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ScriptedServer.h"
 #include "platform/controls/ExtCtrls.h"
 #include "support/LocalQuoteServer.h"
-#include "support/TimeAfterSending.h"
+#include "TimeAfterSending.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "net/Psock.h"
+#include "net/Powersock.h"
 #include "platform/runtime/TickClock.h"
 #include "platform/testing/TestClock.h"
 
