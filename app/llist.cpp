@@ -6,8 +6,9 @@
 
 #include "platform/runtime/SysUtils.h"
 
-// Each node is one allocation; keep it within a 96-byte heap chunk.
-static_assert(sizeof(QuoteRecord) <= 88, "a quote node has grown");
+// A quote fills one 64-byte line of the series' array.
+static_assert(sizeof(QuoteDate) == 16, "a quote date has grown");
+static_assert(sizeof(QuoteRecord) == 64, "a quote record has grown");
 
 void QuoteDate::Init(std::string_view text) {
     if (text.size() <= InlineCapacity) {
@@ -15,12 +16,12 @@ void QuoteDate::Init(std::string_view text) {
         SetLocal(text.size());
         return;
     }
-    char* heap = new char[text.size() + 1];
-    std::memcpy(heap, text.data(), text.size());
-    heap[text.size()] = '\0';
     std::size_t length = text.size();
-    std::memcpy(bytes_, &heap, sizeof heap);
-    std::memcpy(bytes_ + sizeof heap, &length, sizeof length);
+    char* block = new char[sizeof length + length + 1];
+    std::memcpy(block, &length, sizeof length);
+    std::memcpy(block + sizeof length, text.data(), length);
+    block[sizeof length + length] = '\0';
+    std::memcpy(bytes_, &block, sizeof block);
     bytes_[sizeof(bytes_) - 1] = static_cast<char>(OnHeap);
 }
 
@@ -30,23 +31,22 @@ void QuoteDate::SetLocal(std::size_t length) {
 }
 
 void QuoteDate::Release() {
-    if (IsOnHeap()) delete[] HeapText();
+    if (IsOnHeap()) delete[] HeapBlock();
 }
 
-char* QuoteDate::HeapText() const {
-    char* heap;
-    std::memcpy(&heap, bytes_, sizeof heap);
-    return heap;
-}
-
-std::size_t QuoteDate::HeapLength() const {
-    std::size_t length;
-    std::memcpy(&length, bytes_ + sizeof(char*), sizeof length);
-    return length;
+char* QuoteDate::HeapBlock() const {
+    char* block;
+    std::memcpy(&block, bytes_, sizeof block);
+    return block;
 }
 
 std::string_view QuoteDate::View() const {
-    if (IsOnHeap()) return {HeapText(), HeapLength()};
+    if (IsOnHeap()) {
+        const char* block = HeapBlock();
+        std::size_t length;
+        std::memcpy(&length, block, sizeof length);
+        return {block + sizeof length, length};
+    }
     return {bytes_, static_cast<unsigned char>(bytes_[sizeof(bytes_) - 1])};
 }
 
@@ -84,29 +84,14 @@ QuoteDate& QuoteDate::operator=(const QuoteDate& other) {
 
 void PrintTo(const QuoteDate& date, std::ostream* os) { *os << '"' << date.View() << '"'; }
 
-linkedList::~linkedList() { clearList(); }
-
 void linkedList::appendRecord() {
-    QuoteRecord* node = new QuoteRecord;
-    static_cast<QuoteValues&>(*node) = Current;
-    if (!First) {
-        First = node;
-    } else {
-        node->Prev = Last;
-        Last->Next = node;
-    }
-    Cursor = node;
-    Last = node;
+    records_.push_back(Current);
+    Cursor = Last();
 }
 
 void linkedList::clearList() {
-    while (Last) {
-        QuoteRecord* older = Last;
-        Last = older->Prev;
-        delete older;
-    }
-    First = nullptr;
-    Cursor = StartMark = EndMark = nullptr;
+    std::vector<QuoteRecord>().swap(records_);
+    Cursor = StartMark = EndMark = NoQuote;
     WindowCount = 0;
 }
 
@@ -115,11 +100,10 @@ void linkedList::swap(linkedList& other) noexcept {
     std::swap(Cursor, other.Cursor);
     std::swap(StartMark, other.StartMark);
     std::swap(EndMark, other.EndMark);
-    std::swap(Last, other.Last);
     std::swap(WindowCount, other.WindowCount);
     std::swap(HeaderSymbol, other.HeaderSymbol);
     std::swap(NewestDate, other.NewestDate);
-    std::swap(First, other.First);
+    records_.swap(other.records_);
 }
 
 AnsiString FormatQuotePrice(double price) { return FloatToStrF(price, ffNumber, 7, 2); }

@@ -1,21 +1,24 @@
 #pragma once
 // The quote series: the daily quotes of one stock quote file in file order
-// (newest first), a current record through which quotes go in and out, a
-// cursor, and the window that Create Analysis chooses.
+// (newest first) in one array, a current record through which quotes go in
+// and out, a cursor, and the window that Create Analysis chooses.
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
+#include <iosfwd>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/runtime/AnsiString.h"
+#include "platform/runtime/DateUtils.h"
 
 // A quote's date text, kept exactly. Dates are short, so the text lives
-// inside the record; a longer one goes to the heap. Keeps a node small
-// enough for a million quotes.
+// inside the record; a longer one goes to the heap. Sixteen bytes, so that a
+// quote fills one 64-byte line of the series' array.
 class QuoteDate {
 public:
-    static constexpr std::size_t InlineCapacity = 22;
+    static constexpr std::size_t InlineCapacity = 14;
 
     QuoteDate() { SetLocal(0); }
     QuoteDate(std::string_view text) { Init(text); }
@@ -43,19 +46,20 @@ private:
     void Release();
     void SetLocal(std::size_t length);
     bool IsOnHeap() const { return static_cast<unsigned char>(bytes_[sizeof(bytes_) - 1]) == OnHeap; }
-    char* HeapText() const;
-    std::size_t HeapLength() const;
+    char* HeapBlock() const;
 
     // Inline: the text, its NUL, and its length in the last byte.
-    // On the heap: the pointer and the length, and OnHeap in the last byte.
+    // On the heap: the pointer to a block holding the length, the text and
+    // its NUL; OnHeap in the last byte.
     alignas(char*) char bytes_[InlineCapacity + 2];
 };
 
 void PrintTo(const QuoteDate& date, std::ostream* os);
 
-// The values of one daily quote: what the current record holds.
-struct QuoteValues {
+// One daily quote.
+struct QuoteRecord {
     QuoteDate Date;
+    TDateTime Day = 0;  // the date as a number; 0 when the text is not a date
     double Open = 0;
     double High = 0;
     double Low = 0;
@@ -63,65 +67,54 @@ struct QuoteValues {
     std::int64_t Volume = 0;
 };
 
-// One node of the chain.
-struct QuoteRecord : QuoteValues {
-    QuoteRecord* Prev = nullptr;  // next newer quote; null at First
-    QuoteRecord* Next = nullptr;  // next older quote; null at Last
-};
-
+// Positions in the series are indexes into Records(): 0 is the newest quote,
+// Last() the oldest. A window is the index range [EndMark, StartMark].
 class linkedList {
 public:
-    QuoteValues Current;
-    QuoteRecord* Cursor = nullptr;
-    QuoteRecord* StartMark = nullptr;  // the window's oldest quote
-    QuoteRecord* EndMark = nullptr;    // the window's newest quote
-    QuoteRecord* Last = nullptr;       // the oldest quote
+    static constexpr int NoQuote = -1;
+
+    QuoteRecord Current;
+    int Cursor = NoQuote;
+    int StartMark = NoQuote;  // the window's oldest quote
+    int EndMark = NoQuote;    // the window's newest quote
     int WindowCount = 0;
     AnsiString HeaderSymbol;
     QuoteDate NewestDate;
-    QuoteRecord* First = nullptr;      // the newest quote
 
+    // A million quotes are not copied by accident; swap() hands them over.
     linkedList() = default;
-    ~linkedList();
     linkedList(const linkedList&) = delete;
     linkedList& operator=(const linkedList&) = delete;
 
-    // Copies Current into a new node at the end of the chain; it becomes
-    // Cursor and Last. Always at the end, so no node can be cut off.
+    int First() const { return records_.empty() ? NoQuote : 0; }  // the newest quote
+    int Last() const { return static_cast<int>(records_.size()) - 1; }  // the oldest quote
+
+    // Copies Current to the end of the series, as its oldest quote; it
+    // becomes Cursor and Last().
     void appendRecord();
-    void moveToLast() { Cursor = Last; }
-    void moveToFirst() { Cursor = First; }
+    // Makes room for count more quotes, so a reader that knows how many
+    // follow fills the array without moving it.
+    void reserveRecords(int count) { records_.reserve(records_.size() + static_cast<std::size_t>(count)); }
+    void moveToLast() { Cursor = Last(); }
+    void moveToFirst() { Cursor = First(); }
     void moveToMark() { Cursor = StartMark; }
-    void moveNext() { Cursor = Cursor->Next; }  // one quote older
-    void movePrev() { Cursor = Cursor->Prev; }  // one quote newer
-    void loadCurrent() { Current = *Cursor; }
-    // Frees every node; the cursor and the window are left unset.
+    // One quote older, or one quote newer; past either end the cursor is NoQuote.
+    void moveNext() { Cursor = Cursor != NoQuote && Cursor < Last() ? Cursor + 1 : NoQuote; }
+    void movePrev() { Cursor = Cursor > 0 ? Cursor - 1 : NoQuote; }
+    void loadCurrent() { Current = records_[Cursor]; }
+    // Frees every quote; the cursor and the window are left unset.
     void clearList();
     // Exchanges the whole contents, so a file can be read aside and taken
     // over only when it was read completely.
     void swap(linkedList& other) noexcept;
 
-    // Walks the nodes in chain order (newest first) without moving the cursor.
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = QuoteRecord;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const QuoteRecord*;
-        using reference = const QuoteRecord&;
-        const_iterator() = default;
-        explicit const_iterator(const QuoteRecord* node) : node_(node) {}
-        reference operator*() const { return *node_; }
-        pointer operator->() const { return node_; }
-        const_iterator& operator++() { node_ = node_->Next; return *this; }
-        const_iterator operator++(int) { const_iterator old = *this; node_ = node_->Next; return old; }
-        friend bool operator==(const const_iterator&, const const_iterator&) = default;
+    // Every quote, newest first.
+    std::span<const QuoteRecord> Records() const { return records_; }
+    std::vector<QuoteRecord>::const_iterator begin() const { return records_.begin(); }
+    std::vector<QuoteRecord>::const_iterator end() const { return records_.end(); }
 
-    private:
-        const QuoteRecord* node_ = nullptr;
-    };
-    const_iterator begin() const { return const_iterator(First); }
-    const_iterator end() const { return const_iterator(); }
+private:
+    std::vector<QuoteRecord> records_;
 };
 
 // A price as the quotes grid shows it: thousands separators, two decimals,

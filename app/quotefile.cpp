@@ -1,8 +1,11 @@
 #include "app/quotefile.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -51,9 +54,100 @@ bool parsePrice(std::string_view text, double& value) {
 // The volume's digits; a blank or "," may follow with anything after it.
 bool parseVolume(std::string_view text, std::int64_t& value) {
     text = trimBlanks(text);
-    std::size_t stop = text.find_first_of(" \t,");
+    std::size_t stop = 0;
+    while (stop < text.size() && text[stop] != ' ' && text[stop] != '\t' && text[stop] != ',') ++stop;
     return parseWhole(text.substr(0, stop), value);
 }
+
+// The next line of text without its line end ("\n", or "\r\n"); text moves
+// past it.
+std::string_view takeLine(std::string_view& text) {
+    std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+// The whole file; bad() on the stream tells whether it was read to its end.
+std::string readAll(std::ifstream& in, const std::string& path) {
+    std::string text;
+    std::error_code unknown;
+    std::uintmax_t size = std::filesystem::file_size(path, unknown);
+    if (!unknown) text.reserve(size);
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk), in.gcount() > 0) text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    return text;
+}
+
+// The number the digits write; -1 when the text is empty or holds anything
+// else. For short texts only.
+int digitsValue(std::string_view text) {
+    if (text.empty()) return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// 1 to 12 for an English month's first three letters in any case, else 0.
+int monthNumber(std::string_view name) {
+    static constexpr std::string_view names = "janfebmaraprmayjunjulaugsepoctnovdec";
+    const char lower[] = {static_cast<char>(name[0] | 0x20), static_cast<char>(name[1] | 0x20),
+                          static_cast<char>(name[2] | 0x20)};
+    for (std::size_t month = 0; month < 12; ++month)
+        if (names.substr(month * 3, 3) == std::string_view(lower, 3)) return static_cast<int>(month) + 1;
+    return 0;
+}
+
+// Dates as the quote service writes them, "4-Oct-23" (or with four year
+// digits), as TDateTime numbers. Two-digit years fall in the hundred years up
+// to the file's end year: no quote comes after the dates that were asked for.
+// The quotes of a month come together, so the month last seen is kept and
+// only the day is read while it lasts.
+class QuoteDays {
+public:
+    explicit QuoteDays(int endYear = 0) : endYear_(endYear) {}
+
+    // 0 when the text is not such a date.
+    TDateTime Of(std::string_view text) {
+        std::size_t dash = text.size() > 1 && text[1] == '-' ? 1 : text.size() > 2 && text[2] == '-' ? 2 : 0;
+        int day = dash > 0 ? digitsValue(text.substr(0, dash)) : -1;
+        std::string_view month = text.substr(dash);  // "-Oct-23"
+        if (day < 1 || month.size() > sizeof month_) return 0;
+        if (month != std::string_view(month_, monthTextLength_)) StartMonth(month);
+        return day <= monthLength_ ? dayZero_ + day : 0;
+    }
+
+private:
+    void StartMonth(std::string_view text) {
+        std::memcpy(month_, text.data(), text.size());
+        monthTextLength_ = text.size();
+        monthLength_ = 0;
+        std::string_view yearText = text.substr(std::min<std::size_t>(5, text.size()));
+        if (text.size() < 5 || text[4] != '-' || (yearText.size() != 2 && yearText.size() != 4)) return;
+        long long year = digitsValue(yearText);
+        int month = monthNumber(text.substr(1, 3));
+        if (year < 0 || month == 0) return;
+        if (yearText.size() == 2) {
+            year += endYear_ - endYear_ % 100;
+            if (year > endYear_) year -= 100;
+        }
+        TDateTime first = 0;
+        if (year < 1 || year > 9999 || !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), 1, first))
+            return;
+        dayZero_ = first - 1;
+        monthLength_ = DaysInAMonth(static_cast<Word>(year), static_cast<Word>(month));
+    }
+
+    long long endYear_;
+    char month_[9] = {};  // the text from the first "-" on
+    std::size_t monthTextLength_ = 0;
+    int monthLength_ = 0;     // 0 when the text is no month
+    TDateTime dayZero_ = 0;  // the day before the month's first
+};
 
 class QuoteFileReader {
 public:
@@ -62,21 +156,22 @@ public:
     QuoteFileContents Read() {
         std::ifstream in(path_.str(), std::ios::binary);
         if (!in) Fail("the file cannot be opened", 0);
-        std::string line;
+        const std::string text = readAll(in, path_.str());
+        std::string_view rest = text;
+        // A line cut off by a failed read is not taken for a quote.
+        if (in.bad()) rest = rest.substr(0, rest.rfind('\n') + 1);
         int number = 0;
-        bool sawHeader = false;
-        while (std::getline(in, line)) {
+        if (!rest.empty()) {
+            ReadHeader(takeLine(rest), ++number);
+            quotes_.reserveRecords(CountRows(rest));
+        }
+        while (!rest.empty()) {
+            std::string_view line = takeLine(rest);
             ++number;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!sawHeader) {
-                ReadHeader(line, number);
-                sawHeader = true;
-            } else if (!isBlank(line)) {
-                ReadRow(line, number);
-            }
+            if (!isBlank(line)) ReadRow(line, number);
         }
         if (in.bad()) Fail("the file could not be read to its end", 0);
-        if (!sawHeader) Fail("the file is empty", 0);
+        if (number == 0) Fail("the file is empty", 0);
         if (contents_.QuoteCount == 0) Fail("the file holds no quotes", 0);
         return contents_;
     }
@@ -89,10 +184,18 @@ private:
 
     static AnsiString IntText(int value) { return AnsiString(std::to_string(value)); }
 
+    static int CountRows(std::string_view rows) {
+        int count = 0;
+        while (!rows.empty())
+            if (!isBlank(takeLine(rows))) ++count;
+        return count;
+    }
+
     void ReadHeader(std::string_view line, int number) {
         std::optional<QuoteFileHeader> header = parseQuoteHeader(line);
         if (!header) Fail("the header line with the dates and the symbol is missing or malformed", number);
         contents_.Header = *header;
+        days_ = QuoteDays(header->EndYear);
     }
 
     void ReadRow(std::string_view line, int number) {
@@ -104,7 +207,7 @@ private:
         for (std::size_t i = 0; i < 6; ++i)
             if (fields[i].size() > MaxQuoteFieldLength)
                 Fail("a field is longer than " + IntText(MaxQuoteFieldLength) + " characters", number);
-        QuoteValues& quote = quotes_.Current;
+        QuoteRecord& quote = quotes_.Current;
         if (fields[0].empty()) Fail("the quote has no date", number);
         double* prices[] = {&quote.Open, &quote.High, &quote.Low, &quote.Close};
         static const char* const names[] = {"open", "high", "low", "close"};
@@ -115,6 +218,7 @@ private:
         if (!parseVolume(fields[5], quote.Volume))
             Fail("the volume \"" + AnsiString(fields[5]) + "\" is not a whole number", number);
         quote.Date = fields[0];
+        quote.Day = days_.Of(fields[0]);
         quotes_.appendRecord();
         ++contents_.QuoteCount;
     }
@@ -122,6 +226,7 @@ private:
     AnsiString path_;
     linkedList& quotes_;
     QuoteFileContents contents_;
+    QuoteDays days_;
 };
 
 }  // namespace

@@ -1,27 +1,27 @@
 #include "app/quotewindow.h"
 
 std::vector<AnsiString> quoteDatesOldestFirst(const linkedList& quotes) {
+    std::span<const QuoteRecord> records = quotes.Records();
     std::vector<AnsiString> dates;
-    for (const QuoteRecord* node = quotes.Last; node; node = node->Prev) dates.push_back(node->Date.Text());
+    dates.reserve(records.size());
+    for (auto quote = records.rbegin(); quote != records.rend(); ++quote) dates.push_back(quote->Date.Text());
     return dates;
 }
 
 void findChosenDates(linkedList& quotes, const AnsiString& startDate, const AnsiString& endDate) {
-    QuoteRecord* start = quotes.Last;
-    while (start && !(start->Date == startDate)) start = start->Prev;
-    if (!start) throw EQuoteWindowError("The start date \"" + startDate + "\" is not among the quotes.");
-    QuoteRecord* end = start;
-    int count = 1;
-    while (end && !(end->Date == endDate)) {
-        end = end->Prev;
-        ++count;
-    }
-    if (!end)
+    std::span<const QuoteRecord> records = quotes.Records();
+    // Indexes count from the newest quote, so toward the newer ones is down.
+    int start = quotes.Last();
+    while (start >= 0 && !(records[start].Date == startDate)) --start;
+    if (start < 0) throw EQuoteWindowError("The start date \"" + startDate + "\" is not among the quotes.");
+    int end = start;
+    while (end >= 0 && !(records[end].Date == endDate)) --end;
+    if (end < 0)
         throw EQuoteWindowError("The end date \"" + endDate + "\" is not among the quotes from \"" + startDate +
                                 "\" on.");
     quotes.Cursor = end;
     quotes.loadCurrent();
     quotes.StartMark = start;
     quotes.EndMark = end;
-    quotes.WindowCount = count;
+    quotes.WindowCount = start - end + 1;
 }

@@ -1,13 +1,12 @@
 // Speed and memory of the Analysis tab's open command after its dialog:
 // reading a stock quote file of 12,600 quotes and of a million quotes into
 // the main window's quote series, its quotes grid and its two date lists.
-// Bytes per quote are what the heap holds after the open (mallinfo2), so
+// Bytes per quote are what the heap holds after the open (HeapInUse), so
 // they mean something only in a build without sanitizers.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include "bench/GeneratedQuoteFile.h"
+#include "bench/support/HeapInUse.h"
 #include "app/quotes.h"
 #include "app/zrmain.h"
 
@@ -23,11 +22,11 @@ void OpenQuoteFile(benchmark::State& state) {
         // Start every round from an empty window, as the first open does.
         form->Free();
         form = TForm::Create<TOriginalForm1>(Application);
-        const std::size_t before = mallinfo2().uordblks;
+        const std::size_t before = HeapInUse();
         state.ResumeTiming();
         if (!openQuoteFile(*form, file.Path())) state.SkipWithError("the file was refused");
         state.PauseTiming();
-        bytesPerQuote = static_cast<double>(mallinfo2().uordblks - before) / rows;
+        bytesPerQuote = static_cast<double>(HeapInUse() - before) / rows;
         state.ResumeTiming();
     }
     form->Free();

@@ -1,12 +1,11 @@
 // Speed and memory of reading stock quote files of 12,600 quotes (fifty
 // years of trading days) and of a million quotes into the quote series.
-// Reports bytes held per quote as measured by the heap (mallinfo2), so it
+// Reports bytes held per quote as measured by the heap (HeapInUse), so it
 // means something only in a build without sanitizers.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include "bench/GeneratedQuoteFile.h"
+#include "bench/support/HeapInUse.h"
 #include "app/quotefile.h"
 
 namespace {
@@ -17,13 +16,13 @@ void ReadQuoteFile(benchmark::State& state) {
     double bytesPerQuote = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::size_t before = mallinfo2().uordblks;
+        std::size_t before = HeapInUse();
         state.ResumeTiming();
         linkedList quotes;
         QuoteFileContents contents = loadQuoteFile(file.Path(), quotes);
         state.PauseTiming();
         if (contents.QuoteCount != rows) state.SkipWithError("wrong number of quotes");
-        bytesPerQuote = static_cast<double>(mallinfo2().uordblks - before) / rows;
+        bytesPerQuote = static_cast<double>(HeapInUse() - before) / rows;
         quotes.clearList();
         state.ResumeTiming();
     }

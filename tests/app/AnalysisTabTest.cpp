@@ -73,8 +73,8 @@ TEST_F(AnalysisTabTest, OpensAFileIntoTheGridTheSeriesAndTheDateChoices) {
     EXPECT_EQ(ComboItems(form_->EndDateCombo), oldestFirst);
     EXPECT_EQ(form_->StartDateCombo->GetItemIndex(), 0);
     EXPECT_EQ(form_->EndDateCombo->GetItemIndex(), 0);
-    EXPECT_EQ(form_->Quotes.First->Date, "30-May-03");
-    EXPECT_EQ(form_->Quotes.Last->Date, "28-May-03");
+    EXPECT_EQ(form_->Quotes.Records().front().Date, "30-May-03");
+    EXPECT_EQ(form_->Quotes.Records().back().Date, "28-May-03");
 
     // The window Create Analysis works on follows the date choices.
     form_->EndDateCombo->SetItemIndex(2);
@@ -84,7 +84,7 @@ TEST_F(AnalysisTabTest, OpensAFileIntoTheGridTheSeriesAndTheDateChoices) {
     form_->EndDateCombo->SetItemIndex(1);
     findChosenDates(*form_);
     EXPECT_EQ(form_->Quotes.WindowCount, 1);
-    EXPECT_EQ(form_->Quotes.StartMark->Date, "29-May-03");
+    EXPECT_EQ(form_->Quotes.Records()[form_->Quotes.StartMark].Date, "29-May-03");
 }
 
 TEST_F(AnalysisTabTest, EveryLineEndReadsAlike) {
@@ -111,7 +111,7 @@ TEST_F(AnalysisTabTest, ASecondFileReplacesTheFirstEverywhere) {
     EXPECT_EQ(GridRow(1)[1], "5-Jun-03");
     EXPECT_EQ(ComboItems(form_->StartDateCombo), std::vector<std::string>{"5-Jun-03"});
     EXPECT_EQ(ComboItems(form_->EndDateCombo), std::vector<std::string>{"5-Jun-03"});
-    EXPECT_EQ(form_->Quotes.First, form_->Quotes.Last);
+    EXPECT_EQ(form_->Quotes.First(), form_->Quotes.Last());
 }
 
 TEST_F(AnalysisTabTest, TheMenuAndThePageButtonRunTheSameCommand) {

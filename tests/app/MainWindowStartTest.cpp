@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, StartsOnTheWizardPageWithAnEmptyUntitledDocument) {
     EXPECT_FALSE(form->Modified);
     EXPECT_TRUE(form->WizardPath.IsEmpty());
     EXPECT_TRUE(form->QuoteFilePath.IsEmpty());
-    EXPECT_EQ(form->Quotes.First, nullptr);
+    EXPECT_TRUE(form->Quotes.Records().empty());
     EXPECT_EQ(form->PageOffset, -1);
     EXPECT_FALSE(form->Downloading);
     EXPECT_FALSE(form->Updating);

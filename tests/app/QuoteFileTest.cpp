@@ -30,6 +30,9 @@ std::vector<std::string> datesInChainOrder(const linkedList& quotes) {
     return dates;
 }
 
+// The quote at a position of the series.
+const QuoteRecord& at(const linkedList& quotes, int index) { return quotes.Records()[index]; }
+
 std::vector<std::string> texts(const std::vector<AnsiString>& values) {
     std::vector<std::string> result;
     for (const AnsiString& value : values) result.push_back(value.str());
@@ -70,15 +73,41 @@ TEST(QuoteFile, ReadsHeaderAndRowsInFileOrder) {
     EXPECT_EQ(datesInChainOrder(quotes), (std::vector<std::string>{"30-May-03", "29-May-03", "28-May-03"}));
     EXPECT_EQ(texts(quoteDatesOldestFirst(quotes)),
               (std::vector<std::string>{"28-May-03", "29-May-03", "30-May-03"}));
-    EXPECT_EQ(quotes.Cursor, quotes.Last);
-    const QuoteRecord& oldest = *quotes.Last;
+    EXPECT_EQ(quotes.Cursor, quotes.Last());
+    const QuoteRecord& oldest = at(quotes, quotes.Last());
     EXPECT_DOUBLE_EQ(oldest.Open, 1234.5);
     EXPECT_DOUBLE_EQ(oldest.High, 1300);
     EXPECT_DOUBLE_EQ(oldest.Low, 1200.25);
     EXPECT_DOUBLE_EQ(oldest.Close, 1250);
     EXPECT_EQ(oldest.Volume, 3000000000LL);
-    EXPECT_DOUBLE_EQ(quotes.First->Open, 12.5);
-    EXPECT_EQ(quotes.First->Volume, 1520000);
+    EXPECT_DOUBLE_EQ(at(quotes, quotes.First()).Open, 12.5);
+    EXPECT_EQ(at(quotes, quotes.First()).Volume, 1520000);
+    EXPECT_EQ(oldest.Day, EncodeDate(2003, 5, 28));
+    EXPECT_EQ(at(quotes, quotes.First()).Day, EncodeDate(2003, 5, 30));
+}
+
+TEST(QuoteFile, TakesDatesAsNumbersInTheCenturyUpToTheEndYear) {
+    TempDir dir;
+    dir.Write("days.zrq", "0,2,1962,11,31,2023,XYZ\n"
+                          "29-Dec-23,1,1,1,1,1\n"
+                          "2-jan-00,1,1,1,1,1\n"
+                          "31-DEC-99,1,1,1,1,1\n"
+                          "1-Feb-24,1,1,1,1,1\n"
+                          "29-Feb-2000,1,1,1,1,1\n"
+                          "30-Feb-03,1,1,1,1,1\n"
+                          "2003-05-30,1,1,1,1,1\n"
+                          "1-Mai-03,1,1,1,1,1\n"
+                          "1-anf-03,1,1,1,1,1\n"
+                          "-1-May-03,1,1,1,1,1\n"
+                          "1-May-003,1,1,1,1,1\n"
+                          "123-May-03,1,1,1,1,1\n");
+    linkedList quotes;
+    loadQuoteFile(dir.File("days.zrq").c_str(), quotes);
+    std::vector<TDateTime> days;
+    for (const QuoteRecord& quote : quotes) days.push_back(quote.Day);
+    EXPECT_EQ(days, (std::vector<TDateTime>{EncodeDate(2023, 12, 29), EncodeDate(2000, 1, 2), EncodeDate(1999, 12, 31),
+                                            EncodeDate(1924, 2, 1), EncodeDate(2000, 2, 29), 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(at(quotes, 3).Date, "1-Feb-24") << "the text stays as the file has it";
 }
 
 TEST(QuoteFile, ReadsEveryLineEndAlike) {
@@ -94,15 +123,14 @@ TEST(QuoteFile, ReadsEveryLineEndAlike) {
         QuoteFileContents contents = loadQuoteFile(dir.File(name).c_str(), quotes);
         EXPECT_EQ(contents.QuoteCount, 3) << name;
         EXPECT_EQ(contents.Header.Symbol, "XYZ") << name;
-        const QuoteRecord* expected = reference.First;
-        for (const QuoteRecord& quote : quotes) {
-            ASSERT_NE(expected, nullptr) << name;
-            EXPECT_EQ(quote.Date, expected->Date) << name;
-            EXPECT_EQ(quote.Close, expected->Close) << name;
-            EXPECT_EQ(quote.Volume, expected->Volume) << name;
-            expected = expected->Next;
+        ASSERT_EQ(quotes.Records().size(), reference.Records().size()) << name;
+        for (int i = 0; i <= quotes.Last(); ++i) {
+            const QuoteRecord& expected = at(reference, i);
+            EXPECT_EQ(at(quotes, i).Date, expected.Date) << name;
+            EXPECT_EQ(at(quotes, i).Day, expected.Day) << name;
+            EXPECT_EQ(at(quotes, i).Close, expected.Close) << name;
+            EXPECT_EQ(at(quotes, i).Volume, expected.Volume) << name;
         }
-        EXPECT_EQ(expected, nullptr) << name;
     }
 }
 
@@ -114,8 +142,8 @@ TEST(QuoteFile, SkipsBlankLinesAndIgnoresTextAfterTheVolume) {
     QuoteFileContents contents = loadQuoteFile(dir.File("gaps.zrq").c_str(), quotes);
     EXPECT_EQ(contents.QuoteCount, 2);
     EXPECT_EQ(datesInChainOrder(quotes), (std::vector<std::string>{"30-May-03", "29-May-03"}));
-    EXPECT_EQ(quotes.First->Volume, 700);
-    EXPECT_EQ(quotes.Last->Volume, 800);
+    EXPECT_EQ(at(quotes, quotes.First()).Volume, 700);
+    EXPECT_EQ(at(quotes, quotes.Last()).Volume, 800);
 }
 
 TEST(QuoteFile, ReplacesAnEarlierSeries) {
@@ -185,11 +213,12 @@ TEST(QuoteFile, AcceptsTheLongestFieldAndDecimalPointsOnly) {
     dir.Write("long.zrq", std::string(xyzHeader) + "\n" + longDate + ",0.25,1.5,-2,3,0\n");
     linkedList quotes;
     loadQuoteFile(dir.File("long.zrq").c_str(), quotes);
-    ASSERT_NE(quotes.First, nullptr);
-    EXPECT_EQ(quotes.First->Date.View(), longDate);
-    EXPECT_DOUBLE_EQ(quotes.First->Open, 0.25);
-    EXPECT_DOUBLE_EQ(quotes.First->High, 1.5);
-    EXPECT_DOUBLE_EQ(quotes.First->Low, -2);
+    ASSERT_NE(quotes.First(), linkedList::NoQuote);
+    EXPECT_EQ(at(quotes, quotes.First()).Date.View(), longDate);
+    EXPECT_EQ(at(quotes, quotes.First()).Day, 0);
+    EXPECT_DOUBLE_EQ(at(quotes, quotes.First()).Open, 0.25);
+    EXPECT_DOUBLE_EQ(at(quotes, quotes.First()).High, 1.5);
+    EXPECT_DOUBLE_EQ(at(quotes, quotes.First()).Low, -2);
 }
 
 TEST(QuoteFileHeader, ParsesNumbersSymbolAndPrefix) {
@@ -222,13 +251,13 @@ TEST(QuoteWindow, FindsTheChosenDates) {
 
     findChosenDates(quotes, dates.front(), dates.back());
     EXPECT_EQ(quotes.WindowCount, 3);
-    EXPECT_EQ(quotes.StartMark, quotes.Last);
-    EXPECT_EQ(quotes.EndMark, quotes.First);
+    EXPECT_EQ(quotes.StartMark, quotes.Last());
+    EXPECT_EQ(quotes.EndMark, quotes.First());
 
     findChosenDates(quotes, dates[1], dates[1]);
     EXPECT_EQ(quotes.WindowCount, 1);
     EXPECT_EQ(quotes.StartMark, quotes.EndMark);
-    EXPECT_EQ(quotes.StartMark->Date, "29-May-03");
+    EXPECT_EQ(at(quotes, quotes.StartMark).Date, "29-May-03");
 
     findChosenDates(quotes, dates[0], dates[1]);
     EXPECT_EQ(quotes.WindowCount, 2);
@@ -247,18 +276,18 @@ TEST(QuoteWindow, TakesTheOlderOfRepeatedDatesAndRefusesUnknownOnes) {
     EXPECT_EQ(texts(quoteDatesOldestFirst(quotes)), (std::vector<std::string>{"C", "A", "B", "A"}));
 
     findChosenDates(quotes, "A", "B");
-    EXPECT_EQ(quotes.StartMark->Volume, 2);  // the older "A"
-    EXPECT_EQ(quotes.EndMark->Volume, 3);
+    EXPECT_EQ(at(quotes, quotes.StartMark).Volume, 2);  // the older "A"
+    EXPECT_EQ(at(quotes, quotes.EndMark).Volume, 3);
     EXPECT_EQ(quotes.WindowCount, 2);
 
     findChosenDates(quotes, "A", "A");
-    EXPECT_EQ(quotes.StartMark->Volume, 2);
+    EXPECT_EQ(at(quotes, quotes.StartMark).Volume, 2);
     EXPECT_EQ(quotes.WindowCount, 1);
 
     EXPECT_THROW(findChosenDates(quotes, "Z", "A"), EQuoteWindowError);
     EXPECT_THROW(findChosenDates(quotes, "B", "C"), EQuoteWindowError);  // C is older than B
     EXPECT_EQ(quotes.WindowCount, 1);  // the last window stays
-    EXPECT_EQ(quotes.StartMark->Volume, 2);
+    EXPECT_EQ(at(quotes, quotes.StartMark).Volume, 2);
 
     linkedList empty;
     EXPECT_THROW(findChosenDates(empty, "A", "A"), EQuoteWindowError);
@@ -274,15 +303,16 @@ TEST(QuoteFile, ReadsTheShippedSamples) {
     EXPECT_EQ(nrdq.Header.Symbol, "NRDQ");
     EXPECT_EQ(nrdq.QuoteCount, 2520);
     EXPECT_EQ(quoteDatesOldestFirst(quotes).size(), 2520u);
-    EXPECT_EQ(quotes.First->Date, "4-Oct-23");
+    EXPECT_EQ(at(quotes, quotes.First()).Date, "4-Oct-23");
+    EXPECT_EQ(at(quotes, quotes.First()).Day, EncodeDate(2023, 10, 4));
 
     QuoteFileContents trvx = loadQuoteFile((samples + "trvx.zrq").c_str(), quotes);
     EXPECT_EQ(trvx.Header.Symbol, "trvx");
     EXPECT_EQ(trvx.Header.HeaderPrefix, "2,1,2024,");
     EXPECT_EQ(trvx.QuoteCount, 64);
-    EXPECT_EQ(quotes.First->Date, "29-May-24");
-    EXPECT_DOUBLE_EQ(quotes.First->Close, 14.13);
-    EXPECT_EQ(quotes.First->Volume, 473700);
+    EXPECT_EQ(at(quotes, quotes.First()).Date, "29-May-24");
+    EXPECT_DOUBLE_EQ(at(quotes, quotes.First()).Close, 14.13);
+    EXPECT_EQ(at(quotes, quotes.First()).Volume, 473700);
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ void appendQuote(linkedList& quotes, const char* date, double close, std::int64_
     quotes.appendRecord();
 }
 
+// The quote at a position of the series.
+const QuoteRecord& at(const linkedList& quotes, int index) { return quotes.Records()[index]; }
+
 std::vector<std::string> datesInChainOrder(const linkedList& quotes) {
     std::vector<std::string> dates;
     for (const QuoteRecord& quote : quotes) dates.emplace_back(quote.Date.View());
@@ -25,17 +28,16 @@ std::vector<std::string> datesInChainOrder(const linkedList& quotes) {
 
 TEST(QuoteSeries, OneQuoteIsFirstLastAndCursor) {
     linkedList quotes;
-    EXPECT_EQ(quotes.First, nullptr);
-    EXPECT_EQ(quotes.Last, nullptr);
+    EXPECT_EQ(quotes.First(), linkedList::NoQuote);
+    EXPECT_EQ(quotes.Last(), linkedList::NoQuote);
     EXPECT_TRUE(quotes.HeaderSymbol.IsEmpty());
     appendQuote(quotes, "4-Oct-23", 137.13, 2400700);
-    ASSERT_NE(quotes.First, nullptr);
-    EXPECT_EQ(quotes.First, quotes.Last);
-    EXPECT_EQ(quotes.Cursor, quotes.First);
-    EXPECT_EQ(quotes.First->Prev, nullptr);
-    EXPECT_EQ(quotes.First->Next, nullptr);
+    ASSERT_NE(quotes.First(), linkedList::NoQuote);
+    EXPECT_EQ(quotes.First(), quotes.Last());
+    EXPECT_EQ(quotes.Cursor, quotes.First());
+    EXPECT_EQ(quotes.Records().size(), 1u);
 
-    quotes.Current = QuoteValues();
+    quotes.Current = QuoteRecord();
     quotes.moveToLast();
     quotes.loadCurrent();
     EXPECT_EQ(quotes.Current.Date, "4-Oct-23");
@@ -46,8 +48,9 @@ TEST(QuoteSeries, OneQuoteIsFirstLastAndCursor) {
     EXPECT_EQ(quotes.Current.Volume, 2400700);
 
     quotes.clearList();
-    EXPECT_EQ(quotes.First, nullptr);
-    EXPECT_EQ(quotes.Last, nullptr);
+    EXPECT_EQ(quotes.First(), linkedList::NoQuote);
+    EXPECT_EQ(quotes.Last(), linkedList::NoQuote);
+    EXPECT_EQ(quotes.Cursor, linkedList::NoQuote);
 }
 
 TEST(QuoteSeries, WalksThreeQuotesBothWays) {
@@ -55,9 +58,9 @@ TEST(QuoteSeries, WalksThreeQuotesBothWays) {
     appendQuote(quotes, "A", 1);
     appendQuote(quotes, "B", 2);
     appendQuote(quotes, "C", 3);
-    EXPECT_EQ(quotes.First->Date, "A");
-    EXPECT_EQ(quotes.Last->Date, "C");
-    EXPECT_EQ(quotes.Cursor, quotes.Last);
+    EXPECT_EQ(at(quotes, quotes.First()).Date, "A");
+    EXPECT_EQ(at(quotes, quotes.Last()).Date, "C");
+    EXPECT_EQ(quotes.Cursor, quotes.Last());
 
     quotes.moveToLast();
     quotes.movePrev();
@@ -72,7 +75,9 @@ TEST(QuoteSeries, WalksThreeQuotesBothWays) {
     EXPECT_DOUBLE_EQ(quotes.Current.Close, 3);
 
     quotes.moveNext();
-    EXPECT_EQ(quotes.Cursor, nullptr);  // past the oldest quote
+    EXPECT_EQ(quotes.Cursor, linkedList::NoQuote);  // past the oldest quote
+    quotes.moveNext();
+    EXPECT_EQ(quotes.Cursor, linkedList::NoQuote);  // and it stays off the series
     EXPECT_EQ(datesInChainOrder(quotes), (std::vector<std::string>{"A", "B", "C"}));
 }
 
@@ -83,8 +88,8 @@ TEST(QuoteSeries, AppendsAtTheEndWhereverTheCursorIs) {
     quotes.moveToFirst();
     appendQuote(quotes, "C", 3);
     EXPECT_EQ(datesInChainOrder(quotes), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(quotes.Last->Prev->Date, "B");
-    EXPECT_EQ(quotes.Cursor, quotes.Last);
+    EXPECT_EQ(at(quotes, quotes.Last() - 1).Date, "B");
+    EXPECT_EQ(quotes.Cursor, quotes.Last());
 }
 
 TEST(QuoteSeries, IsReusedAfterClearList) {
@@ -100,14 +105,33 @@ TEST(QuoteSeries, IsReusedAfterClearList) {
     quotes.loadCurrent();
     EXPECT_EQ(quotes.Current.Date, "X");
     quotes.movePrev();
-    EXPECT_EQ(quotes.Cursor, nullptr);
+    EXPECT_EQ(quotes.Cursor, linkedList::NoQuote);  // past the newest quote
+}
+
+TEST(QuoteSeries, KeepsEveryDateWhileItsArrayGrows) {
+    linkedList quotes;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 300; ++i) {
+        // Every third date is too long to live inside its record.
+        expected.push_back(std::to_string(i) + (i % 3 == 0 ? std::string(QuoteDate::InlineCapacity, '-') : ""));
+        appendQuote(quotes, expected.back().c_str(), i);
+    }
+    EXPECT_EQ(datesInChainOrder(quotes), expected);
+    EXPECT_DOUBLE_EQ(at(quotes, 299).Close, 299);
+
+    linkedList other;
+    appendQuote(other, "other", 1);
+    quotes.swap(other);
+    EXPECT_EQ(datesInChainOrder(quotes), std::vector<std::string>{"other"});
+    EXPECT_EQ(datesInChainOrder(other), expected);
+    EXPECT_EQ(other.Cursor, other.Last());
 }
 
 TEST(QuoteSeries, WalksTheWindowFromItsStartOldestFirst) {
     linkedList quotes;
     const char* newestFirst[] = {"5", "4", "3", "2", "1"};
     for (int i = 0; i < 5; ++i) appendQuote(quotes, newestFirst[i], 5 - i);
-    quotes.StartMark = quotes.Last->Prev;  // "2"
+    quotes.StartMark = quotes.Last() - 1;  // "2"
     quotes.WindowCount = 3;
     std::vector<std::string> visited;
     quotes.moveToMark();
