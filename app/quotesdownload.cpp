@@ -155,12 +155,7 @@ void stepPreviousDay() {
     form.ToDay = static_cast<Word>(lastDay[form.ToMonth0] + (form.ToMonth0 == 1 && form.ToYear % 4 == 0));
 }
 
-bool isPagedSymbol(const AnsiString& Symbol) {
-    const int n = Symbol.Length();
-    if (n < 3) return false;
-    const bool dotted = Symbol[n - 2] == '.' || Symbol[n - 1] == '.';
-    return dotted && Symbol.SubString(n - 2, 3).UpperCase() != ".OB";
-}
+bool isPagedSymbol(const AnsiString& Symbol) { return IsPagedQuoteSymbol(Symbol.str()); }
 
 void startDownload() {
     BeginCommand(true);

@@ -4,11 +4,12 @@
 // ended well is the stock quote file written, whole, so that a failure at
 // any point leaves the old file as it was.
 //
-// Paging: a symbol with a one- or two-letter suffix after a dot (not ".OB")
-// is fetched 200 rows a page until a page comes back empty, short, longer
-// than a page (the service ignored the offset) or the same as the one
-// before, and never beyond kMaxQuotePages pages.
+// Paging: a symbol the service pages (app/quotepaging.h) is fetched 200
+// rows a page until a page comes back empty, short, longer than a page (the
+// service ignored the offset) or the same as the one before, and never
+// beyond kMaxQuotePages pages.
 
+#include "app/quotepaging.h"
 #include "platform/runtime/AnsiString.h"
 
 struct CalendarDay {
@@ -21,7 +22,6 @@ struct CalendarDay {
     friend bool operator==(const CalendarDay&, const CalendarDay&) = default;
 };
 
-constexpr int kQuotePageRows = 200;
 constexpr int kMaxQuotePages = 1000;
 
 // The local calendar date.

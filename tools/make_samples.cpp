@@ -1,7 +1,10 @@
-// Writes the shipped sample stock quote files from a fixed seed, so that the
-// samples can be made again byte for byte:
-//     make_samples <output folder>
-// Prices follow a geometric random walk with daily open/high/low/close and a
+// Writes the shipped sample stock quote files, and the tables the quote
+// server serves when the program is tried out, from fixed seeds, so that both
+// can be made again byte for byte:
+//     make_samples <output folder>                   NRDQ.zrq, trvx.zrq
+//     make_samples --quote-service <output folder>   SYMBOL.csv for quote_server
+// The server's NRDQ and trvx go on from where the samples end, so that
+// updating a sample fetches new days. Prices follow a geometric random walk with daily open/high/low/close and a
 // volume that rises on large moves; weekends and a few holidays are skipped.
 
 #include <chrono>
@@ -104,20 +107,60 @@ void Write(const std::filesystem::path& path, const std::string& symbol, year_mo
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+// A quote server table: the service's column line, then the rows newest first.
+void WriteTable(const std::filesystem::path& path, const std::vector<Quote>& quotes) {
+    std::ofstream out(path, std::ios::binary);
+    out << "Date,Open,High,Low,Close,Volume\n";
+    for (auto q = quotes.rbegin(); q != quotes.rend(); ++q) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%s,%.2f,%.2f,%.2f,%.2f,%lld\n", DateText(q->date).c_str(), q->open, q->high,
+                      q->low, q->close, q->volume);
+        out << line;
+    }
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+// The two samples' walks; Extra days carry them on past the samples' end,
+// the same seed drawing the same days first.
+std::vector<Quote> LongRun(int extra) {
+    return Generate(2014y / January / 2, 2520 + extra, 41.37, 0.00012, 0.016, 2'400'000, 20140102u);
+}
+std::vector<Quote> ShortRun(int extra) {
+    return Generate(2024y / March / 1, 64 + extra, 12.80, -0.0005, 0.028, 380'000, 20240301u);
+}
+
+void WriteSamples(const std::filesystem::path& folder) {
+    auto longRun = LongRun(0);
+    Write(folder / "NRDQ.zrq", "NRDQ", 2014y / January / 2, longRun.back().date, longRun);
+    auto shortRun = ShortRun(0);
+    Write(folder / "trvx.zrq", "trvx", 2024y / March / 1, shortRun.back().date, shortRun);
+}
+
+// Plain symbols come whole in one reply; VLMR.DE, with more than two pages of
+// rows, comes 200 rows a page; KSTL.OB has a dot but is not paged.
+void WriteQuoteService(const std::filesystem::path& folder) {
+    WriteTable(folder / "NRDQ.csv", LongRun(560));
+    WriteTable(folder / "trvx.csv", ShortRun(190));
+    WriteTable(folder / "VLMR.DE.csv", Generate(2023y / June / 1, 521, 88.40, 0.0003, 0.019, 950'000, 20230601u));
+    WriteTable(folder / "KSTL.OB.csv", Generate(2024y / January / 2, 260, 3.15, 0.0, 0.035, 120'000, 20240102u));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: make_samples <output folder>\n";
+    const bool service = argc == 3 && std::string(argv[1]) == "--quote-service";
+    if (argc != 2 && !service) {
+        std::cerr << "usage: make_samples <output folder>\n"
+                     "       make_samples --quote-service <output folder>\n";
         return 2;
     }
-    std::filesystem::path folder = argv[1];
+    std::filesystem::path folder = argv[argc - 1];
     std::filesystem::create_directories(folder);
     try {
-        auto longRun = Generate(2014y / January / 2, 2520, 41.37, 0.00012, 0.016, 2'400'000, 20140102u);
-        Write(folder / "NRDQ.zrq", "NRDQ", 2014y / January / 2, longRun.back().date, longRun);
-        auto shortRun = Generate(2024y / March / 1, 64, 12.80, -0.0005, 0.028, 380'000, 20240301u);
-        Write(folder / "trvx.zrq", "trvx", 2024y / March / 1, shortRun.back().date, shortRun);
+        if (service)
+            WriteQuoteService(folder);
+        else
+            WriteSamples(folder);
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
         return 1;

@@ -122,7 +122,7 @@ TEST_F(DownloadFailureTest, ARedirectIsFollowed) {
 TEST_F(DownloadFailureTest, AServiceIgnoringThePagingKeyIsAskedNoMore) {
     for (int count : {450, 200}) {
         quote_server::Options options;
-        options.ignorePaging = true;
+        options.paging = quote_server::Paging::Never;
         LocalQuoteServer server(options);
         const std::vector<std::string> rows = MakeQuoteRows(count, 20031205);
         server.WriteSymbol("ABC.L", rows);
@@ -134,6 +134,22 @@ TEST_F(DownloadFailureTest, AServiceIgnoringThePagingKeyIsAskedNoMore) {
         EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + QuoteLines(rows));
         FinishAll();
     }
+}
+
+TEST_F(DownloadFailureTest, AServicePagingAPlainSymbolIsAskedOnce) {
+    quote_server::Options options;
+    options.paging = quote_server::Paging::EverySymbol;
+    LocalQuoteServer server(options);
+    const std::vector<std::string> rows = MakeQuoteRows(521, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("xyz.zrq");
+
+    EXPECT_TRUE(Download(path, "XYZ", {2000, 0, 1}, {2003, 11, 31}).done);
+
+    // A plain symbol's first reply is its whole answer, however it was cut.
+    EXPECT_EQ(Offsets(server), std::vector<int>{0});
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,XYZ\n" + QuoteLines(rows, 0, 200));
 }
 
 // Timers fire between the packets of a transfer: the server sends the rest

@@ -1,7 +1,12 @@
 // Download Quotes end to end against the local quote server.
+#include <memory>
+
 #include "QuoteDownloadFixture.h"
 #include "app/dlquotes.h"
 #include "app/httpprogress.h"
+#include "app/quotereply.h"
+#include "net/NmHttp.h"
+#include "net/NmUrl.h"
 #include "platform/host/Dialogs.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
@@ -56,6 +61,44 @@ TEST_F(DownloadTest, APagedDownloadOfWholePagesEndsOnTheEmptyPage) {
 
     EXPECT_EQ(Offsets(server), (std::vector<int>{0, 200, 400}));
     EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.TO\n" + QuoteLines(rows));
+}
+
+TEST_F(DownloadTest, APlainSymbolsWholeRangeComesInOneReply) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(521, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("xyz.zrq");
+
+    EXPECT_TRUE(Download(path, "XYZ", {2000, 0, 1}, {2003, 11, 31}).done);
+
+    EXPECT_EQ(Offsets(server), std::vector<int>{0});
+    EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,XYZ\n" + QuoteLines(rows));
+}
+
+// The quote server's shipped symbols, as the run script serves them: the
+// dotted one in pages, a plain one of many pages' rows whole.
+TEST_F(DownloadTest, TheShippedSymbolsDownloadWhole) {
+    if (TodayDate() < CalendarDay{2025, 11, 31}) GTEST_SKIP() << "the shipped tables reach December 2025";
+    quote_server::Options options;
+    options.folder = ShippedQuoteService();
+    LocalQuoteServer server(options);
+    StartWith(server.Url("/"));
+    struct Case {
+        const char* symbol;
+        std::vector<int> offsets;
+    } cases[] = {{"VLMR.DE", {0, 200, 400}}, {"NRDQ", {0}}, {"KSTL.OB", {0}}};
+    size_t requests = 0;
+    for (const Case& c : cases) {
+        const std::string path = dir_.File(std::string(c.symbol) + ".zrq");
+        EXPECT_TRUE(Download(path, c.symbol, {2000, 0, 1}, {2025, 11, 31}).done) << c.symbol;
+        const std::vector<int> offsets = Offsets(server);
+        EXPECT_EQ(std::vector<int>(offsets.begin() + static_cast<long>(requests), offsets.end()), c.offsets)
+            << c.symbol;
+        requests = offsets.size();
+        EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2025," + std::string(c.symbol) + "\n" + ShippedRows(c.symbol))
+            << c.symbol;
+    }
 }
 
 TEST_F(DownloadTest, TheSymbolIsPercentEncodedAndTheDatesNormalised) {
@@ -176,8 +219,26 @@ TEST_F(DownloadTest, DaysAfterAndBeforeAMonthsEnd) {
     }
 }
 
-TEST(QuoteDatesTest, PagedSymbols) {
-    for (const char* paged : {"ABC.L", "ABC.TO", "a.b"}) EXPECT_TRUE(isPagedSymbol(paged)) << paged;
-    for (const char* plain : {"ABC.OB", "abc.ob", "ABC", "ABC.TOR", ".L", ""})
-        EXPECT_FALSE(isPagedSymbol(plain)) << plain;
+// The program and the quote server agree on which symbols come in pages:
+// asked as the program asks (the symbol %-encoded), the server cuts a
+// 250-row table to a page exactly for the symbols the program pages.
+TEST(QuoteDatesTest, PagedSymbolsAndTheQuoteServerAgree) {
+    const std::vector<const char*> paged = {"ABC.L", "ABC.TO", "a.b", "^G SPC.DE", "x&y.l"};
+    const std::vector<const char*> plain = {"ABC.OB", "abc.ob", "ABC", "ABC.TOR", "BRK-B", "A B.TOR", "AB."};
+    for (const char* symbol : paged) EXPECT_TRUE(isPagedSymbol(symbol)) << symbol;
+    for (const char* symbol : plain) EXPECT_FALSE(isPagedSymbol(symbol)) << symbol;
+    EXPECT_FALSE(isPagedSymbol(".L"));
+    EXPECT_FALSE(isPagedSymbol(""));
+
+    LocalQuoteServer server;
+    std::unique_ptr<TNMHTTP> http(new TNMHTTP(nullptr));
+    for (const auto* symbols : {&paged, &plain}) {
+        for (const char* symbol : *symbols) {
+            server.WriteSymbol(symbol, MakeQuoteRows(250));
+            http->Get(AnsiString(server.Url("/table.csv?a=0&b=1&c=1970&d=11&e=31&f=2010&s=")) + UrlEncode(symbol) +
+                      "&y=0&g=d&ignore=.csv");
+            const std::vector<std::string> rows = ParseQuoteReply(http->GetBody().str()).value();
+            EXPECT_EQ(rows.size(), isPagedSymbol(symbol) ? 200u : 250u) << symbol;
+        }
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -128,3 +129,18 @@ int DaysAgo(int Days) {
 }
 
 CalendarDay CalendarDayOf(int Yyyymmdd) { return {Yyyymmdd / 10000, Yyyymmdd / 100 % 100 - 1, Yyyymmdd % 100}; }
+
+std::string ShippedQuoteService() {
+    const char* source = std::getenv("VELMORA_SOURCE_DIR");
+    EXPECT_NE(source, nullptr);
+    return std::string(source ? source : ".") + "/data/quote_service";
+}
+
+std::string ShippedRows(const std::string& Symbol) {
+    std::ifstream in(ShippedQuoteService() + "/" + Symbol + ".csv", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string table = text.str();
+    EXPECT_EQ(table.substr(0, table.find('\n')), "Date,Open,High,Low,Close,Volume") << Symbol;
+    return table.substr(table.find('\n') + 1);
+}

@@ -56,3 +56,7 @@ std::string QuoteLines(const std::vector<std::string>& Rows, size_t From = 0, si
 // A yyyymmdd number Days before today.
 int DaysAgo(int Days);
 CalendarDay CalendarDayOf(int Yyyymmdd);
+// The folder of the quote server's shipped tables (data/quote_service).
+std::string ShippedQuoteService();
+// A shipped table's rows after its column line, each with its line end.
+std::string ShippedRows(const std::string& Symbol);

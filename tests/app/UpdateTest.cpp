@@ -43,6 +43,31 @@ TEST_F(UpdateTest, APagedUpdatePutsItsPagesBeforeTheOldRows) {
     EXPECT_EQ(ReadFile(path), "0,1,2002,11,5,2003,ABC.L\n" + QuoteLines(rows));
 }
 
+// Updating a shipped sample from the shipped quote server brings it up to
+// the server's table, which carries the sample's days on.
+TEST_F(UpdateTest, TheShippedSamplesUpdateFromTheShippedService) {
+    if (TodayDate() < CalendarDay{2025, 11, 8}) GTEST_SKIP() << "the shipped tables reach December 2025";
+    quote_server::Options options;
+    options.folder = ShippedQuoteService();
+    LocalQuoteServer server(options);
+    StartWith(server.Url("/"));
+    const std::string samples = ShippedQuoteService() + "/../samples/";
+    struct Case {
+        const char* symbol;
+        const char* header;  // the newest shipped day's
+    } cases[] = {{"NRDQ", "0,2,2014,11,8,2025,NRDQ\n"}, {"trvx", "2,1,2024,1,25,2025,trvx\n"}};
+    for (const Case& c : cases) {
+        const std::string sample = ReadFile(samples + c.symbol + ".zrq");
+        ASSERT_FALSE(sample.empty()) << c.symbol;
+        const std::string path = WriteFile(std::string(c.symbol) + ".zrq", sample);
+
+        EXPECT_TRUE(Update(path).done) << c.symbol;
+
+        EXPECT_EQ(ReadFile(path), c.header + ShippedRows(c.symbol)) << c.symbol;
+    }
+    EXPECT_EQ(Offsets(server), (std::vector<int>{0, 0}));
+}
+
 TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
     LocalQuoteServer server;
     const std::vector<std::string> rows = MakeQuoteRows(5, 20031205);

@@ -7,7 +7,7 @@
 const char* const kQuoteHeading = "Date,Open,High,Low,Close,Volume";
 
 LocalQuoteServer::LocalQuoteServer(quote_server::Options Options) {
-    Options.folder = folder_.Path();
+    if (Options.folder.empty()) Options.folder = folder_.Path();
     server_ = std::make_unique<quote_server::Server>(std::move(Options));
     server_->Start();
 }

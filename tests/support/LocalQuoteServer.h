@@ -1,7 +1,7 @@
 #pragma once
 // A quote server on 127.0.0.1 with a port of its own, serving CSV files
-// written into a temp folder; started on construction, stopped on
-// destruction.
+// written into a temp folder (or a folder given); started on construction,
+// stopped on destruction.
 
 #include <memory>
 #include <string>
@@ -12,7 +12,8 @@
 
 class LocalQuoteServer {
 public:
-    // Options.folder is replaced by the server's own temp folder.
+    // An empty Options.folder is the server's own temp folder, the one
+    // WriteSymbol writes into.
     explicit LocalQuoteServer(quote_server::Options Options = {});
 
     // Writes SYMBOL.csv: the heading line, then the rows as given (newest first).

@@ -12,6 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "tools/quote_server/QuotePages.h"
 #include "tools/quote_server/QuoteTable.h"
 
 namespace quote_server {
@@ -187,13 +188,21 @@ std::string Server::Answer(const std::string& target, int& status) {
         return Reply(status = 200, "text/html", "<html><head><title>Quotes</title></head><body><p>No table here.</p></body></html>\n");
 
     std::size_t question = target.find('?');
-    if (target.substr(0, question) != "/table.csv") return Reply(status = 404, "text/plain", TextBody(404));
+    const std::string path = target.substr(0, question);
     auto keys = SplitQuery(question == std::string::npos ? std::string() : target.substr(question + 1));
+    if (path == "/l" || path == "/sd") {
+        if (!keys) return Reply(status = 400, "text/plain", TextBody(400));
+        return Reply(status = 200, "text/html; charset=utf-8",
+                     path == "/l" ? SymbolLookupPage(options_.folder, keys->count("s") ? keys->at("s") : std::string())
+                                  : ExchangesPage(options_.folder, options_.paging));
+    }
+    if (path != "/table.csv") return Reply(status = 404, "text/plain", TextBody(404));
     auto query = keys ? ReadQuoteQuery(*keys) : std::nullopt;
     if (!query || !keys->count("s")) return Reply(status = 400, "text/plain", TextBody(400));
-    auto file = LoadQuoteFile(options_.folder, keys->at("s"));
+    const std::string& symbol = keys->at("s");
+    auto file = LoadQuoteFile(options_.folder, symbol);
     if (!file) return Reply(status = 404, "text/plain", TextBody(404));
-    return Reply(status = 200, "text/csv", AnswerCsv(*file, *query, !options_.ignorePaging));
+    return Reply(status = 200, "text/csv", AnswerCsv(*file, *query, PagesSymbol(options_.paging, symbol)));
 }
 
 }  // namespace quote_server

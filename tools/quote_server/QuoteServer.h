@@ -2,13 +2,17 @@
 // A small HTTP/1.0 quote server for tests and for trying the program without
 // a live service. It listens on 127.0.0.1 only, answers one connection at a
 // time and serves GET /table.csv from the CSV files of a folder (see
-// QuoteTable.h). The fault modes make it misbehave on purpose.
+// QuoteTable.h), paging only the symbols the service pages, and the symbol
+// lookup "/l" and exchanges "/sd" pages (QuotePages.h). The fault modes make
+// it misbehave on purpose.
 
 #include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tools/quote_server/QuoteTable.h"
 
 namespace quote_server {
 
@@ -19,7 +23,7 @@ struct Options {
     bool drip = false;             // send the reply one byte at a time ...
     int dripDelayMs = 1;           // ... with this pause after each byte
     bool html = false;             // answer every request with an HTML page and 200
-    bool ignorePaging = false;     // deliver every row whatever the offset
+    Paging paging = Paging::Service;  // which symbols a reply cuts to pages
     std::string redirectTo;        // answer 302 with Location redirectTo + the request's path
     bool redirectLoop = false;     // answer 302 with a relative Location back to itself, forever
     int status = 0;                // answer every request with this status and a short text

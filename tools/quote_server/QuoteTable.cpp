@@ -1,5 +1,6 @@
 #include "tools/quote_server/QuoteTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstring>
@@ -57,12 +58,19 @@ std::optional<int> Bound(const std::map<std::string, std::string>& keys, const c
     return parts[2] * 10000 + (parts[0] + 1) * 100 + parts[1];
 }
 
+// A symbol that names a file in the folder and nowhere else.
+bool ServableSymbol(const std::string& symbol) {
+    return !symbol.empty() && symbol[0] != '.' && symbol.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
 }  // namespace
 
+bool PagesSymbol(Paging Mode, const std::string& Symbol) {
+    return Mode == Paging::EverySymbol || (Mode == Paging::Service && IsPagedQuoteSymbol(Symbol));
+}
+
 std::optional<QuoteFile> LoadQuoteFile(const std::filesystem::path& Folder, const std::string& Symbol) {
-    if (Symbol.empty() || Symbol[0] == '.' || Symbol.find_first_of("/\\") != std::string::npos ||
-        Symbol.find('\0') != std::string::npos)
-        return std::nullopt;
+    if (!ServableSymbol(Symbol)) return std::nullopt;
     std::ifstream in(Folder / (Symbol + ".csv"), std::ios::binary);
     if (!in) return std::nullopt;
     QuoteFile file;
@@ -73,6 +81,19 @@ std::optional<QuoteFile> LoadQuoteFile(const std::filesystem::path& Folder, cons
         if (!line.empty()) file.rows.push_back(line);
     }
     return file;
+}
+
+std::vector<std::string> ListSymbols(const std::filesystem::path& Folder) {
+    std::vector<std::string> symbols;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= 4 || name.compare(name.size() - 4, 4, ".csv") != 0) continue;
+        const std::string symbol = name.substr(0, name.size() - 4);
+        if (ServableSymbol(symbol) && entry.is_regular_file(error)) symbols.push_back(symbol);
+    }
+    std::sort(symbols.begin(), symbols.end());
+    return symbols;
 }
 
 std::optional<int> RowDate(const std::string& Row) {
@@ -106,14 +127,14 @@ std::optional<QuoteQuery> ReadQuoteQuery(const std::map<std::string, std::string
     return query;
 }
 
-std::string AnswerCsv(const QuoteFile& File, const QuoteQuery& Query, bool Paging) {
+std::string AnswerCsv(const QuoteFile& File, const QuoteQuery& Query, bool Paged) {
     std::string body = File.heading + "\n";
     int index = 0;
     for (const std::string& row : File.rows) {
         auto date = RowDate(row);
         if (date && (*date < Query.from || *date > Query.to)) continue;
-        bool onPage = index >= Query.offset && (index < Query.offset + kPageRows);
-        if (!Paging || onPage) body += row + "\n";
+        bool onPage = index >= Query.offset && index < Query.offset + kQuotePageRows;
+        if (!Paged || onPage) body += row + "\n";
         ++index;
     }
     return body;
