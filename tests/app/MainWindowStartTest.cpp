@@ -65,6 +65,21 @@ TEST_F(MainWindowTest, StartsOnTheWizardPageWithAnEmptyUntitledDocument) {
               (std::vector<std::string>{"", "Date", "Open", "High", "Low", "Close", "Volume"}));
     EXPECT_EQ(RowTexts(form->StringGrid1, 0, 0, 5),
               (std::vector<std::string>{"Symbol Name", "Date", "Close", "Volume", "Short", "Long"}));
+    // Both grids are empty: no cell is drawn selected.
+    for (auto [grid, page] :
+         {std::pair{form->StringGrid1, form->TabSheet4}, std::pair{form->StringGrid2, form->TabSheet5}}) {
+        form->PageControl1->SetActivePage(page);
+        int selected = 0, drawn = 0;
+        grid->OnDrawCell = TDrawCellEvent([&](TObject*, int, int, const TRect&, TGridDrawState State) {
+            ++drawn;
+            selected += State.Contains(gdSelected);
+        });
+        grid->Repaint();
+        grid->OnDrawCell = nullptr;
+        EXPECT_GT(drawn, 0) << grid->GetName().str();
+        EXPECT_EQ(selected, 0) << grid->GetName().str();
+    }
+    form->PageControl1->SetActivePage(form->TabSheet4);
     EXPECT_FALSE(AnyRequest());
 }
 
