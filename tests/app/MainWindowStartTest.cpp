@@ -245,6 +245,39 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileFromTheSettings) {
     EXPECT_EQ(Application->GetHelpFile(), help.c_str());
 }
 
+TEST_F(MainWindowTest, HelpMessagesComeInTheSkinnedBoxWithACaption) {
+    TOriginalForm1* form = Start();  // no help file in the settings
+    ASSERT_TRUE(form->HelpFilePath.IsEmpty());
+    bool skinnedFrame = false;
+    TObject* shownBy = nullptr;
+    QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+        auto* box = dynamic_cast<TCustomForm*>(Request.Subject);
+        shownBy = box->GetOwner();
+        for (int i = 0; i < box->GetComponentCount(); ++i)
+            skinnedFrame |= dynamic_cast<TSeSkinForm*>(box->GetComponent(i)) != nullptr;
+        Request.Result = IDOK;
+    });
+    form->FindMenuItem("Help", "Velmora Help")->Click();
+    ASSERT_EQ(MessagesShown(), 1);
+    EXPECT_EQ(AutomationLog().back().Text, "No help file has been set.");
+    EXPECT_EQ(AutomationLog().back().Caption, Application->GetTitle());
+    EXPECT_FALSE(AutomationLog().back().Caption.IsEmpty());
+    EXPECT_EQ(shownBy, form->SeSkinMessage1);
+    EXPECT_TRUE(skinnedFrame) << "the drawn frame carries the caption";
+}
+
+TEST_F(MainWindowTest, AHomePageThatCannotBeOpenedIsReportedWithItsAddress) {
+    TOriginalForm1* form = Start();
+    RecordShellExecute(true, false);  // no browser can be started
+    AnswerMessage(IDOK);
+    form->FindMenuItem("Help", "Velmora Home Page")->Click();
+    const size_t attempts = ShellExecuteLog().size();
+    RecordShellExecute(false);
+    EXPECT_EQ(attempts, 1u);
+    EXPECT_EQ(MessageText(), "The address could not be opened: https://velmora.example/");
+    EXPECT_EQ(MessageCaption(), "Error");
+}
+
 TEST_F(MainWindowTest, AQuoteFileOnTheCommandLineOpensInAnyCaseOfItsExtension) {
     for (const char* name : {"x.zrq", "X.ZRQ"}) {
         const std::string path = WriteFile(name, XyzFile("\r\n"));
