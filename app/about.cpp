@@ -1,5 +1,6 @@
 #include "app/about.h"
 
+#include "app/weblinks.h"
 #include "app/websettings.h"
 #include "platform/host/ShellApi.h"
 
@@ -37,12 +38,10 @@ TfAbout::TfAbout(TComponent* AOwner) : TFramedDialog(AOwner, "fAbout", "About Ve
 void TfAbout::BtCloseClick(TObject*) { CloseWith(mrOk); }
 
 // The links open what they show.
-void TfAbout::WebsiteLabelClick(TObject*) {
-    ShellExecute(GetHandle(), "open", WebsiteLabel->GetCaption(), "", "", SW_SHOW);
-}
+void TfAbout::WebsiteLabelClick(TObject*) { openWebAddress(GetHandle(), WebsiteLabel->GetCaption(), SW_SHOW); }
 
 void TfAbout::EmailLabelClick(TObject*) {
-    ShellExecute(GetHandle(), "open", "mailto:" + EmailLabel->GetCaption(), "", "", SW_SHOWNORMAL);
+    openWebAddress(GetHandle(), "mailto:" + EmailLabel->GetCaption(), SW_SHOWNORMAL);
 }
 
 void DrawAboutPicture(TBitmap* Bitmap, int Size) {

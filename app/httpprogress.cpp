@@ -1,5 +1,7 @@
 #include "app/httpprogress.h"
 
+#include <algorithm>
+
 #include "app/quotesdownload.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
@@ -7,6 +9,8 @@ TfHttpProgress* fHttpProgress = nullptr;
 
 namespace {
 const char* const kWaitText = "Download in progress, please wait...";
+// Where "Done." stands at the least, and the room kept clear around it.
+constexpr int kDoneLeft = 200, kDoneGap = 6, kRightMargin = 8;
 }
 
 TfHttpProgress::TfHttpProgress(TComponent* AOwner)
@@ -17,7 +21,7 @@ TfHttpProgress::TfHttpProgress(TComponent* AOwner)
     SeSkinLabel1 = PutLabel("SeSkinLabel1", kWaitText, 24, 16);
     SeSkinButton1 = PutButton("SeSkinButton1", "OK", 91, 82, TNotifyEvent(this, &TfHttpProgress::SeSkinButton1Click));
     SeSkinButton1->SetEnabled(false);
-    SeSkinLabel2 = PutLabel("SeSkinLabel2", "Done.", 200, 16);
+    SeSkinLabel2 = PutLabel("SeSkinLabel2", "Done.", kDoneLeft, 16);
     SeSkinLabel2->SetVisible(false);
     SeSkinLabel3 = PutLabel("SeSkinLabel3", "Make sure you are connected to the Internet.", 16, 32);
     SeSkinLabel3->SetVisible(false);
@@ -42,11 +46,28 @@ void TfHttpProgress::ShowStatus(const AnsiString& Text, int Left) {
     SeSkinLabel1->SetCaption(Text);
     SeSkinLabel1->SetLeft(GetFrameInsets().Left + Left);
     SeSkinLabel1->SetVisible(true);
+    PlaceDone();
+}
+
+// The status text's width depends on its font, so "Done." is placed after
+// it rather than at a fixed spot: on its line when there is room, else
+// under its start (where the connection hint stands, never shown with it).
+void TfHttpProgress::PlaceDone() {
+    const TRect insets = GetFrameInsets();
+    const int statusRight = SeSkinLabel1->GetLeft() + SeSkinLabel1->GetWidth();
+    int left = std::max(insets.Left + kDoneLeft, statusRight + kDoneGap);
+    int top = SeSkinLabel1->GetTop();
+    if (left + SeSkinLabel2->GetWidth() > GetClientWidth() - insets.Right - kRightMargin) {
+        left = SeSkinLabel1->GetLeft();
+        top += SeSkinLabel1->GetHeight() + 2;
+    }
+    SeSkinLabel2->SetBounds(left, top, SeSkinLabel2->GetWidth(), SeSkinLabel2->GetHeight());
 }
 
 void TfHttpProgress::ShowDone() {
     SeSkinProgressBar1->SetPosition(SeSkinProgressBar1->GetMax());
     SeSkinButton1->SetEnabled(true);
+    PlaceDone();
     SeSkinLabel2->SetVisible(true);
 }
 

@@ -34,6 +34,10 @@ public:
 protected:
     // Escape answers as OK does, and only once OK is enabled.
     void Dispatch(TMessage& Message) override;
+
+private:
+    // "Done." beside the status text, never over it.
+    void PlaceDone();
 };
 
 extern TfHttpProgress* fHttpProgress;

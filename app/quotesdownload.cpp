@@ -166,20 +166,21 @@ void startDownload() {
 void startUpdate() {
     BeginCommand(false);
     if (!ChooseFile("Update Stock Quote File")) return;
+    auto refuse = [](const AnsiString& Why) {
+        OriginalForm1->SeSkinMessage1->MessageDlg("The file " + OriginalForm1->DownloadPath + Why, mtError,
+                                                  TMsgDlgButtons{mbOK}, 0);
+        OriginalForm1->Updating = false;
+    };
     std::ifstream in(OriginalForm1->DownloadPath.str(), std::ios::binary);
+    // A file that is not there (or not readable) is not one of the wrong kind.
+    if (!in) return refuse(" cannot be opened.");
     std::ostringstream text;
     text << in.rdbuf();
     const std::string contents = text.str();
     std::string headerLine = contents.substr(0, contents.find('\n'));
     if (!headerLine.empty() && headerLine.back() == '\r') headerLine.pop_back();
-    const std::optional<QuoteFileHeader> header = in ? parseQuoteHeader(headerLine) : std::nullopt;
-    if (!header) {
-        OriginalForm1->SeSkinMessage1->MessageDlg("The file " + OriginalForm1->DownloadPath +
-                                                      " is not a stock quote file.",
-                                                  mtError, TMsgDlgButtons{mbOK}, 0);
-        OriginalForm1->Updating = false;
-        return;
-    }
+    const std::optional<QuoteFileHeader> header = parseQuoteHeader(headerLine);
+    if (!header) return refuse(" is not a stock quote file.");
     transfer.oldRows = SplitFileRows(contents);
     SetEndDate(TodayDate());
     OriginalForm1->Symbol = header->Symbol;

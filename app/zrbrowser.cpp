@@ -1,6 +1,7 @@
 // The Browser page: the quote service's pages and any address the user
 // types, shown in the embedded browser; and the product's home page, opened
 // in the system's own web browser.
+#include "app/weblinks.h"
 #include "app/websettings.h"
 #include "app/zrmain.h"
 #include "platform/host/ShellApi.h"
@@ -66,6 +67,4 @@ void TOriginalForm1::VisibleBrowserNavigateComplete2(TObject*, const AnsiString&
     SetBrowserButtons(false);
 }
 
-void TOriginalForm1::MenuZRHomePageClick(TObject*) {
-    ShellExecute(GetHandle(), "open", HomePageUrl(), "", "", SW_SHOW);
-}
+void TOriginalForm1::MenuZRHomePageClick(TObject*) { openWebAddress(GetHandle(), HomePageUrl(), SW_SHOW); }

@@ -123,6 +123,10 @@ void TOriginalForm1::CreateComponents() {
     SeSkinMessage1->SetName("SeSkinMessage1");
     SeSkinMessage1->SetPosition(poOwnerFormCenter);
     SeSkinMessage1->GetFont()->SetName("Tahoma");
+    // Every message of the program in one look: the application's own
+    // boxes (errors no handler caught, the help's messages, the parameter
+    // dialogs' warnings) are shown by this box too.
+    SeSkinMessage1->SetApplicationMessages(true);
     HTTPSocket = new TNMHTTP(this);
     HTTPSocket->SetName("HTTPSocket");
     HTTPSocket->SetTimeOut(20000);

@@ -69,7 +69,9 @@ void TApplication::ShowException(Exception* E) {
 
 int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
     EnsureHost();
-    return ShowMessageBox(Text, Caption.IsEmpty() ? GetTitle() : Caption, Flags);
+    const AnsiString caption = Caption.IsEmpty() ? GetTitle() : Caption;
+    if (OnMessageBox) return OnMessageBox(Text, caption, Flags);
+    return ShowMessageBox(Text, caption, Flags);
 }
 
 bool TApplication::HelpCommand(int Command, int Data) {

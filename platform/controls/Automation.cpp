@@ -26,6 +26,7 @@ AnsiString Describe(const TAutomationRequest& r) {
 
 struct ShellRecorder {
     bool recording = false;
+    bool opens = true;
     std::vector<TShellExecuteCall> log;
 };
 ShellRecorder& Shell() {
@@ -109,10 +110,12 @@ void CancelNextFileDialog() {
     QueueAutomationAnswer("FileDialog", [](TAutomationRequest& r) { r.Result = IDCANCEL; });
 }
 
-void RecordShellExecute(bool Recording) {
+void RecordShellExecute(bool Recording, bool Opens) {
     Shell().recording = Recording;
+    Shell().opens = Opens;
     Shell().log.clear();
 }
 bool RecordingShellExecute() { return Shell().recording; }
+bool RecordedShellExecuteOpens() { return Shell().opens; }
 const std::vector<TShellExecuteCall>& ShellExecuteLog() { return Shell().log; }
 void LogShellExecute(const TShellExecuteCall& Call) { Shell().log.push_back(Call); }

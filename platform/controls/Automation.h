@@ -65,7 +65,9 @@ void AnswerNextFileDialog(const std::vector<AnsiString>& Files);
 void CancelNextFileDialog();
 
 // ShellExecute in tests: while recording, nothing is launched and every call
-// is logged (what it would have opened); the call then reports success.
+// is logged (what it would have opened); the call then reports success, or,
+// recorded with Opens false, that nothing could open it (SE_ERR_NOASSOC, as
+// where no browser or mail program can be started).
 struct TShellExecuteCall {
     AnsiString Operation;
     AnsiString File;
@@ -74,7 +76,8 @@ struct TShellExecuteCall {
     int ShowCmd = 0;
     AnsiString Target;  // the address or absolute path handed to the system
 };
-void RecordShellExecute(bool Recording);
+void RecordShellExecute(bool Recording, bool Opens = true);
 bool RecordingShellExecute();
+bool RecordedShellExecuteOpens();
 const std::vector<TShellExecuteCall>& ShellExecuteLog();
 void LogShellExecute(const TShellExecuteCall& Call);

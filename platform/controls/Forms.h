@@ -218,6 +218,8 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDY
 enum : int { HELP_CONTEXT = 1, HELP_QUIT = 2, HELP_CONTENTS = 3, HELP_FINDER = 11 };
 
 using TExceptionEvent = TClosure<void(TObject* Sender, Exception* E)>;
+// Shows a message box and returns the button pressed (IDOK...).
+using TMessageBoxEvent = TClosure<int(const AnsiString& Text, const AnsiString& Caption, unsigned Flags)>;
 
 class TApplication : public TComponent {
 public:
@@ -260,8 +262,13 @@ public:
     void ShowException(Exception* E);
     TExceptionEvent OnException;
 
-    // A modal box of our own drawing; returns the button (IDOK...).
+    // A modal box of our own drawing; returns the button (IDOK...). An
+    // empty Caption is the title.
     int MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags = MB_OK);
+    // When bound, shows every box MessageBox shows (the default exception
+    // box and the help's messages among them) in place of the plain one, so
+    // that a skinned program has no unskinned message.
+    TMessageBoxEvent OnMessageBox;
 
     const AnsiString& GetHelpFile() const { return helpFile_; }
     void SetHelpFile(const AnsiString& Value) { helpFile_ = Value; }

@@ -38,8 +38,10 @@ HINSTANCE ShellExecute(HWND ParentWindow, const AnsiString& Operation, const Ans
     TShellExecuteCall call{Operation, File, Parameters, Directory, ShowCmd, AnsiString(url.toString().toStdString())};
     if (RecordingShellExecute()) {
         LogShellExecute(call);
-        return Opened;
+        return RecordedShellExecuteOpens() ? Opened : HINSTANCE(SE_ERR_NOASSOC);
     }
     if (HeadlessHost()) throw EAutomationError("ShellExecute of \"" + call.Target + "\" while nothing records it");
+    // False when no program can be started for the address (no browser, no
+    // mail program); the caller says so.
     return QDesktopServices::openUrl(url) ? Opened : HINSTANCE(SE_ERR_NOASSOC);
 }

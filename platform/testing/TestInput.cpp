@@ -201,4 +201,5 @@ bool ProcessMessagesUntil(const std::function<bool()>& Done, int TimeoutMs) {
 void ResetApplicationState() {
     Application->terminated_ = false;
     Application->mainForm_ = nullptr;
+    Application->OnMessageBox = nullptr;
 }

@@ -33,8 +33,9 @@ TColor ScreenPixel(TControl* Control, int X, int Y);
 TColor SurfacePixel(TWinControl* Control, int X, int Y);
 // The cursor number shown over the windowed control's surface.
 TCursor ShownCursor(TWinControl* Control);
-// Forgets that the application was terminated and which form was its main
-// form, so that one test program can run the message loop more than once.
+// Forgets that the application was terminated, which form was its main
+// form and who showed its message boxes, so that one test program can run
+// the message loop more than once.
 void ResetApplicationState();
 // Handles events until Done or the time is up; false on time-out. For events
 // that come from outside the program's clock (a paint, a page loaded); the

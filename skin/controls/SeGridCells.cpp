@@ -47,8 +47,20 @@ TSeGridCells::~TSeGridCells() {
 
 void TSeGridCells::SetRowCount(int Value) {
     if (Value < 0) Value = 0;
-    for (std::size_t i = static_cast<std::size_t>(Value); i < rows_.size(); ++i) delete[] rows_[i];
+    for (std::size_t i = static_cast<std::size_t>(Value); i < rows_.size(); ++i) Replace(rows_[i], nullptr);
     rows_.resize(static_cast<std::size_t>(Value), nullptr);
+}
+
+void TSeGridCells::Replace(std::uint8_t*& Block, std::uint8_t* Fresh) {
+    filledRows_ += (Fresh != nullptr) - (Block != nullptr);
+    delete[] Block;
+    Block = Fresh;
+}
+
+bool TSeGridCells::AnyTextFrom(int FirstRow) const {
+    int before = 0;
+    for (int row = 0; row < std::min(FirstRow, GetRowCount()); ++row) before += rows_[row] != nullptr;
+    return filledRows_ > before;
 }
 
 AnsiString TSeGridCells::Get(int ACol, int ARow) const {
@@ -91,8 +103,7 @@ void TSeGridCells::Set(int ACol, int ARow, const AnsiString& Value) {
             if (i < oldCount) from += lengths_[i];
         }
     }
-    delete[] block;
-    block = fresh;
+    Replace(block, fresh);
 }
 
 void TSeGridCells::SetRow(int ARow, const AnsiString* Values, int Count) {
@@ -114,8 +125,7 @@ void TSeGridCells::SetRow(int ARow, const AnsiString* Values, int Count) {
             p += Values[i].Length();
         }
     }
-    delete[] block;
-    block = fresh;
+    Replace(block, fresh);
 }
 
 void TSeGridCells::DropColumnsFrom(int Value) {

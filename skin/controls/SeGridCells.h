@@ -30,8 +30,14 @@ public:
     // Replaces the whole row by Count cells at once (one block built, where
     // setting them one by one rebuilds it each time).
     void SetRow(int ARow, const AnsiString* Values, int Count);
+    // Whether any row from FirstRow on holds text; costs FirstRow steps, not the row count.
+    bool AnyTextFrom(int FirstRow) const;
 
 private:
+    // Puts a row's new block in place of its old one, keeping the count of rows with text.
+    void Replace(std::uint8_t*& Block, std::uint8_t* Fresh);
+
     std::vector<std::uint8_t*> rows_;
     std::vector<std::uint32_t> lengths_;  // scratch of Set, kept to spare allocations
+    int filledRows_ = 0;                  // rows whose block is not nullptr
 };

@@ -8,7 +8,9 @@
 TGridDrawState TSeCustomStringGrid::CellState(int ACol, int ARow) const {
     TGridDrawState state;
     if (ACol < cols_.Fixed || ARow < rows_.Fixed) return state << gdFixed;
-    if (ACol >= selection_.Left && ACol <= selection_.Right && ARow >= selection_.Top && ARow <= selection_.Bottom)
+    // Blank scrolling rows are no rows yet: nothing there to be selected.
+    if (ACol >= selection_.Left && ACol <= selection_.Right && ARow >= selection_.Top && ARow <= selection_.Bottom &&
+        cells_.AnyTextFrom(rows_.Fixed))
         state << gdSelected;
     if (ACol == current_.X && ARow == current_.Y && Focused()) state << gdFocused;
     return state;

@@ -17,6 +17,8 @@
 // OnDrawCell with the cell's rectangle. Rectangles and mouse positions are
 // in the control's coordinates, its border included. The grid paints
 // straight on its Canvas (no buffer), so what OnDrawCell draws is shown.
+// While no scrolling row holds text the grid has no rows to select: no cell
+// is drawn (or reported to OnDrawCell) as selected.
 
 #include <map>
 #include <memory>

@@ -214,6 +214,7 @@ TSeCustomMessage::TSeCustomMessage(TComponent* AOwner) : TComponent(AOwner), fon
 }
 
 TSeCustomMessage::~TSeCustomMessage() {
+    SetApplicationMessages(false);
     TComponent::Destroying();
     DestroyComponents();  // the box goes before the font it paints with
     delete font_;
@@ -237,25 +238,58 @@ void TSeCustomMessage::PaintBox(TCanvas* Canvas, const TRect& Rect) {
 TColor TSeCustomMessage::TextColor() const { return font_->GetColor(); }
 
 int TSeCustomMessage::MessageDlg(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
-    if (box_) throw EInvalidOperation("The message box is already shown");
     if (Buttons.Empty()) Buttons << mbOK;
+    std::vector<TMsgDlgBtn> order;
+    for (TMsgDlgBtn b : AllButtons)
+        if (Buttons.Contains(b)) order.push_back(b);
+    return ShowBox(Msg, MessageDlgCaption(DlgType), order, HelpCtx, 0);
+}
+
+bool TSeCustomMessage::GetApplicationMessages() const { return Application->OnMessageBox.Object() == this; }
+
+void TSeCustomMessage::SetApplicationMessages(bool Value) {
+    if (Value) Application->OnMessageBox = TMessageBoxEvent(this, &TSeCustomMessage::ApplicationMessageBox);
+    else if (GetApplicationMessages()) Application->OnMessageBox = nullptr;
+}
+
+int TSeCustomMessage::ApplicationMessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+    std::vector<TMsgDlgBtn> buttons;
+    switch (Flags & 0x0F) {
+    case MB_OKCANCEL: buttons = {mbOK, mbCancel}; break;
+    case MB_ABORTRETRYIGNORE: buttons = {mbAbort, mbRetry, mbIgnore}; break;
+    case MB_YESNOCANCEL: buttons = {mbYes, mbNo, mbCancel}; break;
+    case MB_YESNO: buttons = {mbYes, mbNo}; break;
+    case MB_RETRYCANCEL: buttons = {mbRetry, mbCancel}; break;
+    default: buttons = {mbOK}; break;
+    }
+    const std::size_t defaultIndex = std::min<std::size_t>((Flags & 0xF00) >> 8, buttons.size() - 1);
+    // The modal results are the buttons' IDOK, IDCANCEL... numbers.
+    return ShowBox(Text, Caption, buttons, 0, defaultIndex);
+}
+
+int TSeCustomMessage::ShowBox(const AnsiString& Msg, const AnsiString& Caption, const std::vector<TMsgDlgBtn>& Buttons,
+                              int HelpCtx, std::size_t DefaultIndex) {
+    TMsgDlgButtons set;
+    for (TMsgDlgBtn b : Buttons) set << b;
     auto* box = new TSeMessageForm(this, Msg);
+    // A box may be shown over another (the help's message over the box
+    // whose Help was pressed); the one under it is current again after.
+    TCustomForm* under = box_;
     box_ = box;
     std::weak_ptr<char> alive = box->AliveToken();
     auto freeBox = [&] {
         if (alive.expired()) return;
-        box_ = nullptr;
+        box_ = under;
         box->Free();
     };
     int result = mrCancel;
     try {
-        box->SetCaption(MessageDlgCaption(DlgType));
+        box->SetCaption(Caption);
         box->GetFont()->Assign(font_);
         DecorateBox(box);
         auto* label = new TSeCustomLabel(box);
         label->SetParent(box);
-        for (TMsgDlgBtn b : AllButtons) {
-            if (!Buttons.Contains(b)) continue;
+        for (TMsgDlgBtn b : Buttons) {
             TSeCustomButton* button = CreateButton(box);
             button->SetParent(box);
             button->SetCaption(MessageDlgButtonCaption(b));
@@ -265,12 +299,12 @@ int TSeCustomMessage::MessageDlg(const AnsiString& Msg, TMsgDlgType DlgType, TMs
             box->Buttons.push_back(button);
         }
         TMsgDlgBtn escape;
-        if (EscapeButton(Buttons, escape)) {
+        if (EscapeButton(set, escape)) {
             box->EscapeResult = MessageDlgButtonResult(escape);
             for (TSeCustomButton* b : box->Buttons) b->SetCancel(b->GetModalResult() == box->EscapeResult);
         }
-        box->Buttons.front()->SetDefault(true);
-        box->SetActiveControl(box->Buttons.front());
+        box->Buttons[DefaultIndex]->SetDefault(true);
+        box->SetActiveControl(box->Buttons[DefaultIndex]);
         label->SetCaption(Msg);
         Layout(box, label, box->Buttons);
         Place(box);

@@ -56,8 +56,17 @@ public:
     // help for HelpCtx and leaves the box open. No buttons at all means OK.
     virtual int MessageDlg(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx);
 
-    // The box being shown, nullptr when none; the component owns it.
+    // The box being shown (the newest, when one was shown over another),
+    // nullptr when none; the component owns it.
     TCustomForm* GetMessageForm() const { return box_; }
+
+    // While on, this component shows the application's message boxes
+    // (Application->MessageBox, the default exception box, the help's
+    // messages) with their own caption and buttons, so the program has no
+    // box of another look. Turning it on takes them from any other
+    // component; freeing the component gives them back to the plain box.
+    bool GetApplicationMessages() const;
+    void SetApplicationMessages(bool Value);
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -72,6 +81,12 @@ protected:
 
 private:
     friend class TSeMessageForm;
+    // Shows Buttons in that order with Caption; the button at DefaultIndex
+    // is the default and has the focus.
+    int ShowBox(const AnsiString& Msg, const AnsiString& Caption, const std::vector<TMsgDlgBtn>& Buttons,
+                int HelpCtx, std::size_t DefaultIndex);
+    // Application->MessageBox's box: the flags' buttons, the button's IDOK... as result.
+    int ApplicationMessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags);
     void Layout(TCustomForm* Box, TSeCustomLabel* Label, const std::vector<TSeCustomButton*>& Buttons);
     void Place(TCustomForm* Box) const;
 

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "DialogTestSupport.h"
 #include "app/about.h"
 #include "app/websettings.h"
 #include "platform/host/Registry.h"
 #include "platform/host/ShellApi.h"
+#include "skin/engine/KsSkinMessage.h"
 
 namespace {
 
@@ -89,6 +93,33 @@ TEST_F(About, LinksOpenTheWebSiteAndTheMailProgram) {
     EXPECT_EQ(mail.Operation, "open");
     EXPECT_EQ(mail.File, "mailto:info@velmora.example");
     EXPECT_EQ(mail.ShowCmd, SW_SHOWNORMAL);
+}
+
+TEST_F(About, ALinkThatCannotBeOpenedIsReportedWithItsAddress) {
+    RecordShellExecute(true, false);  // no browser, no mail program
+    auto* about = TForm::Create<TfAbout>(Application);
+    std::vector<std::string> messages;
+    auto answer = [&] {
+        QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+            auto* box = dynamic_cast<TComponent*>(Request.Subject);
+            EXPECT_EQ(box->GetOwner(), OriginalForm1->SeSkinMessage1);
+            messages.push_back(Request.Caption.str() + ": " + Request.Text.str());
+            Request.Result = IDOK;
+        });
+    };
+    EXPECT_EQ(ShowWith(about,
+                       [&](TCustomForm* f) {
+                           answer();
+                           ClickMiddle(about->WebsiteLabel);
+                           answer();
+                           ClickMiddle(about->EmailLabel);
+                           EXPECT_TRUE(f->GetVisible()) << "the about box stays";
+                           ClickMiddle(about->BtClose);
+                       }),
+              mrOk);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Error: The address could not be opened: https://velmora.example/",
+                                                  "Error: The address could not be opened: mailto:info@velmora.example"}));
+    EXPECT_EQ(ShellExecuteLog().size(), 2u);
 }
 
 TEST_F(About, EnterAndEscapeClose) {

@@ -6,6 +6,7 @@
 #include "app/enterdays3.h"
 #include "app/enterdays4.h"
 #include "skin/engine/KsSkinEngine.h"
+#include "skin/engine/KsSkinMessage.h"
 
 namespace {
 
@@ -137,7 +138,11 @@ TEST_F(EnterDays, StochasticDialogStoresAllThreeOrNone) {
     dialog->SeSkinEdit1->SetText("14");
     dialog->SeSkinEdit2->SetText("x");
     dialog->SeSkinEdit3->SetText("3");
-    AnswerNextMessageBox(IDOK);
+    TObject* shownBy = nullptr;  // the warning has the program's one look
+    QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+        shownBy = dynamic_cast<TComponent*>(Request.Subject)->GetOwner();
+        Request.Result = IDOK;
+    });
     EXPECT_EQ(ShowWith(dialog,
                        [&](TCustomForm* f) {
                            ClickMiddle(dialog->SeSkinButton1);
@@ -146,6 +151,7 @@ TEST_F(EnterDays, StochasticDialogStoresAllThreeOrNone) {
                        }),
               mrCancel);
     EXPECT_EQ(InvalidEntryBoxes(), 1);
+    EXPECT_EQ(shownBy, OriginalForm1->SeSkinMessage1);
     EXPECT_EQ(OriginalForm1->Days1, 1);
     EXPECT_EQ(OriginalForm1->Days2, 2);
     EXPECT_EQ(OriginalForm1->Days3, 3);

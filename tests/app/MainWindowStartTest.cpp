@@ -66,6 +66,21 @@ TEST_F(MainWindowTest, StartsOnTheWizardPageWithAnEmptyUntitledDocument) {
               (std::vector<std::string>{"", "Date", "Open", "High", "Low", "Close", "Volume"}));
     EXPECT_EQ(RowTexts(form->StringGrid1, 0, 0, 5),
               (std::vector<std::string>{"Symbol Name", "Date", "Close", "Volume", "Short", "Long"}));
+    // Both grids are empty: no cell is drawn selected.
+    for (auto [grid, page] :
+         {std::pair{form->StringGrid1, form->TabSheet4}, std::pair{form->StringGrid2, form->TabSheet5}}) {
+        form->PageControl1->SetActivePage(page);
+        int selected = 0, drawn = 0;
+        grid->OnDrawCell = TDrawCellEvent([&](TObject*, int, int, const TRect&, TGridDrawState State) {
+            ++drawn;
+            selected += State.Contains(gdSelected);
+        });
+        grid->Repaint();
+        grid->OnDrawCell = nullptr;
+        EXPECT_GT(drawn, 0) << grid->GetName().str();
+        EXPECT_EQ(selected, 0) << grid->GetName().str();
+    }
+    form->PageControl1->SetActivePage(form->TabSheet4);
     EXPECT_FALSE(AnyRequest());
 }
 
@@ -229,6 +244,39 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileFromTheSettings) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].File, help.c_str());
     EXPECT_EQ(Application->GetHelpFile(), help.c_str());
+}
+
+TEST_F(MainWindowTest, HelpMessagesComeInTheSkinnedBoxWithACaption) {
+    TOriginalForm1* form = Start();  // no help file in the settings
+    ASSERT_TRUE(form->HelpFilePath.IsEmpty());
+    bool skinnedFrame = false;
+    TObject* shownBy = nullptr;
+    QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+        auto* box = dynamic_cast<TCustomForm*>(Request.Subject);
+        shownBy = box->GetOwner();
+        for (int i = 0; i < box->GetComponentCount(); ++i)
+            skinnedFrame |= dynamic_cast<TSeSkinForm*>(box->GetComponent(i)) != nullptr;
+        Request.Result = IDOK;
+    });
+    form->FindMenuItem("Help", "Velmora Help")->Click();
+    ASSERT_EQ(MessagesShown(), 1);
+    EXPECT_EQ(AutomationLog().back().Text, "No help file has been set.");
+    EXPECT_EQ(AutomationLog().back().Caption, Application->GetTitle());
+    EXPECT_FALSE(AutomationLog().back().Caption.IsEmpty());
+    EXPECT_EQ(shownBy, form->SeSkinMessage1);
+    EXPECT_TRUE(skinnedFrame) << "the drawn frame carries the caption";
+}
+
+TEST_F(MainWindowTest, AHomePageThatCannotBeOpenedIsReportedWithItsAddress) {
+    TOriginalForm1* form = Start();
+    RecordShellExecute(true, false);  // no browser can be started
+    AnswerMessage(IDOK);
+    form->FindMenuItem("Help", "Velmora Home Page")->Click();
+    const size_t attempts = ShellExecuteLog().size();
+    RecordShellExecute(false);
+    EXPECT_EQ(attempts, 1u);
+    EXPECT_EQ(MessageText(), "The address could not be opened: https://velmora.example/");
+    EXPECT_EQ(MessageCaption(), "Error");
 }
 
 TEST_F(MainWindowTest, AQuoteFileOnTheCommandLineOpensInAnyCaseOfItsExtension) {

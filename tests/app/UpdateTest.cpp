@@ -1,4 +1,6 @@
 // Update Quotes end to end against the local quote server.
+#include <filesystem>
+
 #include "QuoteDownloadFixture.h"
 #include "platform/host/Dialogs.h"
 
@@ -93,4 +95,19 @@ TEST_F(UpdateTest, AFileWithoutAHeaderIsRefused) {
     EXPECT_EQ(MessageText(), ("The file " + path + " is not a stock quote file.").c_str());
     EXPECT_TRUE(server.Log().empty());
     EXPECT_EQ(ReadFile(path), "not a quote file\n");
+}
+
+TEST_F(UpdateTest, AFileThatIsNotThereCannotBeOpened) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    const std::string path = dir_.File("missing.zrq");
+    AnswerNextFileDialog(path.c_str());
+    AnswerMessage(IDOK);
+    form_->FindMenuItem("Quotes", "Update Quotes")->Click();
+
+    EXPECT_EQ(MessageText(), ("The file " + path + " cannot be opened.").c_str());
+    EXPECT_EQ(MessageCaption(), "Error");
+    EXPECT_TRUE(server.Log().empty());
+    EXPECT_FALSE(form_->Updating);
+    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing written";
 }

@@ -63,6 +63,35 @@ TEST(SeGridCells, RowAndColumnCountsDropWhatLiesBeyond) {
     EXPECT_EQ(cells.Get(3, 0), "");
 }
 
+TEST(SeGridCells, KnowWhetherAnyRowFromAGivenOneHoldsText) {
+    TSeGridCells cells;
+    cells.SetRowCount(5);
+    EXPECT_FALSE(cells.AnyTextFrom(0));
+    cells.Set(2, 0, "heading");
+    EXPECT_TRUE(cells.AnyTextFrom(0));
+    EXPECT_FALSE(cells.AnyTextFrom(1)) << "only the first row holds text";
+    cells.Set(0, 3, "x");
+    cells.Set(0, 3, "y");
+    EXPECT_TRUE(cells.AnyTextFrom(1));
+    EXPECT_FALSE(cells.AnyTextFrom(4));
+    cells.Set(0, 3, "");
+    EXPECT_FALSE(cells.AnyTextFrom(1)) << "the row's last text emptied";
+    const AnsiString row[] = {"", "a"}, blank[] = {"", ""};
+    cells.SetRow(4, row, 2);
+    EXPECT_TRUE(cells.AnyTextFrom(4));
+    cells.SetRow(4, blank, 2);
+    EXPECT_FALSE(cells.AnyTextFrom(1));
+    cells.SetRow(4, row, 2);
+    cells.SetRowCount(4);
+    EXPECT_FALSE(cells.AnyTextFrom(1)) << "the row with text cut off";
+    cells.SetRowCount(6);
+    cells.Set(3, 5, "z");
+    cells.DropColumnsFrom(3);
+    EXPECT_FALSE(cells.AnyTextFrom(1)) << "its column dropped";
+    EXPECT_TRUE(cells.AnyTextFrom(0));
+    EXPECT_FALSE(cells.AnyTextFrom(9)) << "past the last row";
+}
+
 TEST(SeGridAxis, OffsetsHitsAndScrollLimitsFollowSizesAndLines) {
     TSeGridAxis axis;  // 5 items of 64 plus 1, the first fixed
     axis.Count = 10;

@@ -242,6 +242,99 @@ TEST_F(SeMessage, TheBoxBelongsToTheComponentAndGoesWithIt) {
     EXPECT_EQ(Screen->GetFormCount(), forms);
 }
 
+// ---- the application's boxes -----------------------------------------------------
+
+TEST_F(SeMessage, ShowsTheApplicationsBoxesWithTheirCaptionButtonsAndDefault) {
+    TForm* form = ShownForm();
+    auto* message = new TSeCustomMessage(form);
+    message->SetApplicationMessages(true);
+    EXPECT_TRUE(message->GetApplicationMessages());
+    struct Shown {
+        TObject* owner = nullptr;
+        AnsiString caption, text;
+        std::vector<AnsiString> buttons;
+    };
+    auto answer = [](Shown& Seen, std::function<void(TCustomForm*)> Input) {
+        QueueAutomationAnswer("MessageBox", [&Seen, Input](TAutomationRequest& Request) {
+            auto* box = dynamic_cast<TCustomForm*>(Request.Subject);
+            Seen = {box->GetOwner(), Request.Caption, Request.Text, CaptionsOf(box)};
+            Input(box);
+        });
+    };
+    Shown seen;
+    answer(seen, [](TCustomForm* box) { PressKey(box, VK_RETURN); });
+    EXPECT_EQ(Application->MessageBox("Replace the file?", "Save", MB_YESNOCANCEL | MB_DEFBUTTON2), IDNO)
+        << "Enter presses the default button, the second";
+    EXPECT_EQ(seen.owner, message);
+    EXPECT_EQ(seen.caption, "Save");
+    EXPECT_EQ(seen.text, "Replace the file?");
+    EXPECT_EQ(seen.buttons, (std::vector<AnsiString>{"&Yes", "&No", "Cancel"}));
+
+    answer(seen, [](TCustomForm* box) { PressKey(box, VK_ESCAPE); });
+    EXPECT_EQ(Application->MessageBox("The server did not answer.", "Download", MB_RETRYCANCEL), IDCANCEL);
+    EXPECT_EQ(seen.buttons, (std::vector<AnsiString>{"&Retry", "Cancel"}));
+
+    // The default exception box, with the title as its caption.
+    const AnsiString oldTitle = Application->GetTitle();
+    Application->SetTitle("Velmora Test");
+    answer(seen, [](TCustomForm* box) { PressKey(box, VK_RETURN); });
+    Exception failure("Cannot open file");
+    Application->ShowException(&failure);
+    EXPECT_EQ(seen.owner, message);
+    EXPECT_EQ(seen.caption, "Velmora Test");
+    EXPECT_EQ(seen.text, "Cannot open file.");
+    EXPECT_EQ(seen.buttons, (std::vector<AnsiString>{"OK"}));
+    Application->SetTitle(oldTitle);
+}
+
+TEST_F(SeMessage, AnApplicationBoxCanShowOverTheComponentsOwnBox) {
+    TForm* form = ShownForm();
+    auto* message = new TSeCustomMessage(form);
+    message->SetApplicationMessages(true);
+    TCustomForm* inner = nullptr;
+    const int result = Ask(message, YesNo, [&](TCustomForm* box) {
+        // As a handler that runs while the box is up and fails would.
+        QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+            inner = dynamic_cast<TCustomForm*>(Request.Subject);
+            EXPECT_EQ(inner->GetOwner(), message);
+            EXPECT_EQ(message->GetMessageForm(), inner);
+            Request.Result = IDOK;
+        });
+        Exception failure("The connection was reset");
+        Application->ShowException(&failure);
+        EXPECT_NE(inner, nullptr);
+        EXPECT_NE(inner, box);
+        EXPECT_EQ(message->GetMessageForm(), box) << "the first box is current again";
+        EXPECT_TRUE(box->GetVisible());
+        PressKey(box, VK_RETURN);
+    });
+    EXPECT_EQ(result, mrYes);
+    EXPECT_EQ(message->GetMessageForm(), nullptr);
+}
+
+TEST_F(SeMessage, OneComponentAtATimeShowsTheApplicationsBoxes) {
+    TForm* form = ShownForm();
+    auto* first = new TSeCustomMessage(form);
+    auto* second = new TSeSkinMessage(form);
+    first->SetApplicationMessages(true);
+    second->SetApplicationMessages(true);
+    EXPECT_FALSE(first->GetApplicationMessages());
+    EXPECT_TRUE(second->GetApplicationMessages());
+    first->SetApplicationMessages(false);
+    EXPECT_TRUE(second->GetApplicationMessages()) << "only its own binding is undone";
+
+    // Freed, it gives them back to the plain box.
+    delete second;
+    EXPECT_FALSE(Application->OnMessageBox);
+    TObject* owner = form;
+    QueueAutomationAnswer("MessageBox", [&](TAutomationRequest& Request) {
+        owner = dynamic_cast<TComponent*>(Request.Subject)->GetOwner();
+        Request.Result = IDOK;
+    });
+    EXPECT_EQ(Application->MessageBox("Done.", "Download", MB_OK), IDOK);
+    EXPECT_EQ(owner, nullptr);
+}
+
 // ---- skinned ---------------------------------------------------------------------
 
 TEST_F(SeMessage, SkinnedBoxDrawsItsSkinAndFrameAndFallsBackToClassic) {

@@ -80,6 +80,7 @@ TEST_F(SeStringGrid, DrawCellCoversExactlyTheVisibleCells) {
     TForm* form = ShownForm(320, 240);
     auto* grid = MakeGrid(form);
     grid->SetFixedCols(1);
+    grid->SetCells(3, 99, "x");  // a grid with rows, so a selection to show
     std::vector<Call> calls = PaintCalls(grid);
     // Rows 0..9 start above the area's bottom (9 * 21 < 196); all 4 columns fit.
     ASSERT_EQ(calls.size(), 40u);
@@ -140,6 +141,7 @@ TEST_F(SeStringGrid, ScrollBarsShowOnlyWhenTheCellsDoNotFit) {
 TEST_F(SeStringGrid, HeadingsAndSelectionDrawInTheirColours) {
     TForm* form = ShownForm(320, 240);
     auto* grid = MakeGrid(form);
+    grid->SetCells(3, 99, "x");  // a grid with rows, so a selection to show
     grid->Repaint();
     TRect fixed = grid->CellRect(1, 0), plain = grid->CellRect(2, 2), selected = grid->CellRect(1, 1);
     EXPECT_EQ(SurfacePixel(grid, fixed.Left + 30, fixed.Top + 10), ColorToRGB(clBtnFace));
@@ -164,6 +166,38 @@ TEST_F(SeStringGrid, HeadingsAndSelectionDrawInTheirColours) {
     grid->Repaint();
     EXPECT_EQ(grid->CellRect(3, 2).Left, grid->CellRect(2, 2).Right) << "no line, no gap";
     EXPECT_EQ(grid->CellRect(1, 2).Left, grid->CellRect(0, 2).Right + 1) << "the heading keeps its line";
+}
+
+TEST_F(SeStringGrid, AGridWithoutRowsShowsNoSelection) {
+    TForm* form = ShownForm(320, 240);
+    auto* grid = MakeGrid(form);
+    grid->SetCells(1, 0, "Date");  // headings alone are no rows
+    auto centre = [&](int c, int r) {
+        grid->Repaint();
+        TRect cell = grid->CellRect(c, r);
+        return SurfacePixel(grid, cell.Left + 30, cell.Top + 10);
+    };
+    auto selectedCalls = [&] {
+        int selected = 0;
+        for (auto& [c, r, R, s] : PaintCalls(grid)) selected += s.Contains(gdSelected);
+        return selected;
+    };
+    EXPECT_EQ(centre(1, 1), ColorToRGB(clWindow));
+    EXPECT_EQ(selectedCalls(), 0);
+    grid->SetOptions(grid->GetOptions() << goRowSelect);
+    EXPECT_EQ(centre(2, 1), ColorToRGB(clWindow));
+    EXPECT_EQ(selectedCalls(), 0);
+
+    // Text anywhere in the rows: the selection shows again, and goes with the text.
+    grid->SetCells(2, 60, "12.5");
+    EXPECT_EQ(centre(2, 1), ColorToRGB(clHighlight));
+    EXPECT_EQ(selectedCalls(), 3);
+    grid->SetCells(2, 60, "");
+    EXPECT_EQ(centre(2, 1), ColorToRGB(clWindow));
+    grid->GetRows(7)->SetCommaText("a,b");
+    EXPECT_EQ(centre(2, 1), ColorToRGB(clHighlight));
+    grid->SetRowCount(7);
+    EXPECT_EQ(centre(2, 1), ColorToRGB(clWindow)) << "the row with text cut off";
 }
 
 TEST_F(SeStringGrid, DefaultDrawingPutsTheTextWhereTheHandlerWould) {

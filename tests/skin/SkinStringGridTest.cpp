@@ -66,4 +66,22 @@ TEST_F(SkinStringGrid, DrawsCellsThroughTheSkinAndFallsBackToTheClassicLook) {
     EXPECT_EQ(grid->CellRect(3, 3).Left, 2 + 65 * 3);
 }
 
+TEST_F(SkinStringGrid, AnEmptyGridShowsNoCellInTheSelectionsColour) {
+    TForm* form = ShownForm(320, 240);
+    auto* grid = Place(new TSeSkinStringGrid(form), form, 0, 0, 300, 200);
+    auto engine = std::make_unique<TSeSkinEngine>(nullptr);
+    grid->SetCells(1, 0, "Date");
+    TSeSkinObject* selected = engine->FindObject("StringGrid.SelectedCell");
+    ASSERT_TRUE(selected);
+    const TColor selection = selected->GetLook(kssNormal).Face;
+    auto selectionPixels = [&] {
+        int n = 0;
+        for (TColor c : Picture(grid)) n += c == selection;
+        return n;
+    };
+    EXPECT_EQ(selectionPixels(), 0);
+    grid->SetCells(2, 3, "12.5");
+    EXPECT_GT(selectionPixels(), 0) << "a grid with rows shows its selected cell";
+}
+
 }  // namespace

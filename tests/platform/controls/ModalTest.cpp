@@ -101,6 +101,28 @@ TEST_F(Modal, MessageBoxAnswerIsItsResultAndItsTextIsLogged) {
         << "an answer that is not one of the box's buttons";
 }
 
+TEST_F(Modal, OnMessageBoxShowsTheApplicationsBoxesInsteadOfThePlainOne) {
+    Application->SetTitle("Velmora");
+    std::vector<std::string> shown;
+    Application->OnMessageBox = [&](const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+        shown.push_back(Caption.str() + ": " + Text.str() + " " + std::to_string(Flags));
+        return IDNO;
+    };
+    EXPECT_EQ(Application->MessageBox("Save the changes?", "", MB_YESNO | MB_ICONQUESTION), IDNO);
+    Exception failure("Cannot open file");
+    Application->ShowException(&failure);
+    Application->SetHelpFile("");
+    EXPECT_FALSE(Application->HelpCommand(HELP_FINDER, 0));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Velmora: Save the changes? 36", "Velmora: Cannot open file. 16",
+                                               "Velmora: No help file has been set. 16"}));
+    EXPECT_TRUE(AutomationLog().empty()) << "no plain box was shown";
+
+    Application->OnMessageBox = nullptr;
+    AnswerNextMessageBox(IDOK);
+    EXPECT_EQ(Application->MessageBox("Done.", "Download", MB_OK), IDOK);
+    EXPECT_EQ(AutomationLog().size(), 1u);
+}
+
 // Answers the next message box by keys or clicks on the box itself.
 int AnswerByInput(unsigned flags, const std::function<void(TCustomForm*)>& input) {
     QueueAutomationAnswer("MessageBox", [input](TAutomationRequest& r) {

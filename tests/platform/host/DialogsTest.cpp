@@ -136,6 +136,23 @@ TEST_F(Dialogs, HelpOpensTheHelpFileOrSaysWhyNot) {
     EXPECT_FALSE(Application->HelpCommand(HELP_CONTEXT, 12));
     ASSERT_EQ(ShellExecuteLog().size(), 2u);
     EXPECT_EQ(ShellExecuteLog()[0].Target.str(), "file://" + dir.File("velmora.pdf"));
+
+    // No program to show it with.
+    RecordShellExecute(true, false);
+    AnswerNextMessageBox(IDOK);
+    EXPECT_FALSE(Application->HelpCommand(HELP_FINDER, 0));
+    EXPECT_EQ(AutomationLog().back().Text.str(), "Cannot open the help file \"" + dir.File("velmora.pdf") + "\".");
+    EXPECT_EQ(ShellExecuteLog().size(), 1u);
+}
+
+TEST_F(Dialogs, TheRecorderCanPlayASystemWithoutABrowser) {
+    RecordShellExecute(true, false);
+    EXPECT_EQ(ShellExecute(nullptr, "open", "http://127.0.0.1:8080/", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellExecute(nullptr, "open", "mailto:someone@example.invalid", "", "", SW_SHOWNORMAL), SE_ERR_NOASSOC);
+    ASSERT_EQ(ShellExecuteLog().size(), 2u) << "the attempts are logged all the same";
+    EXPECT_EQ(ShellExecuteLog()[1].Target, "mailto:someone@example.invalid");
+    RecordShellExecute(true);
+    EXPECT_GT(ShellExecute(nullptr, "open", "http://127.0.0.1:8080/", "", "", SW_SHOW), 32);
 }
 
 }  // namespace
