@@ -103,6 +103,13 @@ void TCustomForm::AdjustClientRect(TRect& Rect) {
     Rect.Bottom -= frameInsets_.Bottom;
 }
 
+// Laid out into no room, the bottom-aligned children would climb over the
+// drawn frame's caption and take its clicks.
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
+    if (Rect.IsEmpty()) return;
+    TCustomControl::AlignControls(AControl, Rect);
+}
+
 void TCustomForm::Minimize() { MinimizeSurface(Surface()); }
 
 void TCustomForm::ApplyWindowFlags() {

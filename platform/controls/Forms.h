@@ -59,7 +59,9 @@ public:
     void SetBorderIcons(TBorderIcons Value);
     // False for a form whose frame the program draws itself: the host then
     // draws none, and the aligned children keep clear of FrameInsets (the
-    // widths of the drawn frame on each side).
+    // widths of the drawn frame on each side). A form no bigger than its
+    // frame (rolled up to its caption) has no room for them: they keep their
+    // places, out of sight below, until it grows again.
     bool GetHostFrame() const { return hostFrame_; }
     void SetHostFrame(bool Value);
     const TRect& GetFrameInsets() const { return frameInsets_; }
@@ -110,6 +112,7 @@ protected:
     void VisibleChanged() override;
     void BoundsChanged() override;
     void AdjustClientRect(TRect& Rect) override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
     // What ShowModal reports to the automation hooks, and how an answer's
     // Result is applied; a form that is a message box of its own overrides.
     virtual void DescribeForAutomation(TAutomationRequest& Request);

@@ -4,8 +4,10 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QWindow>
 
@@ -78,6 +80,20 @@ void SendKey(TCustomForm* form, QEvent::Type type, int key, TShiftState shift, c
     QKeyEvent event(type, key, HostModifiers(shift), text);
     QCoreApplication::sendEvent(static_cast<WindowSurface*>(form->GetHandle()), &event);
     RaisePendingHostFailure();
+}
+
+// The tray icon shown now; the host makes its icons children of the
+// application object.
+QSystemTrayIcon* ShownTrayIcon() {
+    for (QSystemTrayIcon* icon : qApp->findChildren<QSystemTrayIcon*>(Qt::FindDirectChildrenOnly))
+        if (icon->isVisible()) return icon;
+    return nullptr;
+}
+
+QSystemTrayIcon* TrayIconToClick() {
+    QSystemTrayIcon* icon = ShownTrayIcon();
+    if (!icon) throw EInvalidOperation("No tray icon is shown");
+    return icon;
 }
 
 QString TextOf(Word key, TShiftState shift) {
@@ -186,6 +202,29 @@ TColor SurfacePixel(TWinControl* Control, int X, int Y) {
 }
 
 TCursor ShownCursor(TWinControl* Control) { return static_cast<WindowSurface*>(Control->GetHandle())->ShownCursor(); }
+
+bool ShownMinimized(TCustomForm* Form) {
+    return static_cast<WindowSurface*>(Form->GetHandle())->isMinimized();
+}
+
+bool TrayIconShown() { return ShownTrayIcon() != nullptr; }
+
+void ClickTrayIcon() {
+    emit TrayIconToClick()->activated(QSystemTrayIcon::Trigger);
+    RaisePendingHostFailure();
+}
+
+void ChooseFromTrayMenu(const AnsiString& Entry) {
+    QMenu* menu = TrayIconToClick()->contextMenu();
+    const QList<QAction*> actions = menu ? menu->actions() : QList<QAction*>();
+    for (QAction* action : actions) {
+        if (action->text() != QString::fromUtf8(Entry.c_str())) continue;
+        action->trigger();
+        RaisePendingHostFailure();
+        return;
+    }
+    throw EInvalidOperation("The tray icon's menu has no entry \"" + Entry + "\"");
+}
 
 bool ProcessMessagesUntil(const std::function<bool()>& Done, int TimeoutMs) {
     QElapsedTimer clock;

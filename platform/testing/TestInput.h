@@ -33,6 +33,17 @@ TColor ScreenPixel(TControl* Control, int X, int Y);
 TColor SurfacePixel(TWinControl* Control, int X, int Y);
 // The cursor number shown over the windowed control's surface.
 TCursor ShownCursor(TWinControl* Control);
+// Whether the form's window is shown minimised.
+bool ShownMinimized(TCustomForm* Form);
+
+// The system tray (FakeSystemTray in TrayIcon.h gives a headless run one):
+// whether an icon is shown there, a click on it, and a choice of an entry
+// ("Restore", "Exit") from its menu. Without a shown icon, or with no such
+// entry, the click and the choice raise EInvalidOperation.
+bool TrayIconShown();
+void ClickTrayIcon();
+void ChooseFromTrayMenu(const AnsiString& Entry);
+
 // Forgets that the application was terminated, which form was its main
 // form and who showed its message boxes, so that one test program can run
 // the message loop more than once.

@@ -1,7 +1,8 @@
 #include "skin/engine/KsSkinForms.h"
 
 #include <algorithm>
-#include <memory>
+
+#include "platform/host/TrayIcon.h"
 
 namespace {
 
@@ -57,6 +58,9 @@ TSeSkinForm::~TSeSkinForm() {
     if (engine_) engine_->RemoveFreeNotification(this);
     // While the form itself is being freed there is nothing to give back.
     if (form_->GetComponentState().Contains(csDestroying)) return;
+    // Nor is the form left rolled up or hidden with no way back.
+    SetRolledUp(false);
+    RestoreFromTray();
     form_->WindowProc = oldWndProc_;
     form_->SetFrameInsets(TRect());
     form_->SetHostFrame(true);
@@ -125,6 +129,7 @@ void TSeSkinForm::ApplyFrame() {
     }
     form_->SetHostFrame(false);
     form_->SetFrameInsets(Rect(m.Border, m.Border + m.Caption, m.Border, m.Border));
+    if (rolledUp_) form_->SetHeight(m.Border + m.Caption);
     form_->Invalidate();
 }
 
@@ -165,7 +170,8 @@ int TSeSkinForm::ZoneAt(TPoint P) const {
     // Near a corner the border sizes both ways.
     if (top || bottom) zone |= P.x < kCornerGrip ? kLeft : P.x >= w - kCornerGrip ? kRight : 0;
     if (left || right) zone |= P.y < kCornerGrip ? kTop : P.y >= h - kCornerGrip ? kBottom : 0;
-    if (rolledUp_) zone &= kLeft | kRight;
+    // Rolled up, only the width changes; the rest of the strip moves it.
+    if (rolledUp_) zone = (zone & (kLeft | kRight)) ? zone & (kLeft | kRight) : kCaption;
     return zone;
 }
 
@@ -180,8 +186,14 @@ void TSeSkinForm::FormWndProc(TMessage& Message) {
         if (!alive.expired()) PaintFrame();
         return;
     }
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        // A double click on the caption rolls the form up and down again.
+        if (ButtonAt(p) < 0 && ZoneAt(p) == kCaption && (rolledUp_ || borderIcons_.Contains(kbiRollUp))) {
+            SetRolledUp(!rolledUp_);
+            return;
+        }
+        [[fallthrough]];
+    case WM_LBUTTONDOWN:
         if (ButtonAt(p) < 0 && ZoneAt(p) == 0) break;
         MouseDown(p);
         return;
@@ -292,13 +304,14 @@ void TSeSkinForm::SetMaximized(bool Value) {
     form_->Invalidate();
 }
 
+// The strip is the caption bar and the frame's top edge; the form then has
+// no client area, and its aligned controls wait below, out of sight.
 void TSeSkinForm::SetRolledUp(bool Value) {
     if (rolledUp_ == Value) return;
     rolledUp_ = Value;
     if (Value) {
         unrolledHeight_ = form_->GetHeight();
-        Metrics m = GetMetrics();
-        form_->SetHeight(2 * m.Border + m.Caption);
+        form_->SetHeight(GetCaptionRect().Bottom);
     } else {
         form_->SetHeight(unrolledHeight_);
     }
@@ -306,6 +319,18 @@ void TSeSkinForm::SetRolledUp(bool Value) {
 }
 
 void TSeSkinForm::HideToTray() {
+    if (inTray_) return;
+    if (!TTrayIcon::Available()) {
+        form_->Minimize();
+        return;
+    }
+    if (!trayIcon_) {
+        trayIcon_ = std::make_unique<TTrayIcon>();
+        trayIcon_->OnRestore = [this] { RestoreFromTray(); };
+        trayIcon_->OnExit = [this] { ExitFromTray(); };
+    }
+    trayIcon_->SetHint(form_->GetCaption());
+    trayIcon_->SetVisible(true);
     inTray_ = true;
     form_->Hide();
 }
@@ -313,7 +338,13 @@ void TSeSkinForm::HideToTray() {
 void TSeSkinForm::RestoreFromTray() {
     if (!inTray_) return;
     inTray_ = false;
+    trayIcon_->SetVisible(false);
     form_->Show();
+}
+
+void TSeSkinForm::ExitFromTray() {
+    RestoreFromTray();
+    form_->Close();
 }
 
 // ---- painting -----------------------------------------------------------------

@@ -6,11 +6,18 @@
 //
 // Caption buttons: close closes the form, minimise minimises it, maximise
 // fills the screen and restores, roll-up shrinks the form to its caption bar
-// and back, tray hides the form until RestoreFromTray (there is no tray
-// icon); the system-menu icon is drawn and does nothing when clicked.
+// and back to its old height (as does a double click on the caption), tray
+// hides the form behind an icon in the desktop's system tray (a click on the
+// icon restores it, its menu offers Restore and Exit) or, where the desktop
+// has no tray, minimises it; the system-menu icon is drawn and does nothing
+// when clicked.
+
+#include <memory>
 
 #include "platform/controls/Forms.h"
 #include "skin/engine/KsSkinEngine.h"
+
+class TTrayIcon;
 
 enum TSeBorderIcon { kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp, kbiTray };
 using TSeBorderIcons = Set<TSeBorderIcon>;
@@ -35,8 +42,11 @@ public:
 
     bool GetMaximized() const { return maximized_; }
     void SetMaximized(bool Value);
+    // Rolled up, the form is its caption bar alone.
     bool GetRolledUp() const { return rolledUp_; }
     void SetRolledUp(bool Value);
+    // Hidden behind the tray icon; where the desktop has no tray, HideToTray
+    // minimises the form instead and it is not in the tray.
     bool GetInTray() const { return inTray_; }
     void HideToTray();
     void RestoreFromTray();
@@ -69,6 +79,9 @@ private:
     void MouseUp(TPoint P);
     void SetHot(int Value);
     void Press(TSeBorderIcon Icon);
+    // The tray menu's Exit: the form comes back and closes as its close
+    // button would close it, asking first.
+    void ExitFromTray();
 
     TCustomForm* form_;
     TWndMethod oldWndProc_;
@@ -85,4 +98,5 @@ private:
     bool rolledUp_ = false;
     int unrolledHeight_ = 0;
     bool inTray_ = false;
+    std::unique_ptr<TTrayIcon> trayIcon_;
 };

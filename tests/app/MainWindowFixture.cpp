@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "platform/host/TrayIcon.h"
 #include "platform/runtime/FileUtils.h"
 #include "skin/controls/SeComboBox.h"
 
@@ -11,6 +12,7 @@ void MainWindowTest::TearDown() {
     EXPECT_EQ(PendingAutomationAnswers("FileDialog"), 0) << "a file dialog that was expected was not shown";
     ClearAutomation();
     SetCommandLine(0, nullptr);
+    EndFakeSystemTray();
 }
 
 TOriginalForm1* MainWindowTest::Start(const std::vector<std::string>& Arguments) {

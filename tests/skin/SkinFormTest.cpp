@@ -1,6 +1,7 @@
 #include "SkinTest.h"
 #include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinForms.h"
+#include "skin/engine/KsSkinStatusBar.h"
 
 namespace {
 
@@ -137,32 +138,18 @@ TEST_F(SkinForm, CaptionButtonsHotTrackAndAct) {
     EXPECT_FALSE(frame->GetMaximized());
     EXPECT_EQ(form->GetBoundsRect(), Rect(100, 100, 400, 300));
 
-    // Roll-up leaves the caption bar, and a second click brings the rest back.
-    TPoint roll = Centre(frame->GetButtonRect(kbiRollUp));
-    MouseClick(form, roll.x, roll.y);
-    EXPECT_TRUE(frame->GetRolledUp());
-    EXPECT_EQ(form->GetHeight(), form->GetFrameInsets().Top + form->GetFrameInsets().Bottom);
-    MouseClick(form, roll.x, roll.y);
-    EXPECT_FALSE(frame->GetRolledUp());
-    EXPECT_EQ(form->GetHeight(), 200);
-
     // Pressing a button and leaving it before the release does nothing.
+    TPoint roll = Centre(frame->GetButtonRect(kbiRollUp));
     MouseDown(form, mbLeft, roll.x, roll.y);
     MouseMove(form, 150, 100);
     MouseUp(form, mbLeft, 150, 100);
     EXPECT_FALSE(frame->GetRolledUp());
 
-    // The system menu icon does nothing; tray hides until restored.
+    // The system menu icon does nothing.
     TPoint menu = Centre(frame->GetButtonRect(kbiSystemMenu));
     MouseClick(form, menu.x, menu.y);
     EXPECT_TRUE(form->GetVisible());
-    TPoint tray = Centre(frame->GetButtonRect(kbiTray));
-    MouseClick(form, tray.x, tray.y);
-    EXPECT_TRUE(frame->GetInTray());
-    EXPECT_FALSE(form->GetVisible());
-    frame->RestoreFromTray();
-    EXPECT_TRUE(form->GetVisible());
-    Application->ProcessMessages();
+    EXPECT_FALSE(ShownMinimized(form));
 
     // Close runs the form's Close.
     bool closed = false;
@@ -171,6 +158,184 @@ TEST_F(SkinForm, CaptionButtonsHotTrackAndAct) {
     EXPECT_TRUE(closed);
     EXPECT_FALSE(form->GetVisible());
     delete engine;
+}
+
+TEST_F(SkinForm, RollUpLeavesTheCaptionAloneAndRollsBackDown) {
+    auto* engine = new TSeSkinEngine(Application);
+    auto* form = ShownFormAt(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollUp, kbiTray});
+    auto* status = new TSeSkinStatusBar(form);
+    status->SetParent(form);
+    auto* body = new TPaintProbe(form, clLime);
+    body->SetAlign(alClient);
+    body->SetParent(form);
+    Application->ProcessMessages();
+    const TRect caption = frame->GetCaptionRect();
+    const int b = caption.Left, sh = status->GetHeight();
+    const TRect statusPlace = Rect(b, 200 - b - sh, 300 - b, 200 - b), bodyPlace = Rect(b, caption.Bottom, 300 - b, 200 - b - sh);
+    ASSERT_EQ(status->GetBoundsRect(), statusPlace);
+    ASSERT_EQ(body->GetBoundsRect(), bodyPlace);
+    // The caption bar as it looks unrolled, down its middle and on its buttons.
+    auto captionLook = [&] {
+        std::vector<TColor> look;
+        for (int y = caption.Top; y < caption.Bottom - 1; ++y) look.push_back(ScreenPixel(form, 150, y));
+        for (TSeBorderIcon icon : {kbiClose, kbiRollUp, kbiTray}) {
+            TRect r = frame->GetButtonRect(icon);
+            look.push_back(ScreenPixel(form, r.Left + 2, r.Top + 2));
+            look.push_back(ScreenPixel(form, Centre(r).x, Centre(r).y));
+        }
+        return look;
+    };
+    const std::vector<TColor> unrolled = captionLook();
+
+    // The strip is the caption bar exactly; nothing of the client area shows
+    // in it, the status bar least of all.
+    TPoint roll = Centre(frame->GetButtonRect(kbiRollUp));
+    MouseClick(form, roll.x, roll.y);
+    ASSERT_TRUE(frame->GetRolledUp());
+    EXPECT_EQ(form->GetHeight(), caption.Bottom);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(100, 100, 400, 100 + caption.Bottom));
+    for (TControl* child : {static_cast<TControl*>(status), static_cast<TControl*>(body)})
+        EXPECT_GE(child->GetTop(), form->GetClientHeight()) << "an aligned control shows in the strip";
+    EXPECT_EQ(captionLook(), unrolled);
+
+    // The same button, clicked on the strip, rolls the window down to its old
+    // height with everything back in place.
+    MouseClick(form, roll.x, roll.y);
+    EXPECT_FALSE(frame->GetRolledUp());
+    EXPECT_EQ(form->GetBoundsRect(), Rect(100, 100, 400, 300));
+    EXPECT_EQ(status->GetBoundsRect(), statusPlace);
+    EXPECT_EQ(body->GetBoundsRect(), bodyPlace);
+    EXPECT_EQ(ScreenPixel(form, 150, 100), clLime);
+
+    // A double click on the caption rolls up; rolled up, the strip moves by
+    // any part of its caption and sizes only in width.
+    MouseDoubleClick(form, 150, caption.Top + 4);
+    ASSERT_TRUE(frame->GetRolledUp());
+    Drag(form, Point(150, caption.Bottom - 1), 20, 10);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(120, 110, 420, 110 + caption.Bottom));
+    Drag(form, Point(299, caption.Top + 4), 40, 30);
+    EXPECT_EQ(form->GetBoundsRect(), Rect(120, 110, 460, 110 + caption.Bottom));
+    // And a double click rolls it down, laid out for the new width.
+    MouseDoubleClick(form, 150, caption.Top + 4);
+    EXPECT_FALSE(frame->GetRolledUp());
+    EXPECT_EQ(form->GetBoundsRect(), Rect(120, 110, 460, 310));
+    EXPECT_EQ(status->GetBoundsRect(), Rect(b, 200 - b - sh, 340 - b, 200 - b));
+    EXPECT_EQ(body->GetBoundsRect(), Rect(b, caption.Bottom, 340 - b, 200 - b - sh));
+
+    // Maximising a rolled-up window unrolls it first; taking the frame away
+    // leaves no window rolled up.
+    frame->SetRolledUp(true);
+    frame->SetMaximized(true);
+    EXPECT_FALSE(frame->GetRolledUp());
+    frame->SetMaximized(false);
+    EXPECT_EQ(form->GetHeight(), 200);
+    // A skin of another caption height keeps the strip to its caption.
+    frame->SetRolledUp(true);
+    auto* tall = new TSeSkinEngine(Application);
+    tall->LoadFromText("object Form form\n  captionheight = 40\n  borderwidth = 2\nend\n");
+    frame->SetSkinEngine(tall);
+    EXPECT_EQ(form->GetHeight(), 42);
+    delete tall;
+    EXPECT_EQ(form->GetHeight(), caption.Bottom);
+    delete frame;
+    EXPECT_EQ(form->GetHeight(), 200);
+    delete engine;
+}
+
+TEST_F(SkinForm, WithATrayTheWindowHidesBehindItsIconAndComesBack) {
+    FakeSystemTray(true);
+    TForm* form = nullptr;
+    Application->CreateForm(&form);  // the main form
+    form->SetCaption("Velmora");
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiMinimize, kbiTray});
+    Application->ProcessMessages();
+    TPoint tray = Centre(frame->GetButtonRect(kbiTray));
+    EXPECT_FALSE(TrayIconShown());
+
+    // A click on the icon brings the window back, the icon goes.
+    MouseClick(form, tray.x, tray.y);
+    EXPECT_TRUE(frame->GetInTray());
+    EXPECT_FALSE(form->GetVisible());
+    EXPECT_TRUE(TrayIconShown());
+    ClickTrayIcon();
+    EXPECT_FALSE(frame->GetInTray());
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_FALSE(TrayIconShown());
+    EXPECT_EQ(form->GetBoundsRect(), Rect(100, 100, 400, 300));
+
+    // So does Restore in its menu.
+    MouseClick(form, tray.x, tray.y);
+    ASSERT_TRUE(TrayIconShown());
+    ChooseFromTrayMenu("Restore");
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_FALSE(TrayIconShown());
+
+    // Exit closes the window as its close button would: the close question
+    // comes first, and a no keeps the program running, the window shown.
+    int asked = 0;
+    form->OnCloseQuery = [&asked](TObject*, bool& CanClose) { CanClose = ++asked > 1; };
+    MouseClick(form, tray.x, tray.y);
+    ChooseFromTrayMenu("Exit");
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(Application->GetTerminated());
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_FALSE(frame->GetInTray());
+    EXPECT_FALSE(TrayIconShown());
+    MouseClick(form, tray.x, tray.y);
+    ChooseFromTrayMenu("Exit");
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(Application->GetTerminated());
+    EXPECT_THROW(ClickTrayIcon(), EInvalidOperation);
+}
+
+TEST_F(SkinForm, TheTrayIconGoesWithItsWindow) {
+    FakeSystemTray(true);
+    auto* form = ShownFormAt(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiTray});
+    TPoint tray = Centre(frame->GetButtonRect(kbiTray));
+    // Taking the frame away gives the window back.
+    MouseClick(form, tray.x, tray.y);
+    ASSERT_TRUE(TrayIconShown());
+    delete frame;
+    EXPECT_FALSE(TrayIconShown());
+    EXPECT_TRUE(form->GetVisible());
+
+    frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiTray});
+    MouseClick(form, tray.x, tray.y);
+    ASSERT_TRUE(TrayIconShown());
+    delete form;
+    EXPECT_FALSE(TrayIconShown());
+    Application->ProcessMessages();
+}
+
+TEST_F(SkinForm, WithoutATrayTheTrayButtonMinimises) {
+    FakeSystemTray(false);
+    auto* form = ShownFormAt(100, 100, 300, 200);
+    auto* frame = new TSeSkinForm(form);
+    frame->SetBorderIcons(TSeBorderIcons{kbiClose, kbiMinimize, kbiTray});
+    Application->ProcessMessages();
+    TPoint tray = Centre(frame->GetButtonRect(kbiTray));
+    MouseClick(form, tray.x, tray.y);
+    EXPECT_TRUE(ShownMinimized(form));
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_FALSE(frame->GetInTray());
+    EXPECT_FALSE(TrayIconShown());
+
+    // As the minimise button does.
+    auto* other = ShownFormAt(150, 150, 300, 200);
+    auto* otherFrame = new TSeSkinForm(other);
+    Application->ProcessMessages();
+    EXPECT_FALSE(ShownMinimized(other));
+    TPoint minimise = Centre(otherFrame->GetButtonRect(kbiMinimize));
+    MouseClick(other, minimise.x, minimise.y);
+    EXPECT_TRUE(ShownMinimized(other));
 }
 
 TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {

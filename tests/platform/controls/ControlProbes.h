@@ -9,6 +9,7 @@
 
 #include "platform/controls/Automation.h"
 #include "platform/controls/Forms.h"
+#include "platform/host/TrayIcon.h"
 #include "platform/testing/TestInput.h"
 
 // A windowed control that fills itself with one colour and counts its paints.
@@ -68,6 +69,7 @@ protected:
         EXPECT_EQ(PendingAutomationAnswers("FileDialog"), 0);
         ClearAutomation();
         RecordShellExecute(false);
+        EndFakeSystemTray();
         Screen->SetCursor(crDefault);
         ResetApplicationState();
     }

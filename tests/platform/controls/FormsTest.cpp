@@ -191,4 +191,35 @@ TEST_F(Forms, CaptionAndBorderReachTheWindow) {
     EXPECT_EQ(form->GetCaption(), "Velmora");
 }
 
+TEST_F(Forms, AlignedControlsKeepClearOfADrawnFrameAndWaitWhenThereIsNoRoom) {
+    auto* form = new TForm(Application);
+    form->SetBounds(100, 100, 300, 200);
+    form->SetHostFrame(false);
+    form->SetFrameInsets(Rect(4, 26, 4, 4));
+    auto* bottom = new TPaintProbe(form);
+    bottom->SetHeight(20);
+    bottom->SetAlign(alBottom);
+    bottom->SetParent(form);
+    auto* client = new TPaintProbe(form);
+    client->SetAlign(alClient);
+    client->SetParent(form);
+    form->Show();
+    EXPECT_EQ(bottom->GetBoundsRect(), Rect(4, 176, 296, 196));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(4, 26, 296, 176));
+
+    // Shrunk to the top of its frame, the form has no client area: the
+    // controls stay below, where the window no longer reaches, rather than
+    // climbing over the frame.
+    form->SetHeight(26);
+    EXPECT_EQ(bottom->GetBoundsRect(), Rect(4, 176, 296, 196));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(4, 26, 296, 176));
+    form->SetWidth(340);
+    form->SetHeight(30);  // the frame exactly, still no room
+    EXPECT_GE(bottom->GetTop(), form->GetClientHeight());
+    // Grown again, they are laid out for the size it has now.
+    form->SetHeight(200);
+    EXPECT_EQ(bottom->GetBoundsRect(), Rect(4, 176, 336, 196));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(4, 26, 336, 176));
+}
+
 }  // namespace
