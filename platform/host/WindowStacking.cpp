@@ -6,33 +6,23 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/controls/Forms.h"
-#include "platform/host/WindowSurfaceWidget.h"
-
 namespace {
 
-// The surface of the form that a window shown now belongs above, nullptr
-// when no form is up.
-QWidget* FormWindowUp() {
-    TCustomForm* form = Screen->OwnerFormFor(nullptr);
-    return form ? static_cast<WindowSurface*>(form->GetHandle()) : nullptr;
-}
-
-// Links a host dialog to the form that is up each time it shows: the show
-// event comes after its native window is made and before it is mapped.
+// Raises a host dialog each time it shows: the show event comes after its
+// native window is made and before it is mapped. A modal dialog takes the
+// activation itself once mapped. Its owner stays the one Qt names for a
+// dialog without a parent, the program's leader window, which window
+// managers read as all of the program's windows: named a form's window
+// instead, a window manager handing the focus back to that form while the
+// dialog runs left Qt waiting on the X server for good.
 class FrontOnShow : public QObject {
 public:
     explicit FrontOnShow(QWidget* Dialog) : QObject(Dialog) { Dialog->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Show && Watched->isWidgetType()) {
-            auto* dialog = static_cast<QWidget*>(Watched);
-            if (dialog->isWindow()) {
-                SetWindowOwner(dialog, FormWindowUp());
-                BringToFront(dialog);
-            }
-        }
+        if (Event->type() == QEvent::Show && Watched->isWidgetType() && static_cast<QWidget*>(Watched)->isWindow())
+            static_cast<QWidget*>(Watched)->raise();
         return false;
     }
 };

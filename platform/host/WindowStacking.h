@@ -17,6 +17,5 @@ void SetWindowOwner(QWidget* Window, QWidget* Owner);
 // again keeps its old place in the stacking order, which may be under a
 // window made since.
 void BringToFront(QWidget* Window);
-// A host dialog (files, printer): at each show it belongs above the form
-// that is up and comes to the front.
+// A host dialog (files, printer): raised at each show, above the forms.
 void KeepAboveForms(QWidget* Dialog);
