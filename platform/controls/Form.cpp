@@ -116,7 +116,12 @@ void TCustomForm::ApplyWindowFlags() {
     const bool shown = SurfaceVisible(Surface());
     SetSurfaceFrame(Surface(), borderStyle_, borderIcons_, hostFrame_, activateOnShow_);
     BoundsChanged();
-    if (shown) ShowSurface(Surface());
+    if (shown) ShowSurface(Surface(), OwnerSurface());
+}
+
+WindowSurface* TCustomForm::OwnerSurface() const {
+    TCustomForm* owner = Screen->OwnerFormFor(this);
+    return owner ? owner->Surface() : nullptr;
 }
 
 void TCustomForm::BoundsChanged() {
@@ -180,7 +185,7 @@ void TCustomForm::VisibleChanged() {
         FireGuarded(this, OnShow);
         if (!GetVisible()) return;
         PlaceOnScreen();
-        ShowSurface(Surface());
+        ShowSurface(Surface(), OwnerSurface());
         if (activateOnShow_) Screen->SetActiveForm(this);
     } else {
         FireGuarded(this, OnHide);

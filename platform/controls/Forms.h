@@ -127,6 +127,8 @@ private:
     void Deactivated();
     void PlaceOnScreen();
     void ApplyWindowFlags();
+    // The surface of the form this one belongs above when shown now.
+    WindowSurface* OwnerSurface() const;
     void CloseModal();
     void RunModalLoop(TAutomationRequest* Request);
 
@@ -185,6 +187,10 @@ public:
     int GetFormCount() const { return static_cast<int>(forms_.size()); }
     TCustomForm* GetForms(int Index) const;  // EListError out of range
     TCustomForm* GetActiveForm() const { return activeForm_; }
+    // The form that a window shown now belongs above: the top modal form,
+    // else the active form, else the main form; a visible one other than
+    // Shown, nullptr when there is none. The main form belongs above none.
+    TCustomForm* OwnerFormFor(const TCustomForm* Shown) const;
 
 private:
     friend class TCustomForm;

@@ -130,6 +130,16 @@ void TScreen::ActivateNextForm(TCustomForm* Leaving) {
     SetActiveForm(next);
 }
 
+TCustomForm* TScreen::OwnerFormFor(const TCustomForm* Shown) const {
+    TCustomForm* main = Application->GetMainForm();
+    if (Shown && Shown == main) return nullptr;
+    auto up = [Shown](TCustomForm* Form) { return Form && Form != Shown && Form->GetVisible(); };
+    for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+        if (up(*it)) return *it;
+    if (up(activeForm_)) return activeForm_;
+    return up(main) ? main : nullptr;
+}
+
 void TScreen::PushModal(TCustomForm* Form) { modal_.push_back(Form); }
 
 void TScreen::PopModal(TCustomForm* Form) {

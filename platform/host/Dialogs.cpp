@@ -7,6 +7,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/host/Host.h"
 #include "platform/host/HostCall.h"
+#include "platform/host/WindowStacking.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void TOpenDialog::CheckAnswer(const std::vector<AnsiString>& Files) const {
 
 bool TOpenDialog::ShowHostDialog(std::vector<AnsiString>& Files) {
     QFileDialog dialog(nullptr, Q(title_), Q(initialDir_));
+    KeepAboveForms(&dialog);
     dialog.setAcceptMode(ForSaving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (ForSaving()) dialog.setFileMode(QFileDialog::AnyFile);
     else if (options_.Contains(ofAllowMultiSelect)) dialog.setFileMode(QFileDialog::ExistingFiles);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/host/WindowStacking.h"
 #include "platform/host/WindowSurfaceWidget.h"
 
 THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -29,5 +30,10 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const AnsiString& Hint) {
     return Rect(0, 0, std::min(size.cx, MaxWidth) + 8, size.cy + 4);
 }
 
-// A parentless window: the surface follows Visible itself.
-void THintWindow::VisibleChanged() { static_cast<WindowSurface*>(GetHandle())->setVisible(GetVisible()); }
+// A parentless window: the surface follows Visible itself, and shows in
+// front of the windows made since it last showed.
+void THintWindow::VisibleChanged() {
+    auto* surface = static_cast<WindowSurface*>(GetHandle());
+    surface->setVisible(GetVisible());
+    if (GetVisible()) BringToFront(surface);
+}

@@ -8,6 +8,7 @@
 #include "platform/host/Host.h"
 #include "platform/host/HostCall.h"
 #include "platform/host/Printers.h"
+#include "platform/host/WindowStacking.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ bool ShowHostDialog() {
     }
     host.setPageOrientation(printer->GetOrientation() == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&host);
+    KeepAboveForms(&dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     printer->SetOrientation(host.pageLayout().orientation() == QPageLayout::Landscape ? poLandscape : poPortrait);
     if (host.outputFormat() == QPrinter::PdfFormat) {

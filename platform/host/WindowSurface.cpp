@@ -1,6 +1,7 @@
 // What the controls do with their host windows, said in the host's terms.
 #include "platform/host/WindowSurface.h"
 
+#include "platform/host/WindowStacking.h"
 #include "platform/host/WindowSurfaceWidget.h"
 
 WindowSurface* CreateSurface(TWinControl* Control) {
@@ -19,7 +20,18 @@ void SetSurfaceBounds(WindowSurface* Surface, int Left, int Top, int Width, int 
 
 void SetSurfaceVisible(WindowSurface* Surface, bool Visible) { Surface->setVisible(Visible); }
 
-void ShowSurface(WindowSurface* Surface) { Surface->show(); }
+void ShowSurface(WindowSurface* Surface, WindowSurface* Owner) {
+    // Window managers keep dialogs above the window they belong to, and Qt
+    // names that window to them only for dialogs and their kin: an owned
+    // plain window shows as a dialog. Popups pass the window manager by.
+    Qt::WindowFlags flags = Surface->FrameFlags();
+    if (Owner && (flags & Qt::WindowType_Mask) == Qt::Window && !(flags & Qt::X11BypassWindowManagerHint))
+        flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+    if (Surface->windowFlags() != flags) Surface->setWindowFlags(flags);
+    SetWindowOwner(Surface, Owner);
+    Surface->show();
+    BringToFront(Surface);
+}
 
 bool SurfaceVisible(const WindowSurface* Surface) { return Surface->isVisible(); }
 
@@ -52,8 +64,10 @@ void SetSurfaceFrame(WindowSurface* Surface, TFormBorderStyle BorderStyle, TBord
     if (menu && BorderStyle != bsNone && HostFrame) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (menu && BorderIcons.Contains(biHelp) && BorderStyle != bsNone && HostFrame)
         flags |= Qt::WindowContextHelpButtonHint;
-    if (!ActivateOnShow) flags |= Qt::WindowDoesNotAcceptFocus;
-    Surface->setWindowFlags(flags);
+    // A window that never takes the activation is a popup: the window
+    // manager neither moves nor frames it, and it stays where it is put.
+    if (!ActivateOnShow) flags |= Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint;
+    Surface->SetFrameFlags(flags);
     Surface->setAttribute(Qt::WA_ShowWithoutActivating, !ActivateOnShow);
 }
 

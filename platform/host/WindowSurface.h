@@ -18,8 +18,11 @@ void DetachSurface(WindowSurface* Surface);
 void SetSurfaceParent(WindowSurface* Surface, WindowSurface* Parent);
 void SetSurfaceBounds(WindowSurface* Surface, int Left, int Top, int Width, int Height);
 void SetSurfaceVisible(WindowSurface* Surface, bool Visible);
-// Shows a top-level surface as the window system shows new windows.
-void ShowSurface(WindowSurface* Surface);
+// Shows a top-level surface as the window system shows new windows, in
+// front: above Owner's window (the window system keeps it there; nullptr
+// for a window that belongs above none), raised, and active unless it shows
+// without taking the activation.
+void ShowSurface(WindowSurface* Surface, WindowSurface* Owner);
 bool SurfaceVisible(const WindowSurface* Surface);
 // Where the surface's top left corner is on the screen.
 TPoint SurfaceScreenOrigin(const WindowSurface* Surface);

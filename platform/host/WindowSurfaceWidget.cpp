@@ -86,6 +86,11 @@ void WindowSurface::ShowCursor(TCursor Cursor) {
     setCursor(HostCursor(Cursor));
 }
 
+void WindowSurface::SetFrameFlags(Qt::WindowFlags Flags) {
+    frameFlags_ = Flags;
+    setWindowFlags(Flags);
+}
+
 bool WindowSurface::event(QEvent* Event) {
     if (Event->type() == QEvent::KeyPress || Event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(Event);

@@ -20,6 +20,10 @@ public:
     // The cursor last set on the widget, for checks.
     int ShownCursor() const { return shownCursor_; }
     void ShowCursor(TCursor Cursor);
+    // The window flags that the form's frame asks for, set on the widget;
+    // shown above another window, it may show as another kind of window.
+    Qt::WindowFlags FrameFlags() const { return frameFlags_; }
+    void SetFrameFlags(Qt::WindowFlags Flags);
 
 protected:
     bool event(QEvent* Event) override;
@@ -42,6 +46,7 @@ private:
     int eventDepth_ = 0;
     bool deletePending_ = false;
     int shownCursor_ = crDefault;
+    Qt::WindowFlags frameFlags_ = Qt::Window;
 };
 
 // Key codes between the host and the controls; 0 when the key has none.
