@@ -2,7 +2,8 @@
 // The quote service's reply and the stock quote file it becomes: checking a
 // reply's rows before anything is written, and writing a file whole (beside
 // the old one, then renamed into place) so that no reader ever sees it
-// half-written.
+// half-written, while it stays the same file to the user: links, permissions
+// and owner kept.
 
 #include <optional>
 #include <string>
@@ -29,6 +30,13 @@ bool RowDate(const std::string& Row, int& Year, int& Month0, int& Day);
 // line ends; blank lines skipped.
 std::vector<std::string> SplitFileRows(const std::string& Text);
 
-// Writes Text to Path through a temporary file beside it; false (and Path
-// untouched) when it cannot be written.
+// True when the file is there and may not be written, as an editor decides:
+// it has no write permission for anybody (which holds for root too), or none
+// for the program's effective user and group.
+bool IsReadOnlyFile(const std::string& Path);
+
+// Writes Text to the file Path names (through its links) by way of a
+// temporary file beside it, renamed into place with the old file's permission
+// bits and owner. False, with the file untouched, when it is read-only or
+// cannot be written.
 bool WriteFileWhole(const std::string& Path, const std::string& Text);

@@ -181,6 +181,8 @@ void startUpdate() {
     if (!headerLine.empty() && headerLine.back() == '\r') headerLine.pop_back();
     const std::optional<QuoteFileHeader> header = parseQuoteHeader(headerLine);
     if (!header) return refuse(" is not a stock quote file.");
+    // Permission bits say whether the user may change the file, for root too.
+    if (IsReadOnlyFile(OriginalForm1->DownloadPath.str())) return refuse(" is read-only and cannot be updated.");
     transfer.oldRows = SplitFileRows(contents);
     SetEndDate(TodayDate());
     OriginalForm1->Symbol = header->Symbol;

@@ -39,7 +39,10 @@ struct TChannel {
         if (!m) return;
         shift = std::countr_zero(m);
         bits = std::popcount(m);
-        if (std::popcount(m >> shift) != bits) Invalid("its colour masks are not contiguous");
+        // One run of set bits: shifted down, it is all ones, and adding one
+        // carries through every bit of it.
+        const std::uint32_t run = m >> shift;
+        if ((run & (run + 1)) != 0) Invalid("its colour masks are not contiguous");
     }
     std::uint32_t Of(std::uint32_t pixel) const {
         if (!mask) return 0;

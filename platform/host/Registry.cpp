@@ -1,5 +1,6 @@
 #include "platform/host/Registry.h"
 
+#include <QIODevice>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -7,9 +8,28 @@
 
 #include <vector>
 
+#include "platform/host/SettingsFile.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
+
+// The file in our own reading of the INI layout: the ready-made one takes
+// commas for list separators and ";" for a comment's start, so a value
+// written by hand would not read as written.
+bool ReadSettings(QIODevice& Device, QSettings::SettingsMap& Map) {
+    Map = ParseSettingsFile(Device.readAll());
+    return true;
+}
+
+bool WriteSettings(QIODevice& Device, const QSettings::SettingsMap& Map) {
+    const QByteArray text = FormatSettingsFile(Map);
+    return Device.write(text) == text.size();
+}
+
+QSettings::Format SettingsFormat() {
+    static const QSettings::Format format = QSettings::registerFormat("ini", ReadSettings, WriteSettings);
+    return format;
+}
 
 // Marks a key that was created but holds no value yet, so that it still
 // exists after a restart. No escaped name can look like it.
@@ -57,7 +77,7 @@ QString GroupOf(const AnsiString& path) {
 }  // namespace
 
 struct TRegistry::Store {
-    QSettings settings{QSettings::IniFormat, QSettings::UserScope, "Velmora", "Velmora"};
+    QSettings settings{SettingsFormat(), QSettings::UserScope, "Velmora", "Velmora"};
     // Only the user's own file: no system-wide defaults mixed in.
     Store() { settings.setFallbacksEnabled(false); }
 

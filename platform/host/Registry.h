@@ -4,7 +4,9 @@
 // "\"-separated paths; values are strings and integers. Both root keys reach
 // the same per-user store: a user's program cannot write machine-wide
 // settings here, and the program reads what it wrote itself. Unlike the
-// Windows registry, key and value names are case-sensitive.
+// Windows registry, key and value names are case-sensitive. The file may be
+// edited by hand: a value reads back as the text after its "=", commas and
+// semicolons included (the layout is in platform/host/SettingsFile.h).
 
 #include <cstdint>
 #include <memory>

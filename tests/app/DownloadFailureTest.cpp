@@ -1,5 +1,6 @@
 // Transfers that fail: the old file stays byte for byte, the progress
 // dialog tells what went wrong and its OK closes it.
+#include <filesystem>
 #include <random>
 
 #include "QuoteDownloadFixture.h"
@@ -104,6 +105,18 @@ TEST_F(DownloadFailureTest, AFileThatCannotBeWrittenIsReported) {
     path_ = WriteFile("xyz.zrq", kOldFile);
     const ProgressLook look = Download(dir_.File("missing/xyz.zrq"), "XYZ", {2003, 0, 1}, {2003, 11, 5});
     ExpectFailure(look, "The stock quote file could not be written.");
+}
+
+// A read-only file is not replaced by a download, for root either.
+TEST_F(DownloadFailureTest, AReadOnlyFileIsNotReplaced) {
+    LocalQuoteServer server;
+    server.WriteSymbol("XYZ", MakeQuoteRows(3, 20031205));
+    StartWith(server.Url("/"));
+    path_ = WriteFile("xyz.zrq", kOldFile);
+    std::filesystem::permissions(path_, std::filesystem::perms(0444));
+    const ProgressLook look = Download(path_, "XYZ", {2003, 0, 1}, {2003, 11, 5});
+    ExpectFailure(look, "The stock quote file could not be written.");
+    EXPECT_EQ(std::filesystem::status(path_).permissions(), std::filesystem::perms(0444));
 }
 
 TEST_F(DownloadFailureTest, ARedirectIsFollowed) {

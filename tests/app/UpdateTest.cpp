@@ -1,5 +1,9 @@
 // Update Quotes end to end against the local quote server.
 #include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "QuoteDownloadFixture.h"
 #include "platform/host/Dialogs.h"
@@ -110,4 +114,108 @@ TEST_F(UpdateTest, AFileThatIsNotThereCannotBeOpened) {
     EXPECT_TRUE(server.Log().empty());
     EXPECT_FALSE(form_->Updating);
     EXPECT_FALSE(std::filesystem::exists(path)) << "nothing written";
+}
+
+// The updated file stays the user's file: what a link leads to is written and
+// the link stays; permission bits and owner are kept.
+TEST_F(UpdateTest, AnUpdateThroughALinkWritesTheFileItLeadsTo) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    std::filesystem::create_directory(dir_.File("data"));
+    const std::string target = WriteFile("data/xyz.zrq", "0,1,2003,11,1,2003,XYZ\n" + QuoteLines(rows, 4));
+    std::filesystem::permissions(target, std::filesystem::perms(0640));
+    const std::string link = dir_.File("xyz.zrq");
+    std::filesystem::create_symlink("data/xyz.zrq", link);
+
+    EXPECT_TRUE(Update(link).done);
+
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::read_symlink(link), "data/xyz.zrq");
+    EXPECT_EQ(ReadFile(target), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+    for (const char* folder : {"", "data"})
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.File(folder)))
+            EXPECT_NE(entry.path().extension(), ".part") << "left behind: " << entry.path();
+}
+
+TEST_F(UpdateTest, AnUpdatedFileKeepsItsPermissionsAndOwner) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string path = WriteFile("xyz.zrq", "0,1,2003,11,1,2003,XYZ\n" + QuoteLines(rows, 4));
+    std::filesystem::permissions(path, std::filesystem::perms(0604));
+    // Only root may hand a file to somebody else, so only root's test does.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(path.c_str(), 4321, 4322), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+
+    EXPECT_TRUE(Update(path).done);
+
+    EXPECT_EQ(ReadFile(path), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows));
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 0777, 0604u);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_NE(after.st_ino, before.st_ino) << "written beside and renamed into place";
+}
+
+// A file without write permission is refused before anything is asked of the
+// service, as an editor refuses it: for root too.
+TEST_F(UpdateTest, AReadOnlyFileIsRefused) {
+    LocalQuoteServer server;
+    const std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string old = "0,1,2003,11,1,2003,XYZ\n" + QuoteLines(rows, 5);
+    std::filesystem::create_directory(dir_.File("data"));
+    const std::string target = WriteFile("data/xyz.zrq", old);
+    std::filesystem::permissions(target, std::filesystem::perms(0444));
+    const std::string link = dir_.File("link.zrq");
+    std::filesystem::create_symlink(target, link);
+
+    for (const std::string& path : {target, link}) {
+        AnswerNextFileDialog(path.c_str());
+        AnswerMessage(IDOK);
+        form_->FindMenuItem("Quotes", "Update Quotes")->Click();
+
+        EXPECT_EQ(MessageText(), ("The file " + path + " is read-only and cannot be updated.").c_str());
+        EXPECT_EQ(MessageCaption(), "Error");
+        EXPECT_FALSE(form_->Updating);
+    }
+    EXPECT_TRUE(server.Log().empty());
+    EXPECT_EQ(ReadFile(target), old);
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0444));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// A service address written into the settings file by hand, with a comma and
+// a semicolon in it, is asked as it stands.
+TEST_F(UpdateTest, AServiceAddressWrittenByHandIsUsedAsWritten) {
+    LocalQuoteServer server;
+    server.WriteSymbol("XYZ", MakeQuoteRows(10, 20031205));
+    {
+        const std::filesystem::path folder = std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Velmora";
+        std::filesystem::create_directories(folder);
+        std::ofstream settings(folder / "Velmora.ini", std::ios::binary | std::ios::trunc);
+        settings << "[Software\\Halvorsk\\Velmora\\init]\nquoteServiceUrl=" << server.Url("/quotes,old;v2") << "\n";
+    }
+    Start();
+    fDlQuotes = TForm::Create<TfDlQuotes>(Application);
+    fHttpProgress = TForm::Create<TfHttpProgress>(Application);
+    const std::string old = "0,1,2003,11,1,2003,XYZ\n1-Dec-03,1,2,0.5,1.5,100\n";
+    const std::string path = WriteFile("xyz.zrq", old);
+
+    Update(path);
+
+    ASSERT_EQ(server.Log().size(), 1u) << "the request went elsewhere";
+    EXPECT_EQ(server.Log()[0].target.rfind("/quotes,old;v2/table.csv?a=11&b=2&c=2003&", 0), 0u)
+        << server.Log()[0].target;
+    EXPECT_EQ(ReadFile(path), old);  // the service answers elsewhere: nothing to add
 }

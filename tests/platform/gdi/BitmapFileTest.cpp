@@ -132,6 +132,12 @@ TEST(BitmapFile, ReadsTopDownAndSixteenBitFiles) {
     EXPECT_EQ(DevicePixel(&bitmap, 0, 0), clRed);
     EXPECT_EQ(DevicePixel(&bitmap, 1, 0), clBlue);
     EXPECT_EQ(bitmap.GetPixelFormat(), pf16bit);
+
+    // 5-6-5 pixels with their masks after the header: full green, full red.
+    dir.Write("masks.bmp", MakeBmp(2, 1, 16, 3, {0xF800, 0x07E0, 0x001F}, std::string("\xE0\x07\x00\xF8", 4)));
+    bitmap.LoadFromFile(dir.File("masks.bmp").c_str());
+    EXPECT_EQ(DevicePixel(&bitmap, 0, 0), clLime);
+    EXPECT_EQ(DevicePixel(&bitmap, 1, 0), clRed);
 }
 
 TEST(BitmapFile, MalformedFilesAreRefusedAndLeaveThePictureAlone) {
@@ -159,6 +165,8 @@ TEST(BitmapFile, MalformedFilesAreRefusedAndLeaveThePictureAlone) {
         {"pixels beyond the file", patched(good, 10, 1000)},
         {"cut in the pixels", good.substr(0, good.size() - 3)},
         {"enormous", patched(patched(good, 18, 100000), 22, 100000)},
+        // Red's bits with a gap in them (1101 1000 ...).
+        {"scattered colour mask", MakeBmp(2, 1, 16, 3, {0xD800, 0x07E0, 0x001F}, std::string(4, '\x7F'))},
     };
     TBitmap bitmap;
     bitmap.SetSize(3, 3);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -163,6 +165,13 @@ TEST_F(Registry, AwkwardNamesAndValuesRoundTrip) {
         {"empty", ""},
         {"spaces ", "  padded  "},
         {"%@key", "looks like a marker"},
+        {"semicolon", "a; b ;c"},
+        {"hash", "#1"},
+        {"quoted", "\"in quotes\""},
+        {"backslashes", "C:\\new\\x41\\"},
+        {"tab", "a\tb"},
+        {"control", "bell\x07"},
+        {"blank and backslashes", " C:\\new\\x41\\ "},
     };
     {
         TRegistry reg;
@@ -176,6 +185,61 @@ TEST_F(Registry, AwkwardNamesAndValuesRoundTrip) {
         EXPECT_EQ(reg.ReadString(name), value) << name;
     }
     EXPECT_FALSE(reg.KeyExists("Odd"));  // "/" is part of the name, not a separator
+}
+
+// The file as a person edits it.
+void WriteSettingsFile(const std::string& Text) {
+    std::filesystem::create_directories(SettingsFile().parent_path());
+    std::ofstream out(SettingsFile(), std::ios::binary | std::ios::trunc);
+    out << Text;
+}
+
+std::string ReadSettingsFile() {
+    std::ifstream in(SettingsFile(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(Registry, HandWrittenValuesReadAsWritten) {
+    WriteSettingsFile(
+        "; written by hand\n"
+        "[Software\\Halvorsk\\Velmora\\init]\n"
+        "initOpenDir = /home/u/quotes, old\n"
+        "quoteServiceUrl=http://127.0.0.1:8080/a,b;c\r\n"
+        "# not a value=1\n"
+        "helpFileDir=C:\\help\\new.hlp ; the old one\n"
+        "padded=\"  two blanks  \"\n"
+        "half=\"open only\n"
+        "count= 12\n"
+        "[Other]\n"
+        "Deep\\Key\\v=x=y\n");
+    const std::pair<const char*, const char*> expected[] = {
+        {"initOpenDir", "/home/u/quotes, old"},
+        {"quoteServiceUrl", "http://127.0.0.1:8080/a,b;c"},
+        {"helpFileDir", "C:\\help\\new.hlp ; the old one"},
+        {"padded", "  two blanks  "},
+        {"half", "\"open only"},
+    };
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(kInitKey, false));
+        for (const auto& [name, value] : expected) EXPECT_EQ(reg.ReadString(name), value) << name;
+        EXPECT_EQ(reg.ReadInteger("count"), 12);
+        EXPECT_FALSE(reg.ValueExists("# not a value"));
+        ASSERT_TRUE(reg.OpenKey("\\Other\\Deep\\Key", false));
+        EXPECT_EQ(reg.ReadString("v"), "x=y");
+        // A value the program writes leaves the hand-written ones as they read.
+        reg.CloseKey();
+        ASSERT_TRUE(reg.OpenKey(kInitKey, false));
+        reg.WriteString("initSaveDir", "/home/u/out; new, too");
+    }
+    EXPECT_NE(ReadSettingsFile().find("\ninitSaveDir=/home/u/out; new, too\n"), std::string::npos)
+        << "plain text stays plain for the next person who edits the file:\n" << ReadSettingsFile();
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kInitKey, false));
+    for (const auto& [name, value] : expected) EXPECT_EQ(reg.ReadString(name), value) << name;
+    EXPECT_EQ(reg.ReadString("initSaveDir"), "/home/u/out; new, too");
 }
 
 TEST_F(Registry, IntegersMustBeNumbers) {
