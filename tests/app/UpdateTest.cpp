@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "QuoteDownloadFixture.h"
+#include "app/quotefile.h"
 #include "platform/host/Dialogs.h"
 
 class UpdateTest : public QuoteDownloadTest {};
@@ -82,6 +83,27 @@ TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
 
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(form_->PageOffset, -1);
+}
+
+// A file that opened before an update still opens after it: new rows that
+// the file reader would refuse are not written.
+TEST_F(UpdateTest, NewRowsTheFileReaderRefusesLeaveTheFileAsItWas) {
+    LocalQuoteServer server;
+    std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    rows[1] += ".0";  // a volume "5000001.0"
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string old = "0,1,2003,11,1,2003,XYZ\n" + QuoteLines(rows, 5);
+    const std::string path = WriteFile("xyz.zrq", old);
+    linkedList quotes;
+    ASSERT_EQ(loadQuoteFile(path.c_str(), quotes).QuoteCount, 5);
+
+    const ProgressLook look = Update(path);
+
+    EXPECT_FALSE(look.done);
+    EXPECT_EQ(look.status, "The reply holds no stock quotes.");
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(loadQuoteFile(path.c_str(), quotes).QuoteCount, 5);
 }
 
 TEST_F(UpdateTest, AFileWithoutAHeaderIsRefused) {
