@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -28,11 +27,20 @@ Fields splitFields(std::string_view line, std::size_t max) {
     return fields;
 }
 
-// A whole number of decimal digits only.
-bool parseDigits(std::string_view text, int& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
+// The header's date numbers: a month counted from 0, a day of the month, a
+// year of four digits. The update asks for the day after the end date, so a
+// number outside the calendar is refused here rather than stepped from.
+enum class HeaderNumber { Month0, Day, Year };
+
+bool parseHeaderNumber(std::string_view text, HeaderNumber kind, int& value) {
+    const bool year = kind == HeaderNumber::Year;
+    if (year ? text.size() != 4 || text[0] == '0' : text.empty() || text.size() > 2) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return kind == HeaderNumber::Month0 ? value <= 11 : kind == HeaderNumber::Day ? value >= 1 && value <= 31 : true;
 }
 
 bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
@@ -222,8 +230,9 @@ std::optional<QuoteFileHeader> parseQuoteHeader(std::string_view line) {
     QuoteFileHeader header;
     int* numbers[] = {&header.StartMonth0, &header.StartDay, &header.StartYear,
                       &header.EndMonth0,   &header.EndDay,   &header.EndYear};
+    static constexpr HeaderNumber kinds[] = {HeaderNumber::Month0, HeaderNumber::Day, HeaderNumber::Year};
     for (int i = 0; i < 6; ++i)
-        if (fields[i].size() > MaxQuoteFieldLength || !parseDigits(fields[i], *numbers[i])) return std::nullopt;
+        if (!parseHeaderNumber(fields[i], kinds[i % 3], *numbers[i])) return std::nullopt;
     if (fields[6].empty() || fields[6].size() > MaxQuoteFieldLength) return std::nullopt;
     header.Symbol = AnsiString(fields[6]);
     std::size_t prefixLength = fields[0].size() + fields[1].size() + fields[2].size() + 3;

@@ -32,8 +32,9 @@ struct QuoteFileHeader {
 };
 
 // The header from a line without its line end; nothing when fields 1 to 6
-// are not whole numbers, a field is longer than MaxQuoteFieldLength or the
-// symbol is missing. The symbol is the rest of the line.
+// are not two dates (months 0 to 11, days 1 to 31, four-digit years, in
+// decimal digits only) or the symbol is missing or longer than
+// MaxQuoteFieldLength. The symbol is the rest of the line.
 std::optional<QuoteFileHeader> parseQuoteHeader(std::string_view line);
 
 struct QuoteFileContents {

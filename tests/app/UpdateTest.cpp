@@ -106,6 +106,27 @@ TEST_F(UpdateTest, NewRowsTheFileReaderRefusesLeaveTheFileAsItWas) {
     EXPECT_EQ(loadQuoteFile(path.c_str(), quotes).QuoteCount, 5);
 }
 
+// A header whose numbers are no date is no stock quote file: no request
+// is built from it.
+TEST_F(UpdateTest, AHeaderWithoutAValidEndDateIsRefused) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    for (const char* header : {"0,1,2003,4,2147483647,2003,XYZ", "0,1,2003,12,5,2003,XYZ", "0,1,2003,4,0,2003,XYZ",
+                               "0,1,2003,4,32,2003,XYZ", "0,1,2003,4,5,203,XYZ", "0,1,2003,4,5,20030,XYZ",
+                               "0,1,2003,4,5,2147483647,XYZ", "12,1,2003,4,5,2003,XYZ", "0,32,2003,4,5,2003,XYZ"}) {
+        const std::string text = std::string(header) + "\n5-May-03,1,2,0.5,1.5,100\n";
+        const std::string path = WriteFile("odd.zrq", text);
+        AnswerNextFileDialog(path.c_str());
+        AnswerMessage(IDOK);
+        form_->FindMenuItem("Quotes", "Update Quotes")->Click();
+
+        EXPECT_EQ(MessageText(), ("The file " + path + " is not a stock quote file.").c_str()) << header;
+        EXPECT_FALSE(form_->Updating) << header;
+        EXPECT_EQ(ReadFile(path), text) << header;
+    }
+    EXPECT_TRUE(server.Log().empty());
+}
+
 TEST_F(UpdateTest, AFileWithoutAHeaderIsRefused) {
     LocalQuoteServer server;
     StartWith(server.Url("/"));
