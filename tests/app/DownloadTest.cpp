@@ -147,10 +147,10 @@ TEST_F(DownloadTest, AnEmptyReplyWritesNoFile) {
 // file: "Done." is never shown for a file that does not open.
 TEST_F(DownloadTest, RowsTheFileReaderRefusesWriteNoFile) {
     const std::string longClose = std::string(146, '0') + "1.50";  // 150 characters
-    for (const std::string& odd : std::vector<std::string>{"1.25,1.75,1.00,1.50,5000001.0", "57.79.,1.75,1.00,1.50,5000001",
-                                                           "1.2.3,1.75,1.00,1.50,5000001",
-                                                           "1.25,1.75,1.00,1.50,18446744073709551616",
-                                                           "1.25,1.75,1.00," + longClose + ",5000001"}) {
+    const std::vector<std::string> odds = {"1.25,1.75,1.00,1.50,5000001.0", "57.79.,1.75,1.00,1.50,5000001",
+                                           "1.2.3,1.75,1.00,1.50,5000001", "1.25,1.75,1.00,1.50,18446744073709551616",
+                                           "1.25,1.75,1.00," + longClose + ",5000001"};
+    for (const std::string& odd : odds) {
         LocalQuoteServer server;
         std::vector<std::string> rows = MakeQuoteRows(5, 20031205);
         rows[3] = rows[3].substr(0, rows[3].find(',') + 1) + odd;

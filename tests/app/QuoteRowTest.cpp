@@ -41,7 +41,8 @@ TEST(QuoteRow, ReadsTheSixFieldsAndIgnoresWhatFollowsTheVolume) {
     EXPECT_EQ(parseQuoteRow("A,1,1,1,1,9223372036854775807,extra,fields").Volume, INT64_C(9223372036854775807));
     EXPECT_EQ(parseQuoteRow("A,1,1,1,1,-7").Volume, -7);
     // Fields count to the fifth ","; the volume ends at the next one.
-    const std::string longest = std::string(149, '7') + ",1,1,1,1," + std::string(147, '0') + "12," + std::string(300, 'x');
+    const std::string longest =
+        std::string(149, '7') + ",1,1,1,1," + std::string(147, '0') + "12," + std::string(300, 'x');
     EXPECT_EQ(parseQuoteRow(longest).Volume, 12);
 }
 
@@ -78,8 +79,8 @@ TEST(QuoteRow, NamesTheFirstFaultAndTheFieldAtFault) {
     }
 }
 
-// The rows that the issue tracker saw accepted by the reply check and then
-// refused by the reader, so that the file written did not open.
+// Rows that the reply check once took although the reader refuses them,
+// so that Download said "Done." for a file that did not open.
 TEST(QuoteReplyCheck, RefusesRowsTheFileReaderRefuses) {
     const std::string good = "5-Dec-03,57.79,58.1,57.2,57.9,5000001";
     const std::string longPrice = std::string(146, '0') + "1.50";  // 150 characters
