@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -29,35 +27,23 @@ Fields splitFields(std::string_view line, std::size_t max) {
     return fields;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
+// The header's date numbers: a month counted from 0, a day of the month, a
+// year of four digits. The update asks for the day after the end date, so a
+// number outside the calendar is refused here rather than stepped from.
+enum class HeaderNumber { Month0, Day, Year };
+
+bool parseHeaderNumber(std::string_view text, HeaderNumber kind, int& value) {
+    const bool year = kind == HeaderNumber::Year;
+    if (year ? text.size() != 4 || text[0] == '0' : text.empty() || text.size() > 2) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return kind == HeaderNumber::Month0 ? value <= 11 : kind == HeaderNumber::Day ? value >= 1 && value <= 31 : true;
 }
 
-bool isBlank(std::string_view line) { return trimBlanks(line).empty(); }
-
-template <class Number>
-bool parseWhole(std::string_view text, Number& value) {
-    text = trimBlanks(text);
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-// Always "." as decimal point, whatever the user's settings say.
-bool parsePrice(std::string_view text, double& value) {
-    text = trimBlanks(text);
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
-
-// The volume's digits; a blank or "," may follow with anything after it.
-bool parseVolume(std::string_view text, std::int64_t& value) {
-    text = trimBlanks(text);
-    std::size_t stop = 0;
-    while (stop < text.size() && text[stop] != ' ' && text[stop] != '\t' && text[stop] != ',') ++stop;
-    return parseWhole(text.substr(0, stop), value);
-}
+bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // The next line of text without its line end ("\n", or "\r\n"); text moves
 // past it.
@@ -199,28 +185,34 @@ private:
     }
 
     void ReadRow(std::string_view line, int number) {
-        Fields split = splitFields(line, 6);
-        std::array<std::string_view, 7>& fields = split.Text;
-        if (split.Count < 6) Fail("the quote has fewer than six fields", number);
-        // The volume field ends at the next ","; what follows it is ignored.
-        fields[5] = fields[5].substr(0, fields[5].find(','));
-        for (std::size_t i = 0; i < 6; ++i)
-            if (fields[i].size() > MaxQuoteFieldLength)
-                Fail("a field is longer than " + IntText(MaxQuoteFieldLength) + " characters", number);
+        const QuoteRow row = parseQuoteRow(line);
+        switch (row.Fault) {
+        case QuoteRowFault::None: break;
+        case QuoteRowFault::FewerThanSixFields: Fail("the quote has fewer than six fields", number);
+        case QuoteRowFault::FieldTooLong:
+            Fail("a field is longer than " + IntText(MaxQuoteFieldLength) + " characters", number);
+        case QuoteRowFault::NoDate: Fail("the quote has no date", number);
+        case QuoteRowFault::BadOpen: FailPrice("open", row.Field, number);
+        case QuoteRowFault::BadHigh: FailPrice("high", row.Field, number);
+        case QuoteRowFault::BadLow: FailPrice("low", row.Field, number);
+        case QuoteRowFault::BadClose: FailPrice("close", row.Field, number);
+        case QuoteRowFault::BadVolume:
+            Fail("the volume \"" + AnsiString(row.Field) + "\" is not a whole number", number);
+        }
         QuoteRecord& quote = quotes_.Current;
-        if (fields[0].empty()) Fail("the quote has no date", number);
-        double* prices[] = {&quote.Open, &quote.High, &quote.Low, &quote.Close};
-        static const char* const names[] = {"open", "high", "low", "close"};
-        for (int i = 0; i < 4; ++i)
-            if (!parsePrice(fields[i + 1], *prices[i]))
-                Fail(AnsiString("the ") + names[i] + " price \"" + AnsiString(fields[i + 1]) + "\" is not a number",
-                     number);
-        if (!parseVolume(fields[5], quote.Volume))
-            Fail("the volume \"" + AnsiString(fields[5]) + "\" is not a whole number", number);
-        quote.Date = fields[0];
-        quote.Day = days_.Of(fields[0]);
+        quote.Open = row.Open;
+        quote.High = row.High;
+        quote.Low = row.Low;
+        quote.Close = row.Close;
+        quote.Volume = row.Volume;
+        quote.Date = row.Date;
+        quote.Day = days_.Of(row.Date);
         quotes_.appendRecord();
         ++contents_.QuoteCount;
+    }
+
+    [[noreturn]] void FailPrice(const char* name, std::string_view field, int number) {
+        Fail(AnsiString("the ") + name + " price \"" + AnsiString(field) + "\" is not a number", number);
     }
 
     AnsiString path_;
@@ -238,13 +230,9 @@ std::optional<QuoteFileHeader> parseQuoteHeader(std::string_view line) {
     QuoteFileHeader header;
     int* numbers[] = {&header.StartMonth0, &header.StartDay, &header.StartYear,
                       &header.EndMonth0,   &header.EndDay,   &header.EndYear};
-    for (int i = 0; i < 6; ++i) {
-        std::string_view field = fields[i];
-        if (field.empty() || field.size() > MaxQuoteFieldLength) return std::nullopt;
-        for (char c : field)
-            if (c < '0' || c > '9') return std::nullopt;
-        if (!parseWhole(field, *numbers[i])) return std::nullopt;
-    }
+    static constexpr HeaderNumber kinds[] = {HeaderNumber::Month0, HeaderNumber::Day, HeaderNumber::Year};
+    for (int i = 0; i < 6; ++i)
+        if (!parseHeaderNumber(fields[i], kinds[i % 3], *numbers[i])) return std::nullopt;
     if (fields[6].empty() || fields[6].size() > MaxQuoteFieldLength) return std::nullopt;
     header.Symbol = AnsiString(fields[6]);
     std::size_t prefixLength = fields[0].size() + fields[1].size() + fields[2].size() + 3;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/llist.h"
+#include "app/quoterow.h"
 #include "platform/runtime/Exceptions.h"
 
 // A stock quote file that cannot be read. The message names the file and
@@ -31,11 +32,10 @@ struct QuoteFileHeader {
 };
 
 // The header from a line without its line end; nothing when fields 1 to 6
-// are not whole numbers, a field is longer than MaxQuoteFieldLength or the
-// symbol is missing. The symbol is the rest of the line.
+// are not two dates (months 0 to 11, days 1 to 31, four-digit years, in
+// decimal digits only) or the symbol is missing or longer than
+// MaxQuoteFieldLength. The symbol is the rest of the line.
 std::optional<QuoteFileHeader> parseQuoteHeader(std::string_view line);
-
-constexpr int MaxQuoteFieldLength = 149;
 
 struct QuoteFileContents {
     QuoteFileHeader Header;
@@ -44,6 +44,7 @@ struct QuoteFileContents {
 
 // Reads the file into quotes, replacing what they held, with the cursor on
 // the last (oldest) quote. Raises EQuoteFileError when the file cannot be
-// opened, is empty, lacks a header or quotes, or holds a malformed row; the
-// quotes are then left as they were.
+// opened, is empty, lacks a header or quotes, or holds a row that
+// parseQuoteRow refuses (app/quoterow.h); the quotes are then left as they
+// were. Blank lines are skipped.
 QuoteFileContents loadQuoteFile(const AnsiString& path, linkedList& quotes);

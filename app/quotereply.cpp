@@ -5,11 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "app/quoterow.h"
 
 namespace {
 
@@ -23,27 +26,16 @@ std::vector<std::string> SplitLines(const std::string& Text) {
     return lines;
 }
 
-bool IsNumber(const std::string& Field) {
-    if (Field.empty()) return false;
-    bool digit = false;
-    for (size_t i = 0; i < Field.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(Field[i]);
-        if (std::isdigit(c))
-            digit = true;
-        else if (!(c == '.' || (c == '-' && i == 0)))
-            return false;
-    }
-    return digit;
-}
-
-bool IsDate(const std::string& Field) {
+// The service's own date form, "5-Dec-03" or "5-Dec-2003", which the
+// download reads the newest day from.
+bool IsServiceDate(std::string_view Field) {
     const size_t first = Field.find('-'), second = Field.find('-', first + 1);
-    if (first == std::string::npos || second == std::string::npos) return false;
-    const std::string month = Field.substr(first + 1, second - first - 1), year = Field.substr(second + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos) return false;
+    const std::string_view month = Field.substr(first + 1, second - first - 1), year = Field.substr(second + 1);
     if (month.size() != 3 || !std::isalpha(static_cast<unsigned char>(month[0]))) return false;
-    if ((year.size() != 2 && year.size() != 4) || !IsNumber(year) || year.find_first_of(".-") != std::string::npos)
+    if ((year.size() != 2 && year.size() != 4) || year.find_first_not_of("0123456789") != std::string_view::npos)
         return false;
-    return RowDay(Field) != 0;
+    return RowDay(std::string(Field)) != 0;
 }
 
 bool StartsWithDate(const std::string& Line) {
@@ -99,13 +91,8 @@ bool RowDate(const std::string& Row, int& Year, int& Month0, int& Day) {
 }
 
 bool IsQuoteRow(const std::string& Row) {
-    std::vector<std::string> fields;
-    std::istringstream in(Row);
-    for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
-    if (fields.size() != 6 || Row.back() == ',' || !IsDate(fields[0])) return false;
-    for (size_t i = 1; i < fields.size(); ++i)
-        if (!IsNumber(fields[i])) return false;
-    return true;
+    const QuoteRow row = parseQuoteRow(Row);
+    return row && IsServiceDate(row.Date);
 }
 
 std::optional<std::vector<std::string>> ParseQuoteReply(const std::string& Body) {
@@ -131,6 +118,14 @@ bool IsReadOnlyFile(const std::string& Path) {
     if (::stat(Path.c_str(), &status) != 0) return false;  // not there: nothing to keep
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
            ::faccessat(AT_FDCWD, Path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+std::string QuoteFileText(const std::string& HeaderLine, std::span<const std::string> NewRows,
+                          std::span<const std::string> OldRows) {
+    std::string text = HeaderLine + "\n";
+    for (const std::span<const std::string> rows : {NewRows, OldRows})
+        for (const std::string& row : rows) (text += row) += '\n';
+    return text;
 }
 
 bool WriteFileWhole(const std::string& Path, const std::string& Text) {

@@ -89,12 +89,10 @@ void Finish() {
     if (transfer.rows.empty()) return fHttpProgress->ShowDone();  // nothing new: no file touched
     EndOnNewestRow(transfer.rows.front());
     TOriginalForm1& form = *OriginalForm1;
-    std::string text = (form.HeaderPrefix + IntToStr(form.ToMonth0) + "," + IntToStr(form.ToDay) + "," +
-                        IntToStr(form.ToYear) + "," + form.Symbol + "\n")
-                           .str();
-    for (const auto* rows : {&transfer.rows, &transfer.oldRows})
-        for (const std::string& row : *rows) text += row + "\n";
-    if (!WriteFileWhole(form.DownloadPath.str(), text))
+    const std::string header = (form.HeaderPrefix + IntToStr(form.ToMonth0) + "," + IntToStr(form.ToDay) + "," +
+                                IntToStr(form.ToYear) + "," + form.Symbol)
+                                   .str();
+    if (!WriteFileWhole(form.DownloadPath.str(), QuoteFileText(header, transfer.rows, transfer.oldRows)))
         return showDownloadFailure("The stock quote file could not be written.");
     fHttpProgress->ShowDone();
 }

@@ -1,4 +1,5 @@
 // Download Quotes end to end against the local quote server.
+#include <filesystem>
 #include <memory>
 
 #include "QuoteDownloadFixture.h"
@@ -140,6 +141,30 @@ TEST_F(DownloadTest, AnEmptyReplyWritesNoFile) {
     EXPECT_TRUE(look.done);
     EXPECT_EQ(ReadFile(path), "old contents\n");
     EXPECT_EQ(form_->PageOffset, -1);
+}
+
+// A reply whose rows the stock quote file reader would refuse writes no
+// file: "Done." is never shown for a file that does not open.
+TEST_F(DownloadTest, RowsTheFileReaderRefusesWriteNoFile) {
+    const std::string longClose = std::string(146, '0') + "1.50";  // 150 characters
+    const std::vector<std::string> odds = {"1.25,1.75,1.00,1.50,5000001.0", "57.79.,1.75,1.00,1.50,5000001",
+                                           "1.2.3,1.75,1.00,1.50,5000001", "1.25,1.75,1.00,1.50,18446744073709551616",
+                                           "1.25,1.75,1.00," + longClose + ",5000001"};
+    for (const std::string& odd : odds) {
+        LocalQuoteServer server;
+        std::vector<std::string> rows = MakeQuoteRows(5, 20031205);
+        rows[3] = rows[3].substr(0, rows[3].find(',') + 1) + odd;
+        server.WriteSymbol("XYZ", rows);
+        StartWith(server.Url("/"));
+        const std::string path = dir_.File("x.zrq");
+
+        const ProgressLook look = Download(path, "XYZ", {2003, 0, 1}, {2003, 11, 5});
+
+        EXPECT_FALSE(look.done) << odd;
+        EXPECT_EQ(look.status, "The reply holds no stock quotes.") << odd;
+        EXPECT_FALSE(std::filesystem::exists(path)) << odd;
+        FinishAll();
+    }
 }
 
 TEST_F(DownloadTest, TheDialogRefusesWrongEntriesAndStaysOpen) {

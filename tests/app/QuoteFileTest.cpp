@@ -242,6 +242,20 @@ TEST(QuoteFileHeader, ParsesNumbersSymbolAndPrefix) {
     EXPECT_FALSE(parseQuoteHeader("0,2,2001,4,30,2003," + std::string(150, 'S')));
 }
 
+TEST(QuoteFileHeader, TakesOnlyNumbersThatMakeADate) {
+    EXPECT_TRUE(parseQuoteHeader("0,1,1000,11,31,9999,XYZ"));
+    for (const char* line : {"12,2,2001,4,30,2003,XYZ", "0,0,2001,4,30,2003,XYZ", "0,32,2001,4,30,2003,XYZ",
+                             "0,2,999,4,30,2003,XYZ", "0,2,10000,4,30,2003,XYZ", "0,2,0999,4,30,2003,XYZ",
+                             "0,2,2001,12,30,2003,XYZ", "0,2,2001,4,0,2003,XYZ", "0,2,2001,4,32,2003,XYZ",
+                             "0,2,2001,4,2147483647,2003,XYZ", "0,2,2001,4,30,20030,XYZ",
+                             "0,2,2001,4,30,2147483648,XYZ", "4294967296,2,2001,4,30,2003,XYZ"})
+        EXPECT_FALSE(parseQuoteHeader(line)) << line;
+    // The reader refuses such a file at its header line.
+    EQuoteFileError error = readFailure("0,2,2001,4,2147483647,2003,XYZ\n" + std::string(xyzRows[0]) + "\n");
+    EXPECT_EQ(error.Line, 1);
+    EXPECT_NE(error.GetMessage().Pos("header"), 0) << error.what();
+}
+
 TEST(QuoteWindow, FindsTheChosenDates) {
     TempDir dir;
     dir.Write("xyz.zrq", xyzFile("\r\n"));

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "QuoteDownloadFixture.h"
+#include "app/quotefile.h"
 #include "platform/host/Dialogs.h"
 
 class UpdateTest : public QuoteDownloadTest {};
@@ -86,6 +87,48 @@ TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
 
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(form_->PageOffset, -1);
+}
+
+// A file that opened before an update still opens after it: new rows that
+// the file reader would refuse are not written.
+TEST_F(UpdateTest, NewRowsTheFileReaderRefusesLeaveTheFileAsItWas) {
+    LocalQuoteServer server;
+    std::vector<std::string> rows = MakeQuoteRows(10, 20031205);
+    rows[1] += ".0";  // a volume "5000001.0"
+    server.WriteSymbol("XYZ", rows);
+    StartWith(server.Url("/"));
+    const std::string old = "0,1,2003,11,1,2003,XYZ\n" + QuoteLines(rows, 5);
+    const std::string path = WriteFile("xyz.zrq", old);
+    linkedList quotes;
+    ASSERT_EQ(loadQuoteFile(path.c_str(), quotes).QuoteCount, 5);
+
+    const ProgressLook look = Update(path);
+
+    EXPECT_FALSE(look.done);
+    EXPECT_EQ(look.status, "The reply holds no stock quotes.");
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(loadQuoteFile(path.c_str(), quotes).QuoteCount, 5);
+}
+
+// A header whose numbers are no date is no stock quote file: no request
+// is built from it.
+TEST_F(UpdateTest, AHeaderWithoutAValidEndDateIsRefused) {
+    LocalQuoteServer server;
+    StartWith(server.Url("/"));
+    for (const char* header : {"0,1,2003,4,2147483647,2003,XYZ", "0,1,2003,12,5,2003,XYZ", "0,1,2003,4,0,2003,XYZ",
+                               "0,1,2003,4,32,2003,XYZ", "0,1,2003,4,5,203,XYZ", "0,1,2003,4,5,20030,XYZ",
+                               "0,1,2003,4,5,2147483647,XYZ", "12,1,2003,4,5,2003,XYZ", "0,32,2003,4,5,2003,XYZ"}) {
+        const std::string text = std::string(header) + "\n5-May-03,1,2,0.5,1.5,100\n";
+        const std::string path = WriteFile("odd.zrq", text);
+        AnswerNextFileDialog(path.c_str());
+        AnswerMessage(IDOK);
+        form_->FindMenuItem("Quotes", "Update Quotes")->Click();
+
+        EXPECT_EQ(MessageText(), ("The file " + path + " is not a stock quote file.").c_str()) << header;
+        EXPECT_FALSE(form_->Updating) << header;
+        EXPECT_EQ(ReadFile(path), text) << header;
+    }
+    EXPECT_TRUE(server.Log().empty());
 }
 
 TEST_F(UpdateTest, AFileWithoutAHeaderIsRefused) {
