@@ -136,7 +136,13 @@ void WindowSurface::Mouse(QMouseEvent* Event) {
     HostCall(control_, [&] { ControlRouting::MouseInput(control_, msg, screen, MouseKeys()); });
 }
 
-void WindowSurface::mousePressEvent(QMouseEvent* Event) { Mouse(Event); }
+void WindowSurface::mousePressEvent(QMouseEvent* Event) {
+    // A press on a window that was minimised but never left the screen (no
+    // window manager iconified it): it is in use again, so it is a normal
+    // window again. Left minimised, a web view on it would stop drawing.
+    if (isWindow() && isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    Mouse(Event);
+}
 void WindowSurface::mouseReleaseEvent(QMouseEvent* Event) { Mouse(Event); }
 void WindowSurface::mouseDoubleClickEvent(QMouseEvent* Event) { Mouse(Event); }
 void WindowSurface::mouseMoveEvent(QMouseEvent* Event) { Mouse(Event); }

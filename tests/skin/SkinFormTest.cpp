@@ -336,6 +336,12 @@ TEST_F(SkinForm, WithoutATrayTheTrayButtonMinimises) {
     TPoint minimise = Centre(otherFrame->GetButtonRect(kbiMinimize));
     MouseClick(other, minimise.x, minimise.y);
     EXPECT_TRUE(ShownMinimized(other));
+
+    // With no window manager nothing iconifies the window: it stays on the
+    // screen, and a click on it makes it a normal window again (a web page in
+    // a window left minimised stops drawing).
+    MouseClick(other, 150, 100);
+    EXPECT_FALSE(ShownMinimized(other));
 }
 
 TEST_F(SkinForm, ClosingThatFreesTheFormIsSafe) {
