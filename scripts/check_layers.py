@@ -33,6 +33,8 @@ LOWER = {
     'tools/panel_demo': ['platform/', 'chart/'],
     'tools/skin_gallery': ['platform/', 'skin/'],
     'tools/make_samples': [],
+    # A fuzz target drives one reader of the layers, as a test does.
+    'fuzz/': ['platform/', 'skin/', 'net/', 'chart/', 'app/', 'fuzz/'],
 }
 TEST_SUPPORT = ['platform/', 'tools/quote_server/', 'tests/support/']
 # A layer's tests may use its own layer and below, and the helpers of the
@@ -45,7 +47,7 @@ LOWER['tests/support/'] = TEST_SUPPORT
 
 
 def sources():
-    for top in ('platform', 'skin', 'net', 'chart', 'app', 'tests', 'tools', 'bench'):
+    for top in ('platform', 'skin', 'net', 'chart', 'app', 'tests', 'tools', 'bench', 'fuzz'):
         for folder, _, names in os.walk(os.path.join(ROOT, top)):
             for name in names:
                 if name.endswith(SOURCE):

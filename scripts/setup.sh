@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth x11-utils xdotool matchbox-window-manager
   poppler-utils imagemagick python3
+  clang libclang-rt-dev
 )
 
 missing=()
