@@ -32,11 +32,13 @@ std::vector<std::string> RowFields(const std::string& Row) {
 // is what is under test, so it is not asked for the expected values.
 double Decimal(const std::string& Text) { return std::strtod(Text.c_str(), nullptr); }
 
+// A volume is the whole number that starts its field; a blank after it ends
+// the row (the rest of the line is no part of the quote).
 std::optional<long long> Whole(const std::string& Text) {
     errno = 0;
     char* end = nullptr;
     long long value = std::strtoll(Text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0') return std::nullopt;
+    if (errno != 0 || end == Text.c_str() || (*end != '\0' && *end != ' ' && *end != '\t')) return std::nullopt;
     return value;
 }
 
