@@ -146,6 +146,14 @@ void Server::HandleClient(int fd) {
     std::string method = line.substr(0, first);
     std::string target = first == std::string::npos ? std::string() : line.substr(first + 1, second - first - 1);
 
+    if (options_.endless && method == "GET") {
+        {
+            std::lock_guard<std::mutex> guard(logLock_);
+            log_.push_back({head, target, 200});
+        }
+        SendEndless(fd);
+        return;
+    }
     int status = 0;
     std::string reply = method == "GET" || method == "HEAD" ? Answer(target, status)
                                                             : Reply(status = 405, "text/plain", TextBody(405));
@@ -155,23 +163,36 @@ void Server::HandleClient(int fd) {
         log_.push_back({head, target, status});
     }
     if (options_.stallMs > 0 && !Pause(options_.stallMs)) return;
-    Send(fd, reply);
-    ::shutdown(fd, SHUT_WR);
+    if (Send(fd, reply)) ::shutdown(fd, SHUT_WR);
 }
 
-void Server::Send(int fd, const std::string& reply) {
+bool Server::Send(int fd, const std::string& reply) {
     if (!options_.drip) {
         for (std::size_t sent = 0; sent < reply.size();) {
             ssize_t n = ::send(fd, reply.data() + sent, reply.size() - sent, MSG_NOSIGNAL);
-            if (n <= 0) return;
+            if (n <= 0) return false;
             sent += static_cast<std::size_t>(n);
         }
-        return;
+        return Pause(0);
     }
     int one = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     for (char byte : reply) {
-        if (::send(fd, &byte, 1, MSG_NOSIGNAL) != 1 || !Pause(options_.dripDelayMs)) return;
+        if (::send(fd, &byte, 1, MSG_NOSIGNAL) != 1 || !Pause(options_.dripDelayMs)) return false;
+    }
+    return true;
+}
+
+// Every row is a valid quote of the same day, its volume counting up, so
+// that only the amount of text can stop the client.
+void Server::SendEndless(int fd) {
+    if (!Send(fd, "HTTP/1.0 200 OK\r\nServer: quote_server\r\nContent-Type: text/csv\r\n\r\n"
+                  "Date,Open,High,Low,Close,Volume\n"))
+        return;
+    for (long long volume = 1;;) {
+        std::string rows;
+        while (rows.size() < 65536) rows += "5-Dec-03,57.79,58.1,57.2,57.5," + std::to_string(volume++) + "\n";
+        if (!Send(fd, rows)) return;
     }
 }
 

@@ -27,6 +27,7 @@ struct Options {
     std::string redirectTo;        // answer 302 with Location redirectTo + the request's path
     bool redirectLoop = false;     // answer 302 with a relative Location back to itself, forever
     int status = 0;                // answer every request with this status and a short text
+    bool endless = false;          // answer 200 without Content-Length and rows that never end
 };
 
 // The request head and the reply's status, one per connection served.
@@ -57,7 +58,10 @@ private:
     bool ReadHead(int fd, std::string& head);
     // Sleeps up to Ms; false when Stop came first.
     bool Pause(int ms);
-    void Send(int fd, const std::string& reply);
+    // False once the client has gone or Stop was called.
+    bool Send(int fd, const std::string& reply);
+    // Quote rows without end, until the client hangs up or Stop.
+    void SendEndless(int fd);
     std::string Answer(const std::string& target, int& status);
 
     Options options_;
