@@ -184,7 +184,8 @@ void WindowSurface::closeEvent(QCloseEvent* Event) {
     auto* form = dynamic_cast<TCustomForm*>(control_);
     if (!form || Blocked(form)) return;
     EventScope scope;
-    HostCall(form, [form] { form->Close(); });
+    // As a message, so that a form may answer it while busy in a handler.
+    HostCall(form, [form] { form->Perform(WM_CLOSE, 0, 0); });
 }
 
 void WindowSurface::changeEvent(QEvent* Event) {
