@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "app/quotesdownload.h"
+#include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
 TfHttpProgress* fHttpProgress = nullptr;
 
 namespace {
 const char* const kWaitText = "Download in progress, please wait...";
+const char* const kConnectionHint = "Make sure you are connected to the Internet.";
 // Where "Done." stands at the least, and the room kept clear around it.
 constexpr int kDoneLeft = 200, kDoneGap = 6, kRightMargin = 8;
 }
@@ -23,10 +25,15 @@ TfHttpProgress::TfHttpProgress(TComponent* AOwner)
     SeSkinButton1->SetEnabled(false);
     SeSkinLabel2 = PutLabel("SeSkinLabel2", "Done.", kDoneLeft, 16);
     SeSkinLabel2->SetVisible(false);
-    SeSkinLabel3 = PutLabel("SeSkinLabel3", "Make sure you are connected to the Internet.", 16, 32);
+    SeSkinLabel3 = PutLabel("SeSkinLabel3", kConnectionHint, 16, 32);
     SeSkinLabel3->SetVisible(false);
+    TransferTimer = new TTimer(this);
+    TransferTimer->SetName("TransferTimer");
+    TransferTimer->SetEnabled(false);
+    TransferTimer->OnTimer = TNotifyEvent(this, &TfHttpProgress::TransferTimerTimer);
     SeSkinForm1Create(SeSkinForm1);
     OnActivate = TNotifyEvent(this, &TfHttpProgress::FormActivate);
+    OnCloseQuery = TCloseQueryEvent(this, &TfHttpProgress::FormCloseQuery);
 }
 
 void TfHttpProgress::SeSkinForm1Create(TObject*) {
@@ -50,23 +57,27 @@ void TfHttpProgress::ShowStatus(const AnsiString& Text, int Left) {
 }
 
 // The status text's width depends on its font, so "Done." is placed after
-// it rather than at a fixed spot: on its line when there is room, else
-// under its start (where the connection hint stands, never shown with it).
+// it rather than at a fixed spot: on its line when there is room, else on
+// the next line after what arrived (which stands where the connection hint
+// does, never shown with it).
 void TfHttpProgress::PlaceDone() {
     const TRect insets = GetFrameInsets();
+    const int right = GetClientWidth() - insets.Right - kRightMargin;
     const int statusRight = SeSkinLabel1->GetLeft() + SeSkinLabel1->GetWidth();
     int left = std::max(insets.Left + kDoneLeft, statusRight + kDoneGap);
     int top = SeSkinLabel1->GetTop();
-    if (left + SeSkinLabel2->GetWidth() > GetClientWidth() - insets.Right - kRightMargin) {
-        left = SeSkinLabel1->GetLeft();
-        top += SeSkinLabel1->GetHeight() + 2;
+    if (left + SeSkinLabel2->GetWidth() > right) {
+        left = SeSkinLabel3->GetLeft() + (SeSkinLabel3->GetVisible() ? SeSkinLabel3->GetWidth() + kDoneGap : 0);
+        top = SeSkinLabel3->GetTop();
     }
     SeSkinLabel2->SetBounds(left, top, SeSkinLabel2->GetWidth(), SeSkinLabel2->GetHeight());
 }
 
-void TfHttpProgress::ShowDone() {
+void TfHttpProgress::ShowDone(const AnsiString& Arrived) {
     SeSkinProgressBar1->SetPosition(SeSkinProgressBar1->GetMax());
     SeSkinButton1->SetEnabled(true);
+    SeSkinLabel3->SetCaption(Arrived);
+    SeSkinLabel3->SetVisible(true);
     PlaceDone();
     SeSkinLabel2->SetVisible(true);
 }
@@ -75,24 +86,44 @@ void TfHttpProgress::ShowFailure(const AnsiString& Caption, const AnsiString& Te
     SetCaption(Caption);
     ShowStatus(Text, 16);
     SeSkinLabel2->SetVisible(false);
+    SeSkinLabel3->SetCaption(kConnectionHint);
     SeSkinLabel3->SetVisible(ConnectionHint);
     SeSkinButton1->SetEnabled(true);
 }
 
+// While the transfer runs, its waits handle the messages: a close there
+// cannot wait for the modal loop, which only looks once the transfer ends.
 void TfHttpProgress::Dispatch(TMessage& Message) {
+    const bool running = !SeSkinButton1->GetEnabled();
     if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_ESCAPE) {
         Message.Result = 1;
-        if (SeSkinButton1->GetEnabled()) SeSkinButton1Click(this);
+        if (running)
+            cancelTransfer();
+        else
+            SeSkinButton1Click(this);
         return;
     }
+    if (Message.Msg == WM_CLOSE && running) return cancelTransfer();
     TFramedDialog::Dispatch(Message);
 }
 
-void TfHttpProgress::SeSkinButton1Click(TObject*) {
+void TfHttpProgress::ResetLook() {
     SetCaption("Transfer...");
     ShowStatus(kWaitText, 24);
     SeSkinLabel2->SetVisible(false);
     SeSkinLabel3->SetVisible(false);
     SeSkinProgressBar1->SetPosition(SeSkinProgressBar1->GetMin());
+}
+
+void TfHttpProgress::SeSkinButton1Click(TObject*) {
+    ResetLook();
     CloseWith(mrOk);
 }
+
+// Only an ended transfer's dialog closes, ready for the next one.
+void TfHttpProgress::FormCloseQuery(TObject*, bool& CanClose) {
+    CanClose = SeSkinButton1->GetEnabled();
+    if (CanClose) ResetLook();
+}
+
+void TfHttpProgress::TransferTimerTimer(TObject*) { transferTimeUp(); }

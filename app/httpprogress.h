@@ -2,11 +2,14 @@
 // The progress dialog of a quote transfer. The command sets URL and the
 // start flag and shows it modally; activation sends the first request, the
 // request's packets move the bar, and the end of the transfer shows "Done."
-// or a failure text and enables OK, which resets the dialog and closes it.
+// with what arrived, or a failure text, and enables OK, which resets the
+// dialog and closes it. While the transfer runs, Escape and the window's
+// close button cancel it.
 
 #include "app/framedialog.h"
 
 class TSeSkinProgressBar;
+class TTimer;
 
 class TfHttpProgress : public TFramedDialog {
 public:
@@ -17,6 +20,8 @@ public:
     TSeSkinButton* SeSkinButton1;
     TSeSkinLabel* SeSkinLabel2;
     TSeSkinLabel* SeSkinLabel3;
+    // Armed by the transfer with the time it may take.
+    TTimer* TransferTimer;
 
     AnsiString URL;      // the first page's request
     bool Start = false;  // the next activation sends it
@@ -24,11 +29,14 @@ public:
     void SeSkinForm1Create(TObject* Sender);
     void FormActivate(TObject* Sender);
     void SeSkinButton1Click(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void TransferTimerTimer(TObject* Sender);
 
     // The first label's text, at Left in layout coordinates.
     void ShowStatus(const AnsiString& Text, int Left);
-    // The end of a transfer: OK enabled, "Done." or the failure look.
-    void ShowDone();
+    // The end of a transfer: OK enabled, "Done." and under it Arrived, what
+    // the transfer brought.
+    void ShowDone(const AnsiString& Arrived);
     void ShowFailure(const AnsiString& Caption, const AnsiString& Text, bool ConnectionHint);
 
 protected:
@@ -38,6 +46,8 @@ protected:
 private:
     // "Done." beside the status text, never over it.
     void PlaceDone();
+    // The look of a dialog about to start a transfer.
+    void ResetLook();
 };
 
 extern TfHttpProgress* fHttpProgress;

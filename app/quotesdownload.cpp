@@ -1,6 +1,8 @@
 #include "app/quotesdownload.h"
 
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -16,11 +18,22 @@
 #include "net/NmUrl.h"
 #include "net/NetErrors.h"
 #include "platform/host/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/runtime/DateUtils.h"
 #include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinMessage.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
 namespace {
+
+// What a transfer may hold: a page is a few kB and fifty years of days about
+// 1 MB, so a reply that grows past this is not a quote table.
+constexpr long long kMaxTransferBytes = 32LL << 20;
+const char* const kMaxTransferText = "32 MB";
+// How long a whole transfer may take, however steadily the bytes trickle in:
+// two minutes, and 32 ms more for each calendar day asked for (about 1 kB a
+// second at the 32 bytes a day that quote rows take).
+constexpr long long kTransferBaseMs = 120000, kTransferMsPerDay = 32;
 
 // What the running transfer has gathered so far.
 struct Transfer {
@@ -28,7 +41,11 @@ struct Transfer {
     std::vector<std::string> oldRows;  // an updated file's rows before the update
     std::vector<std::string> lastPage;
     int pages = 0;
-    AnsiString nextUrl;  // the page the last handler asked for
+    long long bytesBefore = 0;  // the bodies of the pages taken
+    AnsiString nextUrl;         // the page the last handler asked for
+    bool running = false;
+    AnsiString stopCaption, stopText;  // why the transfer was stopped from outside
+    Cardinal limitMs = kTransferBaseMs;
 };
 Transfer transfer;
 
@@ -40,6 +57,15 @@ void SetEndDate(const CalendarDay& Date) {
     OriginalForm1->ToYear = static_cast<Word>(Date.Year);
     OriginalForm1->ToMonth0 = static_cast<Word>(Date.Month0);
     OriginalForm1->ToDay = static_cast<Word>(Date.Day);
+}
+
+// Whole days from From to To; 0 when To is not later or a date is not one.
+long long DaysBetween(const CalendarDay& From, const CalendarDay& To) {
+    TDateTime from, to;
+    if (!TryEncodeDate(static_cast<Word>(From.Year), static_cast<Word>(From.Month0 + 1), static_cast<Word>(From.Day), from) ||
+        !TryEncodeDate(static_cast<Word>(To.Year), static_cast<Word>(To.Month0 + 1), static_cast<Word>(To.Day), to))
+        return 0;
+    return std::max(0LL, static_cast<long long>(to - from));
 }
 
 // Asks for a file as both commands do; false on Cancel.
@@ -82,11 +108,22 @@ void EndOnNewestRow(const std::string& Newest) {
     if (newest < EndDate()) SetEndDate(newest);
 }
 
+// What arrived, so that a short answer shows: "12 quotes, 24-Nov-03 to
+// 5-Dec-03" in the rows' own date text, as the quotes grid shows it.
+AnsiString ArrivedText(const std::vector<std::string>& Rows, bool Download) {
+    if (Rows.empty()) return Download ? "No quotes arrived." : "No new quotes.";
+    auto date = [](const std::string& Row) { return Row.substr(0, Row.find(',')); };
+    if (Rows.size() == 1) return "1 quote, " + date(Rows.front());
+    return IntToStr(static_cast<int>(Rows.size())) + " quotes, " + date(Rows.back()) + " to " + date(Rows.front());
+}
+
 void Finish() {
+    const bool download = OriginalForm1->Downloading;
     OriginalForm1->PageOffset = -1;
     OriginalForm1->Downloading = false;
     OriginalForm1->Updating = false;
-    if (transfer.rows.empty()) return fHttpProgress->ShowDone();  // nothing new: no file touched
+    const AnsiString arrived = ArrivedText(transfer.rows, download);
+    if (transfer.rows.empty()) return fHttpProgress->ShowDone(arrived);  // nothing new: no file touched
     EndOnNewestRow(transfer.rows.front());
     TOriginalForm1& form = *OriginalForm1;
     const std::string header = (form.HeaderPrefix + IntToStr(form.ToMonth0) + "," + IntToStr(form.ToDay) + "," +
@@ -94,21 +131,25 @@ void Finish() {
                                    .str();
     if (!WriteFileWhole(form.DownloadPath.str(), QuoteFileText(header, transfer.rows, transfer.oldRows)))
         return showDownloadFailure("The stock quote file could not be written.");
-    fHttpProgress->ShowDone();
+    fHttpProgress->ShowDone(arrived);
 }
 
 // One page's rows: gathered, then either the next page asked for or the
 // transfer finished.
 void TakePage() {
-    const std::optional<std::vector<std::string>> page = ParseQuoteReply(OriginalForm1->HTTPSocket->GetBody().str());
+    const AnsiString& body = OriginalForm1->HTTPSocket->GetBody();
+    transfer.bytesBefore += body.Length();
+    std::optional<std::vector<std::string>> page = ParseQuoteReply(body.str());
     if (!page) return showDownloadFailure("The reply holds no stock quotes.");
     const bool repeated = transfer.pages > 0 && *page == transfer.lastPage;
-    if (!repeated) transfer.rows.insert(transfer.rows.end(), page->begin(), page->end());
     ++transfer.pages;
     const bool more = isPagedSymbol(OriginalForm1->Symbol) && !repeated &&
                       static_cast<int>(page->size()) == kQuotePageRows && transfer.pages < kMaxQuotePages;
+    if (more) transfer.lastPage = *page;
+    if (!repeated)
+        transfer.rows.insert(transfer.rows.end(), std::make_move_iterator(page->begin()),
+                             std::make_move_iterator(page->end()));
     if (!more) return Finish();
-    transfer.lastPage = *page;
     OriginalForm1->Downloading = false;
     OriginalForm1->Updating = true;
     OriginalForm1->PageOffset += kQuotePageRows;
@@ -192,6 +233,7 @@ void startUpdate() {
 
 void runTransfer(const CalendarDay& From) {
     TOriginalForm1& form = *OriginalForm1;
+    transfer.limitMs = static_cast<Cardinal>(kTransferBaseMs + kTransferMsPerDay * DaysBetween(From, EndDate()));
     form.UrlHead = ServiceAddress() + "/table.csv?a=" + IntToStr(From.Month0) + "&b=" + IntToStr(From.Day) +
                    "&c=" + IntToStr(From.Year) + "&d=" + IntToStr(form.ToMonth0) + "&e=" + IntToStr(form.ToDay) +
                    "&f=" + IntToStr(form.ToYear) + "&s=" + UrlEncode(form.Symbol) + "&y=";
@@ -206,18 +248,50 @@ void requestPages(const AnsiString& URL) {
     transfer.rows.clear();
     transfer.lastPage.clear();
     transfer.pages = 0;
+    transfer.bytesBefore = 0;
     transfer.nextUrl = URL;
+    transfer.stopCaption = transfer.stopText = "";
+    transfer.running = true;
+    TTimer* limit = fHttpProgress->TransferTimer;
+    limit->SetInterval(transfer.limitMs);
+    limit->SetEnabled(true);
     try {
         while (!transfer.nextUrl.IsEmpty()) {
             const AnsiString url = transfer.nextUrl;
             transfer.nextUrl = "";
             OriginalForm1->HTTPSocket->Get(url);
         }
+    } catch (EAbortError&) {
+        OriginalForm1->Downloading = false;
+        OriginalForm1->Updating = false;
+        fHttpProgress->ShowFailure(transfer.stopCaption, transfer.stopText, false);
     } catch (ESockError&) {
         showDownloadTimeout();
     } catch (Exception& e) {
         showDownloadFailure(e.GetMessage());
     }
+    limit->SetEnabled(false);
+    transfer.running = false;
+}
+
+namespace {
+
+// The first reason wins; the socket's wait raises EAbortError on it.
+void StopTransfer(const AnsiString& Caption, const AnsiString& Text) {
+    if (!transfer.running || !transfer.stopText.IsEmpty()) return;
+    transfer.stopCaption = Caption;
+    transfer.stopText = Text;
+    OriginalForm1->HTTPSocket->Cancel();
+}
+
+}  // namespace
+
+void cancelTransfer() { StopTransfer("Download cancelled", "The download was cancelled."); }
+
+void transferTimeUp() {
+    const int minutes = std::max(1, static_cast<int>((transfer.limitMs + 30000) / 60000));
+    StopTransfer("Timeout", "The download took longer than " + IntToStr(minutes) + (minutes == 1 ? " minute" : " minutes") +
+                                " and was stopped.");
 }
 
 // A first page without rows finishes with nothing written.
@@ -245,6 +319,9 @@ void TOriginalForm1::MenuUpdQuotesClick(TObject*) { startUpdate(); }
 void TOriginalForm1::HTTPSocketPacketRecvd(TObject*) {
     TSeSkinProgressBar* bar = fHttpProgress->SeSkinProgressBar1;
     bar->SetPosition(bar->GetPosition() < bar->GetMax() ? bar->GetPosition() + 3 : bar->GetMin());
+    // Raised inside the client, which closes the connection on the way out.
+    if (transfer.bytesBefore + HTTPSocket->GetBody().Length() > kMaxTransferBytes)
+        throw Exception(AnsiString("The reply is larger than ") + kMaxTransferText + " and was stopped.");
 }
 
 void TOriginalForm1::HTTPSocketSuccess(TObject*, TCmdType) {

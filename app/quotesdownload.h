@@ -50,5 +50,12 @@ void showDownloadFailure(const AnsiString& Text);
 // runs the transfer in the progress dialog.
 void runTransfer(const CalendarDay& From);
 // Sends URL and every further page the handlers ask for, one after the
-// other; a failure ends in the failure look.
+// other; a failure ends in the failure look. The whole transfer may take
+// a time scaled to the days asked for (the progress dialog's TransferTimer
+// stops it), and its bodies together may not pass a few tens of MB.
 void requestPages(const AnsiString& URL);
+// Ends the running transfer as cancelled by the user (Escape, the close
+// button); the old file stays as it was. Nothing when none runs.
+void cancelTransfer();
+// The progress dialog's TransferTimer: the transfer took too long.
+void transferTimeUp();

@@ -98,6 +98,62 @@ TEST_F(DownloadFailureTest, AStallingServerTimesOut) {
     EXPECT_GE(TickCount() - time.SentAt(), 300) << "not before the time-out";
 }
 
+// A reply without an end is stopped once the transfer holds 32 MB.
+TEST_F(DownloadFailureTest, AnEndlessReplyIsStoppedAtTheLimit) {
+    quote_server::Options options;
+    options.endless = true;
+    ExpectFailure(UpdateFrom(options), "The reply is larger than 32 MB and was stopped.");
+}
+
+// A server trickling a byte at a time never lets the per-packet time-out
+// fire: the whole transfer has a limit of its own, and the user may cancel
+// it with Escape or the close button. Time moves 100 ms at every pass of
+// message handling.
+TEST_F(DownloadFailureTest, ATricklingTransferEndsAtItsLimitOrWhenCancelled) {
+    enum Stop { byLimit, byEscape, byClose };
+    for (Stop stop : {byLimit, byEscape, byClose}) {
+        {
+            quote_server::Options options;
+            options.endless = true;
+            options.drip = true;
+            LocalQuoteServer server(options);
+            StartWith(server.Url("/"));
+            form_->HTTPSocket->SetTimeOut(0);  // only the transfer's own limit
+            TimeAfterSending time(*form_->HTTPSocket, 100);
+            TTimer user(nullptr);
+            user.SetInterval(5000);
+            user.OnTimer = TNotifyEvent([&](TObject*) {
+                user.SetEnabled(false);
+                if (stop == byEscape) PressKey(fHttpProgress, VK_ESCAPE);
+                if (stop == byClose) CloseWindow(fHttpProgress);
+                EXPECT_TRUE(fHttpProgress->GetVisible()) << "the dialog stays to say why";
+            });
+            user.SetEnabled(stop != byLimit);
+            path_ = WriteFile("xyz.zrq", kOldFile);
+
+            // One day asked for: two minutes and 32 ms.
+            const ProgressLook look = Download(path_, "XYZ", {2003, 11, 4}, {2003, 11, 5});
+
+            const long long taken = TickCount() - time.SentAt();
+            if (stop == byLimit) {
+                EXPECT_EQ(look.caption, "Timeout");
+                EXPECT_EQ(look.status, "The download took longer than 2 minutes and was stopped.");
+                EXPECT_GE(taken, 120032 - 100);
+            } else {
+                EXPECT_EQ(look.caption, "Download cancelled");
+                EXPECT_EQ(look.status, "The download was cancelled.");
+                EXPECT_LT(taken, 120000);
+            }
+            EXPECT_FALSE(look.done);
+            EXPECT_FALSE(look.hint);
+            EXPECT_EQ(ReadFile(path_), kOldFile);
+            EXPECT_FALSE(fHttpProgress->GetVisible());
+            ExpectIdleProgress();
+        }
+        FinishAll();
+    }
+}
+
 TEST_F(DownloadFailureTest, AFileThatCannotBeWrittenIsReported) {
     LocalQuoteServer server;
     server.WriteSymbol("XYZ", MakeQuoteRows(3, 20031205));
@@ -141,7 +197,11 @@ TEST_F(DownloadFailureTest, AServiceIgnoringThePagingKeyIsAskedNoMore) {
         server.WriteSymbol("ABC.L", rows);
         StartWith(server.Url("/"));
         const std::string path = dir_.File("abc" + std::to_string(count) + ".zrq");
-        EXPECT_TRUE(Download(path, "ABC.L", {2000, 0, 1}, {2003, 11, 31}).done);
+        const ProgressLook look = Download(path, "ABC.L", {2000, 0, 1}, {2003, 11, 31});
+        EXPECT_TRUE(look.done);
+        // What arrived is shown, so a short answer is seen as one.
+        EXPECT_EQ(look.arrived, std::to_string(count) + " quotes, " + rows.back().substr(0, rows.back().find(',')) +
+                                    " to 5-Dec-03");
         // A longer page says the key was ignored; a repeated one too.
         EXPECT_EQ(Offsets(server), (count == 450 ? std::vector<int>{0} : std::vector<int>{0, 200}));
         EXPECT_EQ(ReadFile(path), "0,1,2000,11,31,2003,ABC.L\n" + QuoteLines(rows));

@@ -27,6 +27,7 @@ TEST_F(DownloadTest, ANonPagedDownloadWritesTheHeaderAndTheRows) {
     EXPECT_EQ(form_->SaveDialog1->GetFilter(), "Stock Quote Files (*.zrq)|*.ZRQ");
     EXPECT_EQ(look.caption, "Transfer...");
     EXPECT_TRUE(look.done);
+    EXPECT_EQ(look.arrived, "30 quotes, 6-Nov-03 to 5-Dec-03");
     EXPECT_FALSE(look.hint);
     EXPECT_EQ(ReadFile(path + ".zrq"), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(rows));
     ASSERT_EQ(server.Log().size(), 1u);
@@ -139,6 +140,7 @@ TEST_F(DownloadTest, AnEmptyReplyWritesNoFile) {
     const ProgressLook look = Download(path, "XYZ", {2003, 0, 1}, {2003, 11, 5});
 
     EXPECT_TRUE(look.done);
+    EXPECT_EQ(look.arrived, "No quotes arrived.");
     EXPECT_EQ(ReadFile(path), "old contents\n");
     EXPECT_EQ(form_->PageOffset, -1);
 }

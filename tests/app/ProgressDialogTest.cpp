@@ -48,42 +48,48 @@ Ink InkOf(const std::vector<TColor>& Picture, const std::vector<TColor>& Backgro
     return ink;
 }
 
-// Once a transfer ends, the status text and "Done." are drawn apart: no
-// pixel of one in the other's box, both wholly inside the dialog.
+// Once a transfer ends, the status text, "Done." and what arrived are drawn
+// apart: no pixel of one in another's box, all wholly inside the dialog and
+// above the bar.
 void ExpectDoneApart(TfHttpProgress* Dialog) {
     TSeSkinLabel* status = Dialog->SeSkinLabel1;
     TSeSkinLabel* done = Dialog->SeSkinLabel2;
+    TSeSkinLabel* arrived = Dialog->SeSkinLabel3;
     ASSERT_TRUE(status->GetVisible());
     ASSERT_TRUE(done->GetVisible());
-    const std::vector<TControl*> labels = {status, done};
+    ASSERT_TRUE(arrived->GetVisible());
+    const std::vector<TControl*> labels = {status, done, arrived};
     const std::vector<TColor> background = PixelsWith(Dialog, labels, {});
-    const Ink statusInk = InkOf(PixelsWith(Dialog, labels, {status}), background, Dialog->GetWidth());
-    const Ink doneInk = InkOf(PixelsWith(Dialog, labels, {done}), background, Dialog->GetWidth());
+    std::vector<Ink> inks;
+    for (TControl* label : labels) inks.push_back(InkOf(PixelsWith(Dialog, labels, {label}), background, Dialog->GetWidth()));
     for (TControl* label : labels) label->SetVisible(true);
-    ASSERT_GT(statusInk.count, 0);
-    ASSERT_GT(doneInk.count, 0);
-    int shared = 0;
-    for (size_t i = 0; i < background.size(); ++i) shared += statusInk.pixels[i] && doneInk.pixels[i];
-    EXPECT_EQ(shared, 0) << "pixels drawn by both texts";
-    TRect common;
-    EXPECT_FALSE(IntersectRect(common, statusInk.box, doneInk.box))
-        << "status text drawn in " << statusInk.box.Left << ".." << statusInk.box.Right << ", "
-        << statusInk.box.Top << ".." << statusInk.box.Bottom << "; \"Done.\" in " << doneInk.box.Left << ".."
-        << doneInk.box.Right << ", " << doneInk.box.Top << ".." << doneInk.box.Bottom;
     const TRect insets = Dialog->GetFrameInsets();
-    EXPECT_LE(doneInk.box.Right, Dialog->GetClientWidth() - insets.Right);
-    EXPECT_LE(doneInk.box.Bottom, Dialog->SeSkinProgressBar1->GetTop());
+    for (size_t a = 0; a < inks.size(); ++a) {
+        ASSERT_GT(inks[a].count, 0) << a;
+        EXPECT_LE(inks[a].box.Right, Dialog->GetClientWidth() - insets.Right) << a;
+        EXPECT_LE(inks[a].box.Bottom, Dialog->SeSkinProgressBar1->GetTop()) << a;
+        for (size_t b = a + 1; b < inks.size(); ++b) {
+            TRect common;
+            EXPECT_FALSE(IntersectRect(common, inks[a].box, inks[b].box))
+                << "texts " << a << " and " << b << " in " << inks[a].box.Left << ".." << inks[a].box.Right << ", "
+                << inks[a].box.Top << ".." << inks[a].box.Bottom << " and " << inks[b].box.Left << ".."
+                << inks[b].box.Right << ", " << inks[b].box.Top << ".." << inks[b].box.Bottom;
+        }
+    }
 }
 
 TEST_F(ProgressDialog, DoneStandsClearOfTheStatusText) {
     auto* dialog = TForm::Create<TfHttpProgress>(Application);
     dialog->Show();
     Application->ProcessMessages();
-    dialog->ShowDone();
+    // The longest that arrives: a century of days, four-digit years.
+    dialog->ShowDone("36524 quotes, 28-Nov-1903 to 28-Nov-2003");
     EXPECT_EQ(dialog->SeSkinLabel1->GetCaption(), "Download in progress, please wait...");
     ExpectDoneApart(dialog);
 
-    // A status text that leaves no room on its line puts "Done." under it.
+    // A status text that leaves no room on its line puts "Done." on the
+    // next, after what arrived.
+    dialog->ShowDone("1 quote, 5-Dec-03");
     dialog->ShowStatus("Download in progress, please wait a little longer...", 16);
     ExpectDoneApart(dialog);
     EXPECT_GT(dialog->SeSkinLabel2->GetTop(), dialog->SeSkinLabel1->GetTop());
@@ -92,9 +98,10 @@ TEST_F(ProgressDialog, DoneStandsClearOfTheStatusText) {
     dialog->SeSkinButton1Click(dialog->SeSkinButton1);
     dialog->Show();
     Application->ProcessMessages();
-    dialog->ShowDone();
+    dialog->ShowDone("No new quotes.");
     ExpectDoneApart(dialog);
     EXPECT_EQ(dialog->SeSkinLabel2->GetTop(), dialog->SeSkinLabel1->GetTop());
+    EXPECT_EQ(dialog->SeSkinLabel3->GetCaption(), "No new quotes.");
 }
 
 }  // namespace

@@ -59,7 +59,9 @@ void QuoteDownloadTest::AnswerProgress(ProgressLook& Look) {
         Look.caption = dialog->GetCaption().str();
         Look.status = dialog->SeSkinLabel1->GetCaption().str();
         Look.done = dialog->SeSkinLabel2->GetVisible();
-        Look.hint = dialog->SeSkinLabel3->GetVisible();
+        const bool third = dialog->SeSkinLabel3->GetVisible();
+        if (Look.done && third) Look.arrived = dialog->SeSkinLabel3->GetCaption().str();
+        Look.hint = !Look.done && third;
         Look.okEnabled = dialog->SeSkinButton1->GetEnabled();
         if (Look.done) {
             EXPECT_EQ(dialog->SeSkinProgressBar1->GetPosition(), 99);

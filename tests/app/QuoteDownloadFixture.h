@@ -21,6 +21,7 @@ struct ProgressLook {
     std::string caption;
     std::string status;
     bool done = false;
+    std::string arrived;  // what the done look says arrived
     bool hint = false;
     bool okEnabled = false;
 };

@@ -23,6 +23,7 @@ TEST_F(UpdateTest, AnUpdateAddsTheNewRowsBeforeTheOldOnes) {
     const ProgressLook look = Update(path);
 
     EXPECT_TRUE(look.done);
+    EXPECT_EQ(look.arrived, "4 quotes, 2-Dec-03 to 5-Dec-03");
     EXPECT_EQ(form_->SaveDialog1->GetTitle(), "Update Stock Quote File");
     const CalendarDay today = TodayDate();
     ASSERT_EQ(server.Log().size(), 1u);
@@ -83,8 +84,10 @@ TEST_F(UpdateTest, NothingNewLeavesTheFileAsItWas) {
     const std::string old = "0,1,2003,11,5,2003,XYZ\r\n" + QuoteLines(rows);
     const std::string path = WriteFile("xyz.zrq", old);
 
-    EXPECT_TRUE(Update(path).done);
+    const ProgressLook look = Update(path);
 
+    EXPECT_TRUE(look.done);
+    EXPECT_EQ(look.arrived, "No new quotes.");
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(form_->PageOffset, -1);
 }
