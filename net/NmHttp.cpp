@@ -72,6 +72,9 @@ bool TNMHTTP::Exchange(TCmdType Cmd, const THttpUrl& Target, AnsiString& Locatio
         busy_ = false;
         return redirect;
     } catch (...) {
+        // A body cut short by a failure is nobody's: its memory goes now,
+        // not at the next request.
+        body_ = AnsiString();
         busy_ = false;
         Disconnect();
         throw;

@@ -29,7 +29,8 @@ public:
     int GetReplyNumber() const { return replyNumber_; }
     // The last reply's status line and header lines.
     const AnsiString& GetHeader() const { return header_; }
-    // The last reply's body, bytes as received.
+    // The last reply's body, bytes as received; empty after a failure other
+    // than an error reply.
     const AnsiString& GetBody() const { return body_; }
     // The body is always kept in Body; true (a file instead) raises
     // EInvalidOperation.

@@ -203,6 +203,7 @@ TEST(HttpFailure, CancelFromATimerOrAPacketHandlerRaisesEAbortError) {
     };
     EXPECT_THROW(probe.http->Get(AnsiString(slow.PageUrl("ABC", 0))), EAbortError);
     EXPECT_FALSE(probe.http->GetConnected());
+    EXPECT_TRUE(probe.http->GetBody().IsEmpty()) << "the cut body is dropped";
     EXPECT_TRUE(probe.successes.empty());
 
     // A cancel is forgotten once its request is over.
