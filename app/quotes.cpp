@@ -1,5 +1,7 @@
 #include "app/quotes.h"
 
+#include <span>
+
 #include "app/quotefile.h"
 #include "app/quotewindow.h"
 #include "app/zrmain.h"
@@ -10,22 +12,41 @@
 #include "skin/engine/KsSkinMessage.h"
 #include "skin/engine/KsSkinPages.h"
 
-void fillQuoteGrid(const linkedList& Quotes, TSeCustomStringGrid* Grid) {
-    int row = 1;
-    for (const QuoteRecord& quote : Quotes) {
-        const AnsiString cells[] = {AnsiString(), quote.Date.Text(), FormatQuotePrice(quote.Open),
-                                    FormatQuotePrice(quote.High), FormatQuotePrice(quote.Low),
-                                    FormatQuotePrice(quote.Close), IntToStr(quote.Volume)};
-        Grid->SetRowCells(row++, cells, 7);
+namespace {
+
+// The text of a quote in the quotes grid's column Column: nothing in the
+// heading column, then date, open, high, low, close and volume.
+AnsiString quoteCellText(const QuoteRecord& Quote, int Column) {
+    switch (Column) {
+    case 1: return Quote.Date.Text();
+    case 2: return FormatQuotePrice(Quote.Open);
+    case 3: return FormatQuotePrice(Quote.High);
+    case 4: return FormatQuotePrice(Quote.Low);
+    case 5: return FormatQuotePrice(Quote.Close);
+    case 6: return IntToStr(Quote.Volume);
+    default: return AnsiString();
     }
 }
 
+}  // namespace
+
+void fillQuoteGrid(const linkedList& Quotes, TSeCustomStringGrid* Grid) {
+    const linkedList* quotes = &Quotes;
+    Grid->SetCellSource(1, static_cast<int>(Quotes.Records().size()), [quotes](int ACol, int ARow) {
+        const std::span<const QuoteRecord> records = quotes->Records();
+        const auto index = static_cast<std::size_t>(ARow - 1);
+        return index < records.size() ? quoteCellText(records[index], ACol) : AnsiString();
+    });
+}
+
 void fillDateCombos(const linkedList& Quotes, TSeCustomComboBox* StartCombo, TSeCustomComboBox* EndCombo) {
-    TStringList dates;
-    for (const AnsiString& date : quoteDatesOldestFirst(Quotes)) dates.Add(date);
+    const linkedList* quotes = &Quotes;
+    const int count = static_cast<int>(Quotes.Records().size());
     for (TSeCustomComboBox* combo : {StartCombo, EndCombo}) {
         combo->Clear();
-        combo->SetItems(&dates);
+        combo->SetItemSource(count, [quotes](int Index) {
+            return Index <= quotes->Last() ? quoteDateOldestFirst(*quotes, Index) : AnsiString();
+        });
         combo->SetItemIndex(0);
     }
 }

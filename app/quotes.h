@@ -8,13 +8,15 @@ class TOriginalForm1;
 class TSeCustomStringGrid;
 class TSeCustomComboBox;
 
-// Writes the quotes into the grid from row 1 on, newest first: date, open,
+// Shows the quotes in the grid from row 1 on, newest first: date, open,
 // high, low, close, volume in columns 1 to 6. Row count and headings are the
-// caller's.
+// caller's. The grid formats a quote's cells when it shows or is asked for
+// them, so Quotes must stay until the grid is filled again.
 void fillQuoteGrid(const linkedList& Quotes, TSeCustomStringGrid* Grid);
 
 // Both combos list every date of the series, oldest first, and start on the
-// oldest.
+// oldest. The combos read the dates from Quotes when they show or are asked
+// for them, so Quotes must stay until they are filled again.
 void fillDateCombos(const linkedList& Quotes, TSeCustomComboBox* StartCombo, TSeCustomComboBox* EndCombo);
 
 // Opens the stock quote file into the form's quote series, grid and date

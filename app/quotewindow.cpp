@@ -1,11 +1,7 @@
 #include "app/quotewindow.h"
 
-std::vector<AnsiString> quoteDatesOldestFirst(const linkedList& quotes) {
-    std::span<const QuoteRecord> records = quotes.Records();
-    std::vector<AnsiString> dates;
-    dates.reserve(records.size());
-    for (auto quote = records.rbegin(); quote != records.rend(); ++quote) dates.push_back(quote->Date.Text());
-    return dates;
+AnsiString quoteDateOldestFirst(const linkedList& quotes, int Index) {
+    return quotes.Records()[static_cast<std::size_t>(quotes.Last() - Index)].Date.Text();
 }
 
 void findChosenDates(linkedList& quotes, const AnsiString& startDate, const AnsiString& endDate) {

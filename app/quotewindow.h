@@ -2,15 +2,14 @@
 // The window of quotes that Create Analysis works on, chosen by its start
 // and end dates, and the dates the user chooses from.
 
-#include <vector>
-
 #include "app/llist.h"
 #include "platform/runtime/Exceptions.h"
 
 VELMORA_EXCEPTION(EQuoteWindowError, Exception)
 
-// The dates of the series, oldest first, as the date choices list them.
-std::vector<AnsiString> quoteDatesOldestFirst(const linkedList& quotes);
+// The date choices list the series' dates oldest first: the text of choice
+// Index (0 the oldest quote's date).
+AnsiString quoteDateOldestFirst(const linkedList& quotes, int Index);
 
 // Sets StartMark, EndMark and WindowCount: the start is the oldest quote
 // dated startDate, the end the first quote dated endDate from the start on

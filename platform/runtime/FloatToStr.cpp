@@ -46,22 +46,21 @@ std::string Scientific(const TFloatDecimal& d, int mantissaDigits, bool alwaysSi
 // Integer digits with an optional thousands separator, then exactly
 // `decimals` digits after the decimal separator.
 std::string Fixed(const TFloatDecimal& d, int decimals, bool thousands) {
-    std::string integer;
-    for (int i = 0; i < d.exponent; ++i)
-        integer += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
-    if (integer.empty()) integer.push_back('0');
-    if (thousands && ThousandSeparator != '\0')
-        for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
-            integer.insert(static_cast<std::size_t>(i), 1, ThousandSeparator);
-    std::string out = integer;
-    if (d.negative) out.insert(0, 1, '-');
+    const int count = static_cast<int>(d.digits.size());
+    auto digit = [&](int index) { return index >= 0 && index < count ? d.digits[static_cast<std::size_t>(index)] : '0'; };
+    // A value below one shows a single 0 before the separator.
+    const int integerDigits = std::max(d.exponent, 1);
+    const int separators = thousands && ThousandSeparator != '\0' ? (integerDigits - 1) / 3 : 0;
+    std::string out(static_cast<std::size_t>(d.negative + integerDigits + separators + (decimals > 0) + decimals), '0');
+    char* p = out.data();
+    if (d.negative) *p++ = '-';
+    for (int i = 0; i < integerDigits; ++i) {
+        if (separators && i > 0 && (integerDigits - i) % 3 == 0) *p++ = ThousandSeparator;
+        *p++ = d.exponent > 0 ? digit(i) : '0';
+    }
     if (decimals > 0) {
-        out += DecimalSeparator;
-        for (int i = 0; i < decimals; ++i) {
-            int index = d.exponent + i;
-            out += index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(index)]
-                                                                          : '0';
-        }
+        *p++ = DecimalSeparator;
+        for (int i = 0; i < decimals; ++i) *p++ = digit(d.exponent + i);
     }
     return out;
 }

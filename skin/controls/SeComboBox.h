@@ -27,6 +27,9 @@ public:
 
     TStrings* GetItems() const { return items_; }
     void SetItems(TStrings* Value) { items_->Assign(Value); }
+    // Replaces the items by Count items whose texts Source gives when they
+    // are shown or read (see TSeItemList::SetSource); nothing is selected.
+    void SetItemSource(int Count, TItemTextSource Source) { items_->SetSource(Count, std::move(Source)); }
     // Selects the item and shows its text; -1 selects nothing, an index
     // below -1 becomes 0 and one past the last item the last index.
     int GetItemIndex() const { return itemIndex_; }

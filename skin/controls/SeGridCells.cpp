@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -41,8 +42,14 @@ const std::uint8_t* ReadLengths(const std::uint8_t* block, std::vector<std::uint
 
 }  // namespace
 
+std::uint8_t* TSeGridCells::SourceRow() {
+    static std::uint8_t mark;
+    return &mark;
+}
+
 TSeGridCells::~TSeGridCells() {
-    for (std::uint8_t* row : rows_) delete[] row;
+    for (std::uint8_t* row : rows_)
+        if (row != SourceRow()) delete[] row;
 }
 
 void TSeGridCells::SetRowCount(int Value) {
@@ -53,8 +60,26 @@ void TSeGridCells::SetRowCount(int Value) {
 
 void TSeGridCells::Replace(std::uint8_t*& Block, std::uint8_t* Fresh) {
     filledRows_ += (Fresh != nullptr) - (Block != nullptr);
-    delete[] Block;
+    if (Block != SourceRow()) delete[] Block;
     Block = Fresh;
+}
+
+void TSeGridCells::StoreFromSource(int ARow) {
+    std::vector<AnsiString> texts;
+    for (int col = 0; col < sourceCols_; ++col) texts.push_back(source_(col, ARow));
+    SetRow(ARow, texts.data(), sourceCols_);
+}
+
+void TSeGridCells::SetSource(int FirstRow, int Count, int ColCount, TCellTextSource Source) {
+    const int end = FirstRow + Count;
+    if (FirstRow < 0 || Count < 0 || end > GetRowCount()) throw std::out_of_range("TSeGridCells::SetSource");
+    // The rows of the old source outside the new one keep what they showed.
+    if (source_)
+        for (int row = 0; row < GetRowCount(); ++row)
+            if (rows_[row] == SourceRow() && (row < FirstRow || row >= end)) StoreFromSource(row);
+    source_ = std::move(Source);
+    sourceCols_ = std::max(ColCount, 0);
+    for (int row = FirstRow; row < end; ++row) Replace(rows_[row], SourceRow());
 }
 
 bool TSeGridCells::AnyTextFrom(int FirstRow) const {
@@ -65,6 +90,7 @@ bool TSeGridCells::AnyTextFrom(int FirstRow) const {
 
 AnsiString TSeGridCells::Get(int ACol, int ARow) const {
     if (ARow < 0 || ARow >= GetRowCount() || ACol < 0 || !rows_[ARow]) return AnsiString();
+    if (rows_[ARow] == SourceRow()) return ACol < sourceCols_ ? source_(ACol, ARow) : AnsiString();
     const std::uint8_t* p = rows_[ARow];
     std::uint32_t count = ReadVarint(p);
     if (static_cast<std::uint32_t>(ACol) >= count) return AnsiString();
@@ -78,7 +104,8 @@ AnsiString TSeGridCells::Get(int ACol, int ARow) const {
 }
 
 void TSeGridCells::Set(int ACol, int ARow, const AnsiString& Value) {
-    std::uint8_t*& block = rows_.at(static_cast<std::size_t>(ARow));
+    if (rows_.at(static_cast<std::size_t>(ARow)) == SourceRow()) StoreFromSource(ARow);
+    std::uint8_t*& block = rows_[static_cast<std::size_t>(ARow)];
     const std::uint8_t* from = ReadLengths(block, lengths_);
     const std::size_t col = static_cast<std::size_t>(ACol), oldCount = lengths_.size();
     auto newLength = [&](std::size_t i) -> std::uint32_t {
@@ -130,8 +157,9 @@ void TSeGridCells::SetRow(int ARow, const AnsiString* Values, int Count) {
 
 void TSeGridCells::DropColumnsFrom(int Value) {
     if (Value < 0) Value = 0;
+    sourceCols_ = std::min(sourceCols_, Value);
     for (int row = 0; row < GetRowCount(); ++row) {
-        if (!rows_[row]) continue;
+        if (!rows_[row] || rows_[row] == SourceRow()) continue;
         const std::uint8_t* p = rows_[row];
         std::uint32_t count = ReadVarint(p);
         // Emptying the cells from the last one down keeps each rebuild short.

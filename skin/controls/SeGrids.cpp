@@ -84,9 +84,9 @@ void TSeCustomStringGrid::SetCells(int ACol, int ARow, const AnsiString& Value) 
     Invalidate();
 }
 
-void TSeCustomStringGrid::SetRowCells(int ARow, const AnsiString* Values, int Count) {
-    if (ARow < 0 || ARow >= rows_.Count || Count < 0 || Count > cols_.Count) OutOfRange();
-    cells_.SetRow(ARow, Values, Count);
+void TSeCustomStringGrid::SetCellSource(int FirstRow, int Count, TCellTextSource Source) {
+    if (FirstRow < 0 || Count < 0 || Count > rows_.Count - FirstRow) OutOfRange();
+    cells_.SetSource(FirstRow, Count, cols_.Count, std::move(Source));
     Invalidate();
 }
 

@@ -9,6 +9,7 @@
 //     grid->SetRowCount(Count + 1);          // keeps the cells it has
 //     grid->SetCells(1, 0, "Date");
 //     grid->GetRows(3)->SetCommaText("a,b,c");
+//     grid->SetCellSource(1, Count, Text);   // rows 1.. ask Text(col, row)
 //     grid->OnDrawCell = ...;                // draws on grid->GetCanvas()
 //
 // Each paint draws only the cells on screen. For each it prepares the
@@ -53,9 +54,12 @@ public:
     // Cells outside the grid read as ""; writing one raises EInvalidOperation.
     AnsiString GetCells(int ACol, int ARow) const { return cells_.Get(ACol, ARow); }
     void SetCells(int ACol, int ARow, const AnsiString& Value);
-    // Sets the first Count cells of a row at once (the rest of the row is
-    // emptied); much cheaper than one SetCells per cell when filling many rows.
-    void SetRowCells(int ARow, const AnsiString* Values, int Count);
+    // Rows FirstRow .. FirstRow + Count - 1 show the texts Source gives for
+    // their cells of the current columns, asked whenever a cell is drawn or
+    // read, so that filling a million rows formats only what is seen. Writing
+    // a cell of such a row first stores the row's texts. Source must give the
+    // same text for a cell until it is set again.
+    void SetCellSource(int FirstRow, int Count, TCellTextSource Source);
     // One row's (column's) cells as a list of ColCount (RowCount) strings:
     // writing an item writes the cell, Add fills the first empty cell, Clear
     // empties them. The grid owns the list.

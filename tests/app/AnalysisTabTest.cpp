@@ -4,6 +4,7 @@
 
 #include "app/quotes.h"
 #include "platform/host/Dialogs.h"
+#include "platform/runtime/SysUtils.h"
 #include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinComboBox.h"
@@ -12,6 +13,9 @@
 #include "skin/engine/KsSkinMenus.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinSpeedButton.h"
+
+#include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -85,6 +89,33 @@ TEST_F(AnalysisTabTest, OpensAFileIntoTheGridTheSeriesAndTheDateChoices) {
     findChosenDates(*form_);
     EXPECT_EQ(form_->Quotes.WindowCount, 1);
     EXPECT_EQ(form_->Quotes.Records()[form_->Quotes.StartMark].Date, "29-May-03");
+}
+
+TEST_F(AnalysisTabTest, EveryCellOfASampleFileShowsItsQuoteFormatted) {
+    const char* source = std::getenv("VELMORA_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    Start();
+    OpenThroughDialog(std::string(source) + "/data/samples/NRDQ.zrq");
+    const std::span<const QuoteRecord> records = form_->Quotes.Records();
+    ASSERT_EQ(records.size(), 2520u);
+    ASSERT_EQ(form_->StringGrid2->GetRowCount(), 2521);
+    std::vector<std::string> dates;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const QuoteRecord& quote = records[i];
+        const std::vector<std::string> expected = {"",
+                                                   quote.Date.Text().str(),
+                                                   FormatQuotePrice(quote.Open).str(),
+                                                   FormatQuotePrice(quote.High).str(),
+                                                   FormatQuotePrice(quote.Low).str(),
+                                                   FormatQuotePrice(quote.Close).str(),
+                                                   IntToStr(quote.Volume).str()};
+        ASSERT_EQ(GridRow(static_cast<int>(i) + 1), expected) << "row " << i + 1;
+        dates.insert(dates.begin(), quote.Date.Text().str());
+    }
+    EXPECT_EQ(GridRow(1)[2], "137.13") << "a price as the file has it";
+    EXPECT_EQ(ComboItems(form_->StartDateCombo), dates);
+    EXPECT_EQ(ComboItems(form_->EndDateCombo), dates);
+    EXPECT_EQ(form_->StartDateCombo->GetText(), dates.front());
 }
 
 TEST_F(AnalysisTabTest, EveryLineEndReadsAlike) {

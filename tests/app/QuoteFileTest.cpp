@@ -11,6 +11,13 @@
 
 namespace {
 
+// The date choices' texts, oldest first.
+std::vector<AnsiString> quoteDatesOldestFirst(const linkedList& quotes) {
+    std::vector<AnsiString> dates;
+    for (int i = 0; i <= quotes.Last(); ++i) dates.push_back(quoteDateOldestFirst(quotes, i));
+    return dates;
+}
+
 const char* const xyzHeader = "0,2,2001,4,30,2003,XYZ";
 const char* const xyzRows[] = {"30-May-03,12.50,12.80,12.40,12.75,1520000",
                                "29-May-03,12.10,12.60,12.00,12.50,980000",

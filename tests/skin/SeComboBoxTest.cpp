@@ -1,3 +1,5 @@
+#include <set>
+
 #include "SkinTest.h"
 #include "skin/controls/SeComboBox.h"
 
@@ -174,6 +176,52 @@ TEST_F(SeComboBox, LongListsScrollInTheDropDown) {
     EXPECT_EQ(List()->GetTopIndex(), 29);
     MouseClick(List(), Row(29).x, Row(29).y);
     EXPECT_EQ(combo->GetText(), "1999");
+}
+
+TEST_F(SeComboBox, ItemsFromASourceAreAskedForWhenShownAndStoredOnTheFirstChange) {
+    MakeCombo({"old"});
+    std::set<int> asked;
+    combo->SetItemSource(100000, [&](int index) {
+        asked.insert(index);
+        return AnsiString(1970 + index);
+    });
+    EXPECT_EQ(combo->GetItemIndex(), -1);
+    EXPECT_EQ(combo->GetItems()->GetCount(), 100000);
+    EXPECT_TRUE(asked.empty());
+    combo->SetItemIndex(40);
+    EXPECT_EQ(combo->GetText(), "2010");
+    EXPECT_EQ(combo->GetItems()->GetStrings(99999), "101969");
+    EXPECT_EQ(combo->GetItems()->GetObjects(5), nullptr);
+    EXPECT_THROW(combo->GetItems()->GetStrings(100000), EStringListError);
+
+    // The drop-down takes the source over and draws only the rows it shows.
+    asked.clear();
+    MouseClick(combo, 20, 10);
+    ASSERT_TRUE(combo->GetDroppedDown());
+    EXPECT_EQ(List()->GetItems()->GetCount(), 100000);
+    EXPECT_LE(asked.size(), 20u);
+    EXPECT_EQ(List()->GetTopIndex(), 33) << "the selected item in view";
+    MouseClick(List(), Row(35).x, Row(35).y);
+    EXPECT_EQ(combo->GetText(), "2005");
+    EXPECT_EQ(combo->GetItemIndex(), 35);
+    EXPECT_EQ(events, (std::vector<std::string>{"change 2005", "click"}));
+
+    // A change stores the items; the selection stays on its item.
+    combo->GetItems()->Insert(0, "first");
+    EXPECT_EQ(combo->GetItemIndex(), 36);
+    EXPECT_EQ(combo->GetText(), "2005");
+    asked.clear();
+    EXPECT_EQ(combo->GetItems()->GetStrings(100000), "101969");
+    EXPECT_EQ(combo->GetItems()->IndexOf("1999"), 30);
+    EXPECT_TRUE(asked.empty()) << "stored: the source is asked no more";
+
+    combo->SetItemSource(3, [](int index) { return AnsiString(index); });
+    EXPECT_EQ(combo->GetItems()->GetCommaText(), "0,1,2");
+    EXPECT_EQ(combo->GetItems()->IndexOf("2"), 2);
+    combo->SetItemIndex(1);
+    combo->Clear();
+    EXPECT_EQ(combo->GetItems()->GetCount(), 0);
+    EXPECT_EQ(combo->GetText(), "");
 }
 
 TEST_F(SeComboBox, OpensAboveWhenTheScreenEndsBelow) {

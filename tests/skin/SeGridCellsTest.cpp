@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "skin/controls/SeGridAxis.h"
 #include "skin/controls/SeGridCells.h"
 
@@ -90,6 +93,79 @@ TEST(SeGridCells, KnowWhetherAnyRowFromAGivenOneHoldsText) {
     EXPECT_FALSE(cells.AnyTextFrom(1)) << "its column dropped";
     EXPECT_TRUE(cells.AnyTextFrom(0));
     EXPECT_FALSE(cells.AnyTextFrom(9)) << "past the last row";
+}
+
+// Cells of a source read "c<col>r<row>", and every call is counted.
+struct CountingSource {
+    int calls = 0;
+    TCellTextSource Source() {
+        return [this](int ACol, int ARow) {
+            ++calls;
+            return AnsiString("c" + std::to_string(ACol) + "r" + std::to_string(ARow));
+        };
+    }
+};
+
+TEST(SeGridCells, SourceRowsReadThroughTheSourceUntilACellIsWritten) {
+    TSeGridCells cells;
+    cells.SetRowCount(6);
+    cells.Set(1, 0, "heading");
+    cells.Set(0, 5, "kept");
+    CountingSource counting;
+    cells.SetSource(1, 4, 3, counting.Source());
+    EXPECT_EQ(counting.calls, 0) << "nothing is asked before it is read";
+    EXPECT_EQ(cells.Get(1, 0), "heading");
+    EXPECT_EQ(cells.Get(0, 5), "kept") << "below the source's rows";
+    EXPECT_EQ(cells.Get(2, 3), "c2r3");
+    EXPECT_EQ(cells.Get(3, 3), "") << "past the source's columns";
+    EXPECT_EQ(counting.calls, 1);
+    EXPECT_TRUE(cells.AnyTextFrom(1));
+    EXPECT_TRUE(cells.AnyTextFrom(4));
+
+    // A write stores the row's texts; the row asks no more.
+    cells.Set(1, 2, "mine");
+    const int afterWrite = counting.calls;
+    EXPECT_EQ(cells.Get(0, 2), "c0r2");
+    EXPECT_EQ(cells.Get(1, 2), "mine");
+    EXPECT_EQ(cells.Get(2, 2), "c2r2");
+    EXPECT_EQ(counting.calls, afterWrite);
+    const AnsiString whole[] = {"w"};
+    cells.SetRow(4, whole, 1);
+    EXPECT_EQ(cells.Get(0, 4), "w");
+    EXPECT_EQ(cells.Get(1, 4), "") << "a whole row replaces the source's";
+
+    // Dropped columns stay empty, also when they come back.
+    cells.DropColumnsFrom(2);
+    EXPECT_EQ(cells.Get(1, 1), "c1r1");
+    EXPECT_EQ(cells.Get(2, 1), "");
+    EXPECT_EQ(cells.Get(2, 2), "");
+
+    // Cut off, the rows come back empty.
+    cells.SetRowCount(2);
+    cells.SetRowCount(6);
+    EXPECT_EQ(cells.Get(0, 1), "c0r1");
+    EXPECT_EQ(cells.Get(0, 3), "");
+    EXPECT_FALSE(cells.AnyTextFrom(2));
+    EXPECT_THROW(cells.SetSource(3, 4, 1, counting.Source()), std::out_of_range) << "past the last row";
+}
+
+TEST(SeGridCells, ANewSourceLeavesTheOldOnesRowsTheirTexts) {
+    TSeGridCells cells;
+    cells.SetRowCount(5);
+    CountingSource first, second;
+    cells.SetSource(0, 5, 2, first.Source());
+    cells.SetSource(2, 2, 2, second.Source());
+    const int firstCalls = first.calls;
+    EXPECT_EQ(cells.Get(1, 0), "c1r0");
+    EXPECT_EQ(cells.Get(1, 4), "c1r4");
+    EXPECT_EQ(first.calls, firstCalls) << "those rows keep the first source's texts as their own";
+    EXPECT_EQ(cells.Get(0, 3), "c0r3");
+    EXPECT_EQ(second.calls, 1);
+    cells.SetSource(0, 0, 2, nullptr);
+    EXPECT_EQ(second.calls, 1 + 4) << "its two rows stored when the second source went";
+    EXPECT_EQ(cells.Get(0, 3), "c0r3");
+    EXPECT_EQ(cells.Get(1, 2), "c1r2");
+    EXPECT_EQ(second.calls, 1 + 4);
 }
 
 TEST(SeGridAxis, OffsetsHitsAndScrollLimitsFollowSizesAndLines) {

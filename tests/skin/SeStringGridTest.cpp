@@ -114,6 +114,42 @@ TEST_F(SeStringGrid, DrawCellCoversExactlyTheVisibleCells) {
     EXPECT_EQ(grid->MouseToCell(2 + 61 * 4 + 5, 50).X, -1) << "past the last column";
 }
 
+TEST_F(SeStringGrid, ASourcedGridDrawsAsAFilledOneAndAsksOnlyForWhatItDraws) {
+    auto text = [](int col, int row) { return AnsiString("r" + std::to_string(row) + "c" + std::to_string(col)); };
+    std::set<int> askedRows;
+    std::vector<TSeCustomStringGrid*> grids;
+    for (bool sourced : {false, true}) {
+        auto* grid = MakeGrid(ShownForm(320, 240));
+        grid->SetRowCount(1000);
+        grid->SetFixedRows(1);
+        grid->SetCells(1, 0, "Date");
+        if (sourced) {
+            grid->SetCellSource(1, 999, [&](int col, int row) {
+                askedRows.insert(row);
+                return text(col, row);
+            });
+        } else {
+            for (int row = 1; row < 1000; ++row)
+                for (int col = 0; col < 4; ++col) grid->SetCells(col, row, text(col, row));
+        }
+        grid->SetTopRow(500);
+        grid->SetRow(505);
+        grid->Repaint();
+        grids.push_back(grid);
+    }
+    for (int y = 0; y < 200; y += 3)
+        for (int x = 0; x < 300; ++x)
+            ASSERT_EQ(SurfacePixel(grids[0], x, y), SurfacePixel(grids[1], x, y)) << x << "," << y;
+    EXPECT_EQ(askedRows, (std::set<int>{500, 501, 502, 503, 504, 505, 506, 507, 508}));
+
+    TSeCustomStringGrid* grid = grids[1];
+    EXPECT_EQ(grid->GetCells(3, 999), "r999c3");
+    EXPECT_EQ(grid->GetRows(7)->GetCommaText(), "r7c0,r7c1,r7c2,r7c3");
+    grid->SetCells(2, 600, "x");
+    EXPECT_EQ(grid->GetRows(600)->GetCommaText(), "r600c0,r600c1,x,r600c3");
+    EXPECT_THROW(grid->SetCellSource(1, 1000, text), EInvalidOperation) << "more rows than the grid has";
+}
+
 TEST_F(SeStringGrid, ScrollBarsShowOnlyWhenTheCellsDoNotFit) {
     TForm* form = ShownForm(320, 240);
     auto* grid = MakeGrid(form);
