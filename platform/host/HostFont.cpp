@@ -14,7 +14,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/gdi/GdiInternal.h"
 #include "platform/host/Host.h"
+#include "platform/host/QtBridge.h"
 
 namespace {
 
@@ -141,3 +143,8 @@ void THostFont::DrawLine(const THostTextLine& Line, TPixelImage& Image, const st
 }
 
 int CharacterCount(const char* Text, int Length) { return static_cast<int>(Characters(Decode(Text, Length)).size()); }
+
+QFont HostFontOf(TFont* Font) {
+    const LOGFONT& lf = static_cast<TGdiFont*>(Font->GetHandle())->lf;
+    return MakeFont(lf, lf.lfHeight);
+}
