@@ -59,11 +59,31 @@ struct TGdiRegion : TGdiObject {
     TPixelRegion region;
 };
 
+// Text output leaves its host painter open on the pixels from one text to
+// the next. Everything else reaches the pixels through Pixels(), which ends
+// that painter first: so no one sees the pixels while a painter may still
+// hold them, and a painter never outlives the pixels it was opened on.
 struct TGdiBitmap : TGdiObject {
     TGdiBitmap() : TGdiObject(TGdiKind::Bitmap) {}
-    TPixelImage image;
+    bool Null() const { return image_.Null(); }
+    int Width() const { return image_.Width(); }
+    int Height() const { return image_.Height(); }
+    // The pixels, to read, write or replace.
+    TPixelImage& Pixels() {
+        text_.reset();
+        return image_;
+    }
+    // The painter of text output, opened when none is (on pixels that are not Null).
+    THostTextPainter& TextPainter() {
+        if (!text_) text_ = std::make_unique<THostTextPainter>(image_);
+        return *text_;
+    }
     // The host's view of the pixels, made and used by the host alone (QtBridge.h).
     std::shared_ptr<void> hostView;
+
+private:
+    TPixelImage image_;
+    std::unique_ptr<THostTextPainter> text_;  // after image_: ends before the pixels go
 };
 
 // A counted reference to a selected object.
@@ -106,9 +126,9 @@ struct TDeviceContext {
     TDeviceContext(const TDeviceContext&) = delete;
     TDeviceContext& operator=(const TDeviceContext&) = delete;
 
-    TPixelImage& Image() { return surface->image; }
-    int Width() const { return surface->image.Width(); }
-    int Height() const { return surface->image.Height(); }
+    TPixelImage& Image() { return surface->Pixels(); }
+    int Width() const { return surface->Width(); }
+    int Height() const { return surface->Height(); }
     // Back to the state of a new context (after the surface changed size).
     void Reset();
 

@@ -29,7 +29,7 @@ TPixelBox DeviceBox(TDeviceContext* dc, const TRect& r) {
 }  // namespace
 
 bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const char* Text, int Length, const int* Dx) {
-    if (!DC || DC->Image().Null()) return DC != nullptr;
+    if (!DC || DC->surface->Null()) return DC != nullptr;
     const TDcState& st = DC->st;
     const THostFont* font = nullptr;
     TGdiFont* gdiFont = RealisedFont(DC, font);
@@ -42,7 +42,8 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         for (int i = 0; i < count; ++i) advances.push_back(DC->DeviceLengthX(Dx[i]));
         for (int a : advances) line.width += a;
         line.advances = advances.data();
-    } else {
+    } else if ((st.textAlign & (TA_CENTER | TA_UPDATECP)) || st.bkMode == OPAQUE) {
+        // Only the alignment, the cell and the current position need the width.
         line.width = font->TextWidth(line.text, line.length);
     }
     int ascent = font->Ascent(), descent = font->Descent();
@@ -78,7 +79,7 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         clipInRect = (st.hasClip ? st.clip.Combined(inRect, TPixelRegion::And) : inRect).Boxes();
         clip = &clipInRect;
     }
-    font->DrawLine(line, DC->Image(), clip, PixelOf(st.textColor), PixelOf(st.bkColor));
+    DC->surface->TextPainter().DrawLine(*font, line, clip, PixelOf(st.textColor), PixelOf(st.bkColor));
 
     if (st.textAlign & TA_UPDATECP) {
         // The current position moves along the baseline past the text.
