@@ -158,7 +158,7 @@ bool SetBrushOrgEx(HDC DC, int X, int Y, TPoint* Old) {
 
 bool GetCurrentPositionEx(HDC DC, TPoint* Position) {
     if (!DC || !Position) return false;
-    *Position = DC->st.position;
+    *Position = DC->Position();
     return true;
 }
 

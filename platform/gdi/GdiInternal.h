@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
@@ -111,7 +112,16 @@ struct TDcState {
     int rop2 = R2_COPYPEN;
     unsigned textAlign = 0;
     int polyFillMode = ALTERNATE;
-    TPoint position;  // logical
+    // The current position, logical: read and set through the context's
+    // Position and SetPosition. After a canvas's text output it lies past the
+    // end of that text, which is measured only when the position is read.
+    TPoint position;
+    struct TTextEnd {
+        TGdiRef font;  // none when position needs nothing added
+        int deviceHeight = 0;
+        double scaleX = 1;
+        std::string text;
+    } textEnd;
     TPoint brushOrg;  // device
     int mapMode = MM_TEXT;
     TPoint windowOrg, viewportOrg;
@@ -141,6 +151,9 @@ struct TDeviceContext {
     int DeviceLengthX(int logical) const;
     int DeviceLengthY(int logical) const;
 
+    TPoint Position();
+    void SetPosition(TPoint Logical);
+
     // The clip area within the picture, as y-x banded rectangles.
     const std::vector<TPixelBox>& ClipRects();
     TPixelBox ClipBounds();
@@ -167,6 +180,10 @@ private:
     std::vector<TPixelBox> clipRects;
     TPixelBox clipBounds;
 };
+
+// Moves the current position to (X + the logical width of Text in the
+// current font, Y), as a canvas's text output leaves it.
+void MoveToTextEnd(HDC DC, int X, int Y, const char* Text, int Length);
 
 // A context drawing on a new surface (owned by the context) of the given size.
 HDC CreateImageDC(int Width, int Height, int Dpi, int Technology);

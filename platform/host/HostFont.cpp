@@ -121,8 +121,8 @@ int THostFont::TextWidth(const char* Text, int Length) const {
     return width;
 }
 
-// The painter keeps what it was last given (font, ink, clip) and sets only
-// what changed; the transform starts afresh with every line.
+// The painter keeps what it was last given (font, ink, clip, transform) and
+// sets only what changed.
 struct THostTextPainter::TImpl {
     explicit TImpl(TPixelImage& image)
         : view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
@@ -134,6 +134,7 @@ struct THostTextPainter::TImpl {
     std::uint32_t ink = 0;  // never a pixel value (those are opaque)
     bool clipped = false;
     std::vector<TPixelBox> clip;
+    bool turned = false;  // the transform is not the identity
 
     void UseClip(const std::vector<TPixelBox>* Clip) {
         if (!Clip) {
@@ -161,12 +162,20 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
                                 std::uint32_t Ink, std::uint32_t Cell) {
     if (impl_->view.isNull() || (Clip && Clip->empty())) return;
     QPainter& painter = impl_->painter;
-    painter.resetTransform();
+    // Upright text is placed by whole pixels without a transform, turned text
+    // turns about the reference point; the clip is given in device pixels.
+    if (impl_->turned) painter.resetTransform();
     impl_->UseClip(Clip);
-    painter.translate(Line.refX, Line.refY);
-    if (Line.angle != 0) painter.rotate(-Line.angle);
+    impl_->turned = Line.angle != 0;
+    QPoint origin(Line.refX, Line.refY);
+    if (impl_->turned) {
+        painter.translate(origin);
+        painter.rotate(-Line.angle);
+        origin = QPoint();
+    }
     if (Line.cell)
-        painter.fillRect(QRect(Line.baseX, Line.baseY - Font.Ascent(), Line.width, Font.Ascent() + Font.Descent()),
+        painter.fillRect(QRect(origin.x() + Line.baseX, origin.y() + Line.baseY - Font.Ascent(), Line.width,
+                               Font.Ascent() + Font.Descent()),
                          QColor::fromRgb(Cell));
     if (impl_->fontSerial != Font.impl_->serial) {
         painter.setFont(Font.impl_->font);
@@ -181,11 +190,11 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
         std::vector<QString> chars = Characters(text);
         int x = Line.baseX;
         for (std::size_t i = 0; i < chars.size(); ++i) {
-            painter.drawText(QPoint(x, Line.baseY), chars[i]);
+            painter.drawText(origin + QPoint(x, Line.baseY), chars[i]);
             x += Line.advances[i];
         }
     } else {
-        painter.drawText(QPoint(Line.baseX, Line.baseY), text);
+        painter.drawText(origin + QPoint(Line.baseX, Line.baseY), text);
     }
 }
 
