@@ -272,6 +272,32 @@ void InterleavedCanvases(TBitmap* b, TTrace& t) {
     b->GetCanvas()->Draw(75, 100, &third);
 }
 
+// The same few labels again and again in every style, colour, background,
+// clip and angle: texts met before may take a faster road to the pixels.
+void RepeatedLabelsInEveryStyle(TBitmap* b, TTrace& t) {
+    TCanvas* c = b->GetCanvas();
+    const TFontStyles styles[] = {TFontStyles(), TFontStyles{fsUnderline}, TFontStyles{fsStrikeOut},
+                                  TFontStyles{fsItalic}, TFontStyles{fsBold, fsUnderline}};
+    const char* labels[] = {"12.50", "Volume", "03/2024", "fi fl Wg"};
+    IntersectClipRect(c->GetHandle(), 0, 0, 290, 185);
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 20; ++i) {
+            UseFont(c, i % 2 ? "Tahoma" : "Times New Roman", 8 + i % 3, styles[i % 5],
+                    static_cast<TColor>((i * 0x0B3D91 + round * 0x400000) & 0xFFFFFF));
+            if ((i + round) % 3 == 0) c->GetBrush()->SetColor(i % 2 ? clAqua : clYellow);
+            else c->GetBrush()->SetStyle(bsClear);
+            int x = (i * 47 + round * 13) % 270, y = (i * 29 + round * 17) % 180;
+            c->TextOut(x, y, labels[(i + round) % 4]);
+            if (i % 7 == 0) t.Add(c->GetPenPos());
+        }
+    HDC dc = c->GetHandle();
+    HFONT turned = TurnFont(dc, 450);
+    SetBkMode(dc, TRANSPARENT);
+    for (int i = 0; i < 4; ++i) TextOut(dc, 150 + i * 20, 180, labels[i % 2], -1);
+    SelectObject(dc, c->GetFont()->GetHandle());
+    DeleteObject(turned);
+}
+
 struct TScene {
     const char* name;
     void (*draw)(TBitmap*, TTrace&);
@@ -286,6 +312,7 @@ const TScene kScenes[] = {
     {"FontsAndMapping", FontsAndMapping, 0x1ce7b5093867c712ull},
     {"BlitsResizesAndFiles", BlitsResizesAndFiles, 0xb77f60b644dd5211ull},
     {"InterleavedCanvases", InterleavedCanvases, 0xd8bbc5e5c4638580ull},
+    {"RepeatedLabelsInEveryStyle", RepeatedLabelsInEveryStyle, 0x4be1ad1ba2d0f76cull},
 };
 
 TEST(CanvasTextPixels, ScenesKeepTheirRecordedPixels) {
