@@ -8,9 +8,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <unordered_map>
 #include <cstring>
 #include <vector>
 
@@ -94,12 +97,36 @@ std::vector<QString> Characters(const QString& text) {
 // Each realised font has a serial of its own, so that a painter never
 // mistakes a new font for one freed at the same address.
 struct THostFont::TImpl {
-    explicit TImpl(const QFont& f) : font(f), metrics(f), serial(++lastSerial) {}
+    explicit TImpl(const QFont& f) : font(f), metrics(f), ascent(QFontMetricsF(f).ascent()), serial(++lastSerial) {}
     QFont font;
     QFontMetrics metrics;
+    qreal ascent;  // unrounded, as the host lays out lines
+    // Texts drawn before, and laid out once for good when they come again.
+    std::unordered_map<QString, std::optional<QStaticText>> drawn;
+    const QStaticText* LaidOut(const QString& text);
     std::uint64_t serial;
     static inline std::uint64_t lastSerial = 0;
 };
+
+// A text met before is laid out once and kept (a chart repeats its labels on
+// every paint); one met for the first time is only remembered, so that texts
+// drawn once cost no layout of their own.
+const QStaticText* THostFont::TImpl::LaidOut(const QString& text) {
+    constexpr std::size_t kKeptTexts = 1024;
+    auto found = drawn.find(text);
+    if (found == drawn.end()) {
+        if (drawn.size() >= kKeptTexts) drawn.clear();
+        drawn.emplace(text, std::nullopt);
+        return nullptr;
+    }
+    if (!found->second) {
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font);
+        found->second = std::move(laidOut);
+    }
+    return &*found->second;
+}
 
 THostFont::THostFont(const LOGFONT& Font, int DeviceHeight) : impl_(new TImpl(MakeFont(Font, DeviceHeight))) {}
 
@@ -194,7 +221,13 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
             x += Line.advances[i];
         }
     } else {
-        painter.drawText(origin + QPoint(Line.baseX, Line.baseY), text);
+        // Turned, the host draws a laid-out line's underline off its glyphs.
+        const QStaticText* laidOut = impl_->turned ? nullptr : Font.impl_->LaidOut(text);
+        if (laidOut)
+            painter.drawStaticText(
+                QPointF(origin.x() + Line.baseX, origin.y() + Line.baseY - Font.impl_->ascent), *laidOut);
+        else
+            painter.drawText(origin + QPoint(Line.baseX, Line.baseY), text);
     }
 }
 
