@@ -72,8 +72,8 @@ TCanvas* TBitmap::GetCanvas() {
     return canvas_;
 }
 
-int TBitmap::GetWidth() const { return surface_->Image().Null() ? emptyWidth_ : surface_->Width(); }
-int TBitmap::GetHeight() const { return surface_->Image().Null() ? emptyHeight_ : surface_->Height(); }
+int TBitmap::GetWidth() const { return surface_->surface->Null() ? emptyWidth_ : surface_->Width(); }
+int TBitmap::GetHeight() const { return surface_->surface->Null() ? emptyHeight_ : surface_->Height(); }
 bool TBitmap::GetEmpty() const { return GetWidth() == 0 || GetHeight() == 0; }
 void TBitmap::SetWidth(int Value) { SetSize(Value, GetHeight()); }
 void TBitmap::SetHeight(int Value) { SetSize(GetWidth(), Value); }
@@ -96,7 +96,7 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     const TPixelImage& old = surface_->Image();
     int w = std::min(AWidth, old.Width()), h = std::min(AHeight, old.Height());
     for (int y = 0; y < h && !next.Null(); ++y) std::copy_n(old.Row(y), w, next.Row(y));
-    surface_->surface->image = std::move(next);
+    surface_->Image() = std::move(next);
     SurfaceReplaced();
 }
 
@@ -118,7 +118,7 @@ void TBitmap::Assign(TPersistent* Source) {
         return;
     }
     if (bitmap == this) return;
-    surface_->surface->image = bitmap->surface_->Image();
+    surface_->Image() = bitmap->surface_->Image();
     pixelFormat_ = bitmap->pixelFormat_;
     monochrome_ = bitmap->monochrome_;
     transparent_ = bitmap->transparent_;
@@ -128,7 +128,7 @@ void TBitmap::Assign(TPersistent* Source) {
 void TBitmap::LoadFromFile(const AnsiString& FileName) {
     std::string bytes = ReadFile(FileName);
     int depth = 0;
-    surface_->surface->image = DecodeBmp(bytes, &depth);
+    surface_->Image() = DecodeBmp(bytes, &depth);
     pixelFormat_ = FormatOfDepth(depth);
     SurfaceReplaced();
 }

@@ -148,11 +148,12 @@ void TCanvas::FrameRect(const TRect& Rect) {
     Changed();
 }
 
-// The pen moves to the end of the text, as after a line.
+// The pen moves to the end of the text, as after a line (measured only
+// when the pen position is read).
 void TCanvas::TextOut(int X, int Y, const AnsiString& Text) {
     HDC dc = GetHandle();
     ::TextOut(dc, X, Y, Text.c_str(), Text.Length());
-    MoveToEx(dc, X + TextWidth(Text), Y, nullptr);
+    MoveToTextEnd(dc, X, Y, Text.c_str(), Text.Length());
     Changed();
 }
 

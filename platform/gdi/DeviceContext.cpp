@@ -109,7 +109,7 @@ bool TDeviceContext::InClip(int x, int y) {
 
 HDC CreateImageDC(int Width, int Height, int Dpi, int Technology) {
     auto* surface = new TGdiBitmap;
-    surface->image = TPixelImage(Width, Height, 0xFFFFFFFFu);
+    surface->Pixels() = TPixelImage(Width, Height, 0xFFFFFFFFu);
     auto* dc = new TDeviceContext(surface, Dpi, Dpi, Technology);
     dc->deviceSize = TSize{std::max(0, Width), std::max(0, Height)};
     dc->physicalSize = dc->deviceSize;
@@ -158,7 +158,7 @@ bool SetBrushOrgEx(HDC DC, int X, int Y, TPoint* Old) {
 
 bool GetCurrentPositionEx(HDC DC, TPoint* Position) {
     if (!DC || !Position) return false;
-    *Position = DC->st.position;
+    *Position = DC->Position();
     return true;
 }
 

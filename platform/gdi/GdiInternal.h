@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
@@ -59,11 +60,31 @@ struct TGdiRegion : TGdiObject {
     TPixelRegion region;
 };
 
+// Text output leaves its host painter open on the pixels from one text to
+// the next. Everything else reaches the pixels through Pixels(), which ends
+// that painter first: so no one sees the pixels while a painter may still
+// hold them, and a painter never outlives the pixels it was opened on.
 struct TGdiBitmap : TGdiObject {
     TGdiBitmap() : TGdiObject(TGdiKind::Bitmap) {}
-    TPixelImage image;
+    bool Null() const { return image_.Null(); }
+    int Width() const { return image_.Width(); }
+    int Height() const { return image_.Height(); }
+    // The pixels, to read, write or replace.
+    TPixelImage& Pixels() {
+        text_.reset();
+        return image_;
+    }
+    // The painter of text output, opened when none is (on pixels that are not Null).
+    THostTextPainter& TextPainter() {
+        if (!text_) text_ = std::make_unique<THostTextPainter>(image_);
+        return *text_;
+    }
     // The host's view of the pixels, made and used by the host alone (QtBridge.h).
     std::shared_ptr<void> hostView;
+
+private:
+    TPixelImage image_;
+    std::unique_ptr<THostTextPainter> text_;  // after image_: ends before the pixels go
 };
 
 // A counted reference to a selected object.
@@ -91,7 +112,16 @@ struct TDcState {
     int rop2 = R2_COPYPEN;
     unsigned textAlign = 0;
     int polyFillMode = ALTERNATE;
-    TPoint position;  // logical
+    // The current position, logical: read and set through the context's
+    // Position and SetPosition. After a canvas's text output it lies past the
+    // end of that text, which is measured only when the position is read.
+    TPoint position;
+    struct TTextEnd {
+        TGdiRef font;  // none when position needs nothing added
+        int deviceHeight = 0;
+        double scaleX = 1;
+        std::string text;
+    } textEnd;
     TPoint brushOrg;  // device
     int mapMode = MM_TEXT;
     TPoint windowOrg, viewportOrg;
@@ -106,9 +136,9 @@ struct TDeviceContext {
     TDeviceContext(const TDeviceContext&) = delete;
     TDeviceContext& operator=(const TDeviceContext&) = delete;
 
-    TPixelImage& Image() { return surface->image; }
-    int Width() const { return surface->image.Width(); }
-    int Height() const { return surface->image.Height(); }
+    TPixelImage& Image() { return surface->Pixels(); }
+    int Width() const { return surface->Width(); }
+    int Height() const { return surface->Height(); }
     // Back to the state of a new context (after the surface changed size).
     void Reset();
 
@@ -120,6 +150,9 @@ struct TDeviceContext {
     // A logical length along x or y in device pixels (at least Minimum).
     int DeviceLengthX(int logical) const;
     int DeviceLengthY(int logical) const;
+
+    TPoint Position();
+    void SetPosition(TPoint Logical);
 
     // The clip area within the picture, as y-x banded rectangles.
     const std::vector<TPixelBox>& ClipRects();
@@ -147,6 +180,10 @@ private:
     std::vector<TPixelBox> clipRects;
     TPixelBox clipBounds;
 };
+
+// Moves the current position to (X + the logical width of Text in the
+// current font, Y), as a canvas's text output leaves it.
+void MoveToTextEnd(HDC DC, int X, int Y, const char* Text, int Length);
 
 // A context drawing on a new surface (owned by the context) of the given size.
 HDC CreateImageDC(int Width, int Height, int Dpi, int Technology);

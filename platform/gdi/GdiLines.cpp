@@ -92,16 +92,16 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
 
 bool MoveToEx(HDC DC, int X, int Y, TPoint* Old) {
     if (!DC) return false;
-    if (Old) *Old = DC->st.position;
-    DC->st.position = TPoint(X, Y);
+    if (Old) *Old = DC->Position();
+    DC->SetPosition(TPoint(X, Y));
     return true;
 }
 
 bool LineTo(HDC DC, int X, int Y) {
     if (!DC) return false;
-    const TPoint& from = DC->st.position;
+    TPoint from = DC->Position();
     StrokeFigure(DC, PenSetup(DC), {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)}, false);
-    DC->st.position = TPoint(X, Y);
+    DC->SetPosition(TPoint(X, Y));
     return true;
 }
 

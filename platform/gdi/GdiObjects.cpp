@@ -75,7 +75,7 @@ HBRUSH CreateHatchBrush(int Hatch, COLORREF Color) {
 
 HBRUSH CreatePatternBrush(HBITMAP Bitmap) {
     if (!Bitmap || Bitmap->kind != TGdiKind::Bitmap) return nullptr;
-    const TPixelImage& image = static_cast<TGdiBitmap*>(Bitmap)->image;
+    const TPixelImage& image = static_cast<TGdiBitmap*>(Bitmap)->Pixels();
     if (image.Null()) return nullptr;
     auto* brush = NewBrush(BS_PATTERN, 0, 0);
     brush->pattern = image;
@@ -185,11 +185,11 @@ int GetObject(HGDIOBJ Object, int Size, void* Buffer) {
     }
     case TGdiKind::Font: return copy(static_cast<TGdiFont*>(Object)->lf);
     case TGdiKind::Bitmap: {
-        const TPixelImage& image = static_cast<TGdiBitmap*>(Object)->image;
+        const auto* bitmap = static_cast<TGdiBitmap*>(Object);
         BITMAP bm;
-        bm.bmWidth = image.Width();
-        bm.bmHeight = image.Height();
-        bm.bmWidthBytes = image.Width() * 4;
+        bm.bmWidth = bitmap->Width();
+        bm.bmHeight = bitmap->Height();
+        bm.bmWidthBytes = bitmap->Width() * 4;
         return copy(bm);
     }
     case TGdiKind::Region: return 0;

@@ -1,6 +1,7 @@
 // Text of the device context: output at a reference point placed by the
 // text alignment (also for text turned by the font's escapement), the
-// opaque background cell, clipping to a rectangle, and text extents.
+// opaque background cell, clipping to a rectangle, text extents, and the
+// current position past a canvas's text, measured when it is read.
 #include <cmath>
 
 #include "platform/gdi/GdiRaster.h"
@@ -29,7 +30,7 @@ TPixelBox DeviceBox(TDeviceContext* dc, const TRect& r) {
 }  // namespace
 
 bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const char* Text, int Length, const int* Dx) {
-    if (!DC || DC->Image().Null()) return DC != nullptr;
+    if (!DC || DC->surface->Null()) return DC != nullptr;
     const TDcState& st = DC->st;
     const THostFont* font = nullptr;
     TGdiFont* gdiFont = RealisedFont(DC, font);
@@ -42,12 +43,13 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         for (int i = 0; i < count; ++i) advances.push_back(DC->DeviceLengthX(Dx[i]));
         for (int a : advances) line.width += a;
         line.advances = advances.data();
-    } else {
+    } else if ((st.textAlign & (TA_CENTER | TA_UPDATECP)) || st.bkMode == OPAQUE) {
+        // Only the alignment, the cell and the current position need the width.
         line.width = font->TextWidth(line.text, line.length);
     }
     int ascent = font->Ascent(), descent = font->Descent();
 
-    TPoint logical = (st.textAlign & TA_UPDATECP) ? st.position : TPoint(X, Y);
+    TPoint logical = (st.textAlign & TA_UPDATECP) ? DC->Position() : TPoint(X, Y);
     TPoint ref = DC->ToDevice(logical.x, logical.y);
     // Where the text's baseline starts, in the text's own turned frame.
     if ((st.textAlign & TA_CENTER) == TA_CENTER) line.baseX = -line.width / 2;
@@ -78,7 +80,7 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         clipInRect = (st.hasClip ? st.clip.Combined(inRect, TPixelRegion::And) : inRect).Boxes();
         clip = &clipInRect;
     }
-    font->DrawLine(line, DC->Image(), clip, PixelOf(st.textColor), PixelOf(st.bkColor));
+    DC->surface->TextPainter().DrawLine(*font, line, clip, PixelOf(st.textColor), PixelOf(st.bkColor));
 
     if (st.textAlign & TA_UPDATECP) {
         // The current position moves along the baseline past the text.
@@ -87,13 +89,42 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         double radians = line.angle * M_PI / 180;
         int dx = static_cast<int>(std::lround(advance * std::cos(radians)));
         int dy = static_cast<int>(std::lround(-advance * std::sin(radians)));
-        DC->st.position = DC->ToLogical(ref.x + dx, ref.y + dy);
+        DC->SetPosition(DC->ToLogical(ref.x + dx, ref.y + dy));
     }
     return true;
 }
 
 bool TextOut(HDC DC, int X, int Y, const char* Text, int Length) {
     return ExtTextOut(DC, X, Y, 0, nullptr, Text, Length, nullptr);
+}
+
+void MoveToTextEnd(HDC DC, int X, int Y, const char* Text, int Length) {
+    if (!DC) return;
+    TGdiFont* font = DC->Font();
+    if (!font) font = static_cast<TGdiFont*>(GetStockObject(SYSTEM_FONT));
+    DC->SetPosition(TPoint(X, Y));
+    TDcState::TTextEnd& end = DC->st.textEnd;
+    end.font = TGdiRef(font);
+    end.deviceHeight = DeviceFontHeight(DC, font->lf.lfHeight);
+    end.scaleX = DC->ScaleX();
+    if (Length < 0) end.text.assign(Text ? Text : "");
+    else end.text.assign(Text, static_cast<std::size_t>(Length));
+}
+
+TPoint TDeviceContext::Position() {
+    if (TGdiObject* font = st.textEnd.font.Get()) {
+        const std::string& text = st.textEnd.text;
+        int width = static_cast<TGdiFont*>(font)->Realise(st.textEnd.deviceHeight)
+                        .TextWidth(text.data(), static_cast<int>(text.size()));
+        st.position.x += static_cast<int>(std::lround(width / std::fabs(st.textEnd.scaleX)));
+        st.textEnd = TDcState::TTextEnd();
+    }
+    return st.position;
+}
+
+void TDeviceContext::SetPosition(TPoint Logical) {
+    st.position = Logical;
+    if (st.textEnd.font.Get()) st.textEnd = TDcState::TTextEnd();
 }
 
 bool GetTextExtentPoint32(HDC DC, const char* Text, int Length, TSize* Size) {

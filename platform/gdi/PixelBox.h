@@ -15,6 +15,7 @@ struct TPixelBox {
     constexpr int Width() const { return x1 - x0 + 1; }
     constexpr int Height() const { return y1 - y0 + 1; }
     constexpr bool Contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+    constexpr bool operator==(const TPixelBox&) const = default;
     // The common pixels; an empty box when there are none.
     TPixelBox Intersected(const TPixelBox& o) const {
         TPixelBox r(std::max(x0, o.x0), std::max(y0, o.y0), std::min(x1, o.x1), std::min(y1, o.y1));

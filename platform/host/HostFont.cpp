@@ -8,13 +8,18 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <unordered_map>
 #include <cstring>
 #include <vector>
 
+#include "platform/gdi/GdiInternal.h"
 #include "platform/host/Host.h"
+#include "platform/host/QtBridge.h"
 
 namespace {
 
@@ -89,11 +94,39 @@ std::vector<QString> Characters(const QString& text) {
 
 }  // namespace
 
+// Each realised font has a serial of its own, so that a painter never
+// mistakes a new font for one freed at the same address.
 struct THostFont::TImpl {
-    explicit TImpl(const QFont& f) : font(f), metrics(f) {}
+    explicit TImpl(const QFont& f) : font(f), metrics(f), ascent(QFontMetricsF(f).ascent()), serial(++lastSerial) {}
     QFont font;
     QFontMetrics metrics;
+    qreal ascent;  // unrounded, as the host lays out lines
+    // Texts drawn before, and laid out once for good when they come again.
+    std::unordered_map<QString, std::optional<QStaticText>> drawn;
+    const QStaticText* LaidOut(const QString& text);
+    std::uint64_t serial;
+    static inline std::uint64_t lastSerial = 0;
 };
+
+// A text met before is laid out once and kept (a chart repeats its labels on
+// every paint); one met for the first time is only remembered, so that texts
+// drawn once cost no layout of their own.
+const QStaticText* THostFont::TImpl::LaidOut(const QString& text) {
+    constexpr std::size_t kKeptTexts = 1024;
+    auto found = drawn.find(text);
+    if (found == drawn.end()) {
+        if (drawn.size() >= kKeptTexts) drawn.clear();
+        drawn.emplace(text, std::nullopt);
+        return nullptr;
+    }
+    if (!found->second) {
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font);
+        found->second = std::move(laidOut);
+    }
+    return &*found->second;
+}
 
 THostFont::THostFont(const LOGFONT& Font, int DeviceHeight) : impl_(new TImpl(MakeFont(Font, DeviceHeight))) {}
 
@@ -103,41 +136,104 @@ int THostFont::Ascent() const { return impl_->metrics.ascent(); }
 int THostFont::Descent() const { return impl_->metrics.descent(); }
 
 int THostFont::TextWidth(const char* Text, int Length) const {
-    return impl_->metrics.horizontalAdvance(Decode(Text, Length));
+    // Enough for a chart's labels; a font that meets more texts starts over.
+    constexpr std::size_t kKeptWidths = 1024;
+    if (!Text) return 0;
+    std::string key(Text, Length < 0 ? std::strlen(Text) : static_cast<std::size_t>(Length));
+    auto found = widths_.find(key);
+    if (found != widths_.end()) return found->second;
+    int width = impl_->metrics.horizontalAdvance(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    if (widths_.size() >= kKeptWidths) widths_.clear();
+    widths_.emplace(std::move(key), width);
+    return width;
 }
 
-void THostFont::DrawLine(const THostTextLine& Line, TPixelImage& Image, const std::vector<TPixelBox>* Clip,
-                         std::uint32_t Ink, std::uint32_t Cell) const {
-    if (Image.Null() || (Clip && Clip->empty())) return;
-    QImage view(reinterpret_cast<uchar*>(Image.Bits()), Image.Width(), Image.Height(),
-                static_cast<qsizetype>(Image.Width()) * 4, QImage::Format_RGB32);
-    QPainter painter(&view);
-    if (Clip) {
+// The painter keeps what it was last given (font, ink, clip, transform) and
+// sets only what changed.
+struct THostTextPainter::TImpl {
+    explicit TImpl(TPixelImage& image)
+        : view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
+               static_cast<qsizetype>(image.Width()) * 4, QImage::Format_RGB32),
+          painter(&view) {}
+    QImage view;
+    QPainter painter;
+    std::uint64_t fontSerial = 0;
+    std::uint32_t ink = 0;  // never a pixel value (those are opaque)
+    bool clipped = false;
+    std::vector<TPixelBox> clip;
+    bool turned = false;  // the transform is not the identity
+
+    void UseClip(const std::vector<TPixelBox>* Clip) {
+        if (!Clip) {
+            if (clipped) painter.setClipping(false);
+            clipped = false;
+            return;
+        }
+        if (clipped && *Clip == clip) return;
         std::vector<QRect> rects;
         rects.reserve(Clip->size());
         for (const TPixelBox& b : *Clip) rects.emplace_back(QPoint(b.x0, b.y0), QPoint(b.x1, b.y1));
         QRegion region;
         region.setRects(rects.data(), static_cast<int>(rects.size()));
-        painter.setClipRegion(region);
+        painter.setClipRegion(region);  // in device pixels: the transform is reset by now
+        clip = *Clip;
+        clipped = true;
     }
-    painter.translate(Line.refX, Line.refY);
-    if (Line.angle != 0) painter.rotate(-Line.angle);
+};
+
+THostTextPainter::THostTextPainter(TPixelImage& Image) : impl_(new TImpl(Image)) {}
+
+THostTextPainter::~THostTextPainter() = default;
+
+void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line, const std::vector<TPixelBox>* Clip,
+                                std::uint32_t Ink, std::uint32_t Cell) {
+    if (impl_->view.isNull() || (Clip && Clip->empty())) return;
+    QPainter& painter = impl_->painter;
+    // Upright text is placed by whole pixels without a transform, turned text
+    // turns about the reference point; the clip is given in device pixels.
+    if (impl_->turned) painter.resetTransform();
+    impl_->UseClip(Clip);
+    impl_->turned = Line.angle != 0;
+    QPoint origin(Line.refX, Line.refY);
+    if (impl_->turned) {
+        painter.translate(origin);
+        painter.rotate(-Line.angle);
+        origin = QPoint();
+    }
     if (Line.cell)
-        painter.fillRect(QRect(Line.baseX, Line.baseY - Ascent(), Line.width, Ascent() + Descent()),
+        painter.fillRect(QRect(origin.x() + Line.baseX, origin.y() + Line.baseY - Font.Ascent(), Line.width,
+                               Font.Ascent() + Font.Descent()),
                          QColor::fromRgb(Cell));
-    painter.setFont(impl_->font);
-    painter.setPen(QColor::fromRgb(Ink));
+    if (impl_->fontSerial != Font.impl_->serial) {
+        painter.setFont(Font.impl_->font);
+        impl_->fontSerial = Font.impl_->serial;
+    }
+    if (impl_->ink != Ink) {
+        painter.setPen(QColor::fromRgb(Ink));
+        impl_->ink = Ink;
+    }
     QString text = Decode(Line.text, Line.length);
     if (Line.advances) {
         std::vector<QString> chars = Characters(text);
         int x = Line.baseX;
         for (std::size_t i = 0; i < chars.size(); ++i) {
-            painter.drawText(QPoint(x, Line.baseY), chars[i]);
+            painter.drawText(origin + QPoint(x, Line.baseY), chars[i]);
             x += Line.advances[i];
         }
     } else {
-        painter.drawText(QPoint(Line.baseX, Line.baseY), text);
+        // Turned, the host draws a laid-out line's underline off its glyphs.
+        const QStaticText* laidOut = impl_->turned ? nullptr : Font.impl_->LaidOut(text);
+        if (laidOut)
+            painter.drawStaticText(
+                QPointF(origin.x() + Line.baseX, origin.y() + Line.baseY - Font.impl_->ascent), *laidOut);
+        else
+            painter.drawText(origin + QPoint(Line.baseX, Line.baseY), text);
     }
 }
 
 int CharacterCount(const char* Text, int Length) { return static_cast<int>(Characters(Decode(Text, Length)).size()); }
+
+QFont HostFontOf(TFont* Font) {
+    const LOGFONT& lf = static_cast<TGdiFont*>(Font->GetHandle())->lf;
+    return MakeFont(lf, lf.lfHeight);
+}

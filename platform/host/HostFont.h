@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
@@ -34,15 +36,35 @@ public:
 
     int Ascent() const;
     int Descent() const;
-    // The advance of UTF-8 text in pixels.
+    // The advance of UTF-8 text in pixels. Labels come back again and again,
+    // so the widths of recent texts are kept with the font.
     int TextWidth(const char* Text, int Length) const;
-    // Draws Line onto Image: the cell in the Cell colour when the line asks
+
+private:
+    friend class THostTextPainter;
+    struct TImpl;
+    std::unique_ptr<TImpl> impl_;
+    mutable std::unordered_map<std::string, int> widths_;
+};
+
+// A host painter left open on a surface's pixels from one line of text to
+// the next, so that a run of text output starts it, chooses the font and
+// the colour once. Its owner ends it (destroys it) before anything else
+// reads or writes those pixels or they move.
+class THostTextPainter {
+public:
+    explicit THostTextPainter(TPixelImage& Image);
+    ~THostTextPainter();
+    THostTextPainter(const THostTextPainter&) = delete;
+    THostTextPainter& operator=(const THostTextPainter&) = delete;
+
+    // Draws Line in Font: the cell in the Cell colour when the line asks
     // for it, then the glyphs with their underline and strike-out in Ink
     // (both 0xffRRGGBB). Only pixels in the Clip boxes (y-x banded) change,
     // or any pixel when there is no Clip. The edges of turned glyphs are
     // blended with what lies under them.
-    void DrawLine(const THostTextLine& Line, TPixelImage& Image, const std::vector<TPixelBox>* Clip,
-                  std::uint32_t Ink, std::uint32_t Cell) const;
+    void DrawLine(const THostFont& Font, const THostTextLine& Line, const std::vector<TPixelBox>* Clip,
+                  std::uint32_t Ink, std::uint32_t Cell);
 
 private:
     struct TImpl;

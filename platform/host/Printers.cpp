@@ -174,7 +174,7 @@ void TPrinter::BeginDoc() {
     // Text and lines stay sharp: no lossy compression of the pages.
     job->painter.setRenderHint(QPainter::LosslessImageRendering);
     job_ = job.release();
-    dc_->surface->image = TPixelImage(dc_->deviceSize.cx, dc_->deviceSize.cy, 0xFFFFFFFFu);
+    dc_->Image() = TPixelImage(dc_->deviceSize.cx, dc_->deviceSize.cy, 0xFFFFFFFFu);
     dc_->Reset();
     canvas_->SetHandle(dc_);
     printing_ = true;
@@ -185,7 +185,7 @@ void TPrinter::BeginDoc() {
 void TPrinter::ShipPage() {
     // A view made for this page: the writer may know images by their identity.
     job_->painter.drawImage(QPoint(0, 0), ImageView(dc_->Image()));
-    dc_->surface->image.Fill(0xFFFFFFFFu);
+    dc_->Image().Fill(0xFFFFFFFFu);
 }
 
 void TPrinter::NewPage() {
@@ -227,7 +227,7 @@ void TPrinter::Abort() {
 void TPrinter::FinishJob() {
     delete job_;
     job_ = nullptr;
-    dc_->surface->image = TPixelImage();
+    dc_->Image() = TPixelImage();
     dc_->Reset();
     canvas_->SetHandle(dc_);
     printing_ = false;

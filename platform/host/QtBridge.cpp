@@ -17,7 +17,7 @@ QImage ImageView(const TPixelImage& Image) {
 // reference, and is made again when the pixels have moved.
 QImage& BitmapImage(TBitmap* Bitmap) {
     TGdiBitmap* surface = Bitmap->GetDC()->surface;
-    TPixelImage& pixels = surface->image;
+    TPixelImage& pixels = surface->Pixels();
     auto* view = static_cast<QImage*>(surface->hostView.get());
     bool current = view && view->width() == pixels.Width() && view->height() == pixels.Height() &&
                    (pixels.Null() || view->constBits() == reinterpret_cast<const uchar*>(pixels.Bits()));

@@ -2,6 +2,7 @@
 // Platform-internal: how the platform's own files reach the Qt objects behind
 // the class library's types. Never included outside platform/.
 
+#include <QFont>
 #include <QImage>
 
 #include "platform/gdi/Graphics.h"
@@ -15,3 +16,5 @@ QImage& BitmapImage(TBitmap* Bitmap);
 QImage ImageView(const TPixelImage& Image);
 // Gives Bitmap the size and pixels of Image.
 void SetBitmapImage(TBitmap* Bitmap, const QImage& Image);
+// The host font a TFont is drawn in on a bitmap (96 pixels per inch, unmapped).
+QFont HostFontOf(TFont* Font);
