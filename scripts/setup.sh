@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xauth x11-utils xdotool matchbox-window-manager
+  fonts-liberation fonts-dejavu-core xvfb xauth x11-utils xdotool matchbox-window-manager
   poppler-utils imagemagick python3
   clang libclang-rt-dev
 )
