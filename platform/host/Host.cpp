@@ -5,8 +5,8 @@
 
 void StartHost(int& argc, char** argv) {
     if (QApplication::instance()) return;
-    // The web engine shares its drawing contexts with the windows' (WebBrowser.h).
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts here: it would start OpenGL with every
+    // run; the web browser control sets up the sharing with its first page.
     // Deliberately never freed: windows may outlive main's locals at exit.
     new QApplication(argc, argv);
 }

@@ -7,8 +7,10 @@
 //     browser->OnNavigateComplete2 = ...;   // the page has loaded (or failed to)
 //     browser->Navigate("http://127.0.0.1:8080/l");
 //
-// The web engine behind it is heavy, so it starts with the first Navigate;
-// until then there is no page, no title and no address. Loading goes on
+// The web engine behind it is heavy, so it is loaded (a module of its own,
+// WebEngineView.h) and started with the first Navigate, which raises
+// EWebBrowserError when it cannot be loaded; until then there is no page, no
+// title and no address, and nothing of the engine or of OpenGL is in memory. Loading goes on
 // while the message loop runs: OnDownloadBegin fires when a page starts to
 // load (Busy from then on), OnNavigateComplete2 when it has finished, with
 // the address reached, or failed (the engine then shows its error page).

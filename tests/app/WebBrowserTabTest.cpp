@@ -156,6 +156,29 @@ TEST_F(WebBrowserTab, SymbolLookupShowsTheBrowserPageAtOnceAndTheBrowserOnceLoad
     EXPECT_EQ(Loaded().back(), "complete " + lookup + " Go+Back+Forward");
 }
 
+// The engine is heavy: the program loads it with the first page, not at
+// start-up nor with the Browser page, and the page works from there on.
+TEST_F(WebBrowserTab, LoadsTheWebEngineWithTheFirstPageOnly) {
+    if (WebEngineMapped()) GTEST_SKIP() << "an earlier test of this process has loaded the web engine";
+    TOriginalForm1* form = StartBrowsing();
+    form->PageControl1->SetActivePage(form->TabSheet8);
+    form->URLEdit->SetFocus();
+    PressEnterInAddress("");
+    EXPECT_FALSE(WebEngineMapped()) << "the web engine was loaded before any page was asked for";
+
+    MouseClick(form->ToolbSymbLookupBt, 5, 5);
+    const std::string lookup = server.Url("/l");
+    EXPECT_EQ(Loaded(), (Strings{"begin Stop", "complete " + lookup + " Go+Back+Forward"}));
+    EXPECT_TRUE(WebEngineMapped());
+    EXPECT_TRUE(form->VisibleBrowser->GetVisible());
+    EXPECT_EQ(form->SeSkinPanel1->GetCaption(), "Symbol Lookup");
+
+    const std::string a = server.Url("/a.html");
+    PressEnterInAddress(a);
+    EXPECT_EQ(Loaded().back(), "complete " + a + " Go+Back+Forward");
+    EXPECT_EQ(form->SeSkinPanel1->GetCaption(), "Page A");
+}
+
 TEST_F(WebBrowserTab, EnterInTheAddressFieldGoesThereAndBackAndForwardReturn) {
     TOriginalForm1* form = StartBrowsing();
     form->PageControl1->SetActivePage(form->TabSheet8);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "platform/testing/TestInput.h"
 
@@ -11,6 +12,18 @@ void KeepWebEngineDataApart() {
     setenv("XDG_DATA_HOME", (config + "/data").c_str(), 1);
     setenv("XDG_CACHE_HOME", (config + "/cache").c_str(), 1);
 }
+
+bool LibraryMapped(const std::string& Name) {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line)) {
+        const std::size_t slash = line.rfind('/');
+        if (slash != std::string::npos && line.find(Name, slash) != std::string::npos) return true;
+    }
+    return false;
+}
+
+bool WebEngineMapped() { return LibraryMapped("libQt6WebEngineCore"); }
 
 std::vector<std::string> EventsUntilComplete(const std::vector<std::string>& Events, std::size_t& Seen) {
     EXPECT_TRUE(ProcessMessagesUntil(

@@ -39,7 +39,8 @@ protected:
     void SetUp() override {
         if (!XServerAbsence().empty()) GTEST_SKIP() << "No X server for this test: " << XServerAbsence();
         MainWindowTest::SetUp();
-        server.AddPage("/l", HtmlPage("Symbol Lookup", "lookup"));
+        server.AddPage("/l", "<html><head><title>Symbol Lookup</title></head>"
+                             "<body style='background:#ff0000'>lookup</body></html>");
         TRegistry registry;
         registry.SetRootKey(HKEY_LOCAL_MACHINE);
         ASSERT_TRUE(registry.OpenKey(kWebSettingsKey, true));
@@ -123,6 +124,9 @@ TEST_F(WindowStacking, FormsShownOverTheMainWindowComeOnTopAndTakeClicksAlsoAfte
     fAbout = TForm::Create<TfAbout>(Application);
     TOriginalForm1* form = Start();
     ASSERT_TRUE(OnTop(form));
+    // Neither the web engine nor OpenGL (a GLX vendor library) before the first page.
+    EXPECT_FALSE(WebEngineMapped());
+    EXPECT_FALSE(LibraryMapped("libGLX_"));
 
     // The About box once before any page: its native window is made now,
     // before the main window's next one.
@@ -134,6 +138,13 @@ TEST_F(WindowStacking, FormsShownOverTheMainWindowComeOnTopAndTakeClicksAlsoAfte
     ASSERT_TRUE(ProcessMessagesUntil([form] { return form->VisibleBrowser->GetVisible(); }, 30000))
         << "the lookup page did not load";
     ASSERT_TRUE(OnTop(form));
+    // The engine, loaded with that page, draws it on the screen.
+    TCppWebBrowser* browser = form->VisibleBrowser;
+    EXPECT_TRUE(WebEngineMapped());
+    EXPECT_TRUE(ProcessMessagesUntil(
+        [browser] { return ScreenPixel(browser, browser->GetWidth() / 2, browser->GetHeight() / 2) == clRed; },
+        30000))
+        << "the page is not on the screen";
 
     OpenAbout();
     int pressed = 0;
