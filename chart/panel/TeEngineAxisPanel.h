@@ -102,6 +102,13 @@ public:
     // ---- Depth ------------------------------------------------------------------
     int GetMaxZOrder() const { return maxZOrder_; }
     void SetMaxZOrder(int Value) { maxZOrder_ = Value; }
+    // The depth of one series slot and of the whole 3-D box, from the
+    // chart's width and 3-D percent; all 0 in 2-D.
+    void CalcSize3DWalls();
+    int GetSeriesWidth3D() const { return seriesWidth3D_; }
+    int GetSeriesHeight3D() const { return seriesHeight3D_; }
+    // The thickness of the 3-D wall beside an axis.
+    virtual int CalcWallSize(const TCustomChartAxis* Axis) = 0;
 
     // ---- Data sources ---------------------------------------------------------------
     // Fills ASeries from its data source when that is a series.
@@ -118,12 +125,32 @@ public:
     void SetClipPoints(bool Value) { SetBooleanProperty(clipPoints_, Value); }
 
     TNotifyEvent OnPageChange;
+    // Just before the axes are drawn, even when none is visible.
+    TNotifyEvent OnBeforeDrawAxes;
+    TNotifyEvent OnBeforeDrawSeries;
+
+protected:
+    // The paint in its fixed order: background, the series' before-chart
+    // step, title and legend, depth slots, rectangles, projection, walls,
+    // axes (or after the series), the series, the zoom band, OnAfterDraw.
+    void InternalDraw(const TRect& Rect) override;
+    // The steps the chart control fills in.
+    virtual void CalcAxisRect() = 0;
+    virtual void CalcSeriesRect() = 0;
+    virtual void DrawTitlesAndLegend() = 0;
+    virtual void DrawWalls() = 0;
 
 private:
     friend class TCustomChartAxis;
     // A freed axis is no series' custom axis any more.
     void ForgetAxis(TCustomChartAxis* Axis);
     int PageCountAlong(const TCustomChartAxis* Axis) const;
+    void CalcDepthPositions(const std::vector<TChartSeries*>& Active);
+    void DrawAxes();
+    void DrawSeries(TChartSeries* S);
+    void DrawSeriesGroup(TChartSeries* S);
+    // Clips to the chart's box when the target allows it; whether it did.
+    bool ClipToChart();
     double PagedMinMax(const TChartSeries* ASeries, bool IsMin, bool IsX) const;
 
     TChartSeriesList* seriesList_;
@@ -140,4 +167,6 @@ private:
     int maxPointsPerPage_ = 0;
     bool scaleLastPage_ = true;
     int maxZOrder_ = 0;
+    int seriesWidth3D_ = 0;
+    int seriesHeight3D_ = 0;
 };

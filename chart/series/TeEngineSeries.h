@@ -177,6 +177,25 @@ public:
     // The depth band of the series in 3-D, set by each paint.
     int StartZ = 0, MiddleZ = 0, EndZ = 0;
 
+    // ---- Drawing ------------------------------------------------------------------
+    // The points inside the range the axes show (the whole series when its
+    // positions are unordered); -1 for both when none is.
+    void CalcFirstLastVisibleIndex();
+    int GetFirstValueIndex() const { return firstValueIndex_; }
+    int GetLastValueIndex() const { return lastValueIndex_; }
+    int VisibleCount() const { return lastValueIndex_ - firstValueIndex_ + 1; }
+    // Before anything of the chart is drawn.
+    virtual void DoBeforeDrawChart() {}
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    // Every visible point, in the direction DrawValuesForward gives.
+    virtual void DrawAllValues();
+    // One point; each series type draws its own.
+    virtual void DrawValue(int) {}
+    virtual bool DrawValuesForward() const { return true; }
+    // Whether series sharing a depth slot draw point ValueIndex in list order.
+    virtual bool DrawSeriesForward(int) const { return true; }
+
     // ---- Data sources and linked series ---------------------------------------
     // The first data source, or nullptr.
     TComponent* GetDataSource() const { return dataSources_.empty() ? nullptr : dataSources_.front(); }
@@ -211,6 +230,8 @@ public:
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnClear OnClearValues;
+    TNotifyEvent BeforeDrawValues;
+    TNotifyEvent AfterDrawValues;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -222,6 +243,12 @@ protected:
     virtual void DeletedValue(TChartSeries* Source, int ValueIndex);
     // The source's point ValueIndex inserted into every list; its index here.
     virtual int AddChartValue(TChartSeries* Source, int ValueIndex);
+
+    // Cleared by series whose every point is always drawn.
+    bool calcVisiblePoints_ = true;
+    // Set by series that draw the first point past the far edge too, so that
+    // a line reaches the edge.
+    bool drawBetweenPoints_ = false;
 
 private:
     friend class TCustomAxisPanel;
@@ -262,6 +289,8 @@ private:
     TCustomChartAxis* verticalAxis_ = nullptr;
     int zOrder_ = -1;
     int autoZOrder_ = 0;
+    int firstValueIndex_ = -1;
+    int lastValueIndex_ = -1;
 
     std::vector<TComponent*> dataSources_;
     std::vector<TChartSeries*> linkedSeries_;

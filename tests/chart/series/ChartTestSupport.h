@@ -1,8 +1,11 @@
 #pragma once
 // An axis panel to put series on: a series colour counts as free while no
-// series of the chart has it, and every paint is counted. TChartOnForm
-// shows one on a form so that repaint requests turn into real paints.
+// series of the chart has it, the steps a chart control adds to the paint
+// are written to a log (the axes take their ranges and pixel spans there),
+// and every paint is counted. TChartOnForm shows one on a form so that
+// repaint requests turn into real paints.
 
+#include <string>
 #include <vector>
 
 #include "chart/axis/TeEngineAxis.h"
@@ -21,12 +24,29 @@ public:
         return refusedColors == 0 || (--refusedColors, false);
     }
 
+    int CalcWallSize(const TCustomChartAxis*) override { return 0; }
+
     // How many colours to refuse before the usual rule applies.
     int refusedColors = 0;
     int paints = 0;
+    std::vector<std::string> log;
 
 protected:
-    void InternalDraw(const TRect&) override { ++paints; }
+    void InternalDraw(const TRect& Rect) override {
+        ++paints;
+        TCustomAxisPanel::InternalDraw(Rect);
+    }
+    void CalcAxisRect() override {
+        log.push_back("CalcAxisRect");
+        for (TCustomChartAxis* axis : GetAxesList()) {
+            axis->AdjustMaxMin();
+            axis->InternalCalcPositions();
+        }
+        CalcSize3DWalls();
+    }
+    void CalcSeriesRect() override { log.push_back("CalcSeriesRect"); }
+    void DrawTitlesAndLegend() override { log.push_back("DrawTitlesAndLegend"); }
+    void DrawWalls() override { log.push_back("DrawWalls"); }
 };
 
 struct TChartOnForm {
