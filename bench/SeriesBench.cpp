@@ -1,12 +1,14 @@
 // Speed and size of a series' points: a million points added in X order
 // (the way a quote history is loaded), against the floor of appending the
 // same doubles to two plain arrays, alone and on a chart, whose repaint is
-// only asked for.
+// only asked for; and finding the hundred points a zoomed axis shows among
+// a million, against walking up to them one by one.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench/support/HeapInUse.h"
+#include "chart/axis/TeEngineAxis.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/series/TeEngineSeries.h"
 #include "platform/controls/Forms.h"
@@ -51,7 +53,12 @@ public:
     int CalcWallSize(const TCustomChartAxis*) override { return 0; }
 
 protected:
-    void CalcAxisRect() override {}
+    void CalcAxisRect() override {
+        for (TCustomChartAxis* axis : GetAxesList()) {
+            axis->AdjustMaxMin();
+            axis->InternalCalcPositions();
+        }
+    }
     void CalcSeriesRect() override {}
     void DrawTitlesAndLegend() override {}
     void DrawWalls() override {}
@@ -74,5 +81,49 @@ void AddInOrderOnAChart(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kPoints);
 }
 BENCHMARK(AddInOrderOnAChart)->Unit(benchmark::kMillisecond);
+
+// A million points on a chart whose bottom axis shows 400000..400100,
+// laid out by one paint.
+struct TZoomedChart {
+    TZoomedChart() : form(new TForm(nullptr)), chart(new TBenchChart(form)), series(new TChartSeries(form)) {
+        chart->SetParent(form);
+        series->SetParentChart(chart);
+        for (int i = 0; i < kPoints; ++i) series->Add(i);
+        chart->GetBottomAxis()->SetMinMax(400000, 400100);
+        TBitmap bitmap;
+        bitmap.SetSize(chart->GetWidth(), chart->GetHeight());
+        chart->Draw(bitmap.GetCanvas(), TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
+    }
+    ~TZoomedChart() { delete form; }
+    TForm* form;
+    TBenchChart* chart;
+    TChartSeries* series;
+};
+
+// The walk from the first point up to the range shown.
+void WalkToTheVisibleRange(benchmark::State& state) {
+    TZoomedChart zoomed;
+    TChartValueList* x = zoomed.series->GetXValues();
+    for (auto _ : state) {
+        int first = 0;
+        while (first < x->Count() && x->GetValue(first) < 400000) ++first;
+        int last = first;
+        while (last < x->Count() && x->GetValue(last) < 400100) ++last;
+        benchmark::DoNotOptimize(first);
+        benchmark::DoNotOptimize(last);
+    }
+}
+BENCHMARK(WalkToTheVisibleRange)->Unit(benchmark::kMicrosecond);
+
+void CalcFirstLastVisibleIndex(benchmark::State& state) {
+    TZoomedChart zoomed;
+    for (auto _ : state) {
+        zoomed.series->CalcFirstLastVisibleIndex();
+        benchmark::DoNotOptimize(zoomed.series->GetLastValueIndex());
+    }
+    if (zoomed.series->GetFirstValueIndex() != 400000 || zoomed.series->GetLastValueIndex() != 400100)
+        state.SkipWithError("not the range shown");
+}
+BENCHMARK(CalcFirstLastVisibleIndex)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
