@@ -117,6 +117,32 @@ int TCustomAxisPanel::GetMaxValuesCount() const {
     return result;
 }
 
+TChartSeries* TCustomAxisPanel::ActiveSeriesLegend(int Index) const {
+    for (TChartSeries* s : *seriesList_)
+        if (s->GetActive() && s->GetShowInLegend() && Index-- == 0) return s;
+    return nullptr;
+}
+
+AnsiString TCustomAxisPanel::SeriesTitleLegend(int Index) const {
+    TChartSeries* s = ActiveSeriesLegend(Index);
+    if (!s) return AnsiString();
+    if (!s->GetTitle().IsEmpty()) return s->GetTitle();
+    if (!s->GetName().IsEmpty()) return s->GetName();
+    return "Series " + AnsiString(Index);
+}
+
+int TCustomAxisPanel::MaxTextWidth() {
+    int widest = 0;
+    for (TChartSeries* s : *seriesList_) {
+        if (!s->HasLabels()) continue;
+        for (int i = 0; i < s->Count(); ++i) {
+            int lines = 0;
+            widest = std::max(widest, MultiLineTextWidth(s->GetXLabel(i), lines));
+        }
+    }
+    return widest;
+}
+
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground) {
     constexpr int paletteTries = 16;
     for (int t = 0; t < paletteTries; ++t)

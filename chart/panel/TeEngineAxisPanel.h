@@ -60,6 +60,12 @@ public:
     void FreeAllSeries();
     // The largest point count of the active series.
     int GetMaxValuesCount() const;
+    // The Index-th (from 0) active series shown in the legend, or nullptr.
+    TChartSeries* ActiveSeriesLegend(int Index) const;
+    // Its title, else its name, else "Series " and Index; empty when none.
+    AnsiString SeriesTitleLegend(int Index) const;
+    // The widest point label of any series, in the canvas font.
+    int MaxTextWidth();
     // The first palette colour the chart takes as free; the palette's first
     // colour when none is.
     TColor GetFreeSeriesColor(bool CheckBackground);

@@ -186,6 +186,38 @@ TEST_F(AxisPanel, PagingOfAnEmptyChart) {
     EXPECT_EQ(Range(chart->GetBottomAxis()), std::make_pair(0.0, 0.0));
 }
 
+TEST_F(AxisPanel, LegendSeriesAndTheirTitles) {
+    TChartSeries* hidden = NewSeries();
+    hidden->SetShowInLegend(false);
+    TChartSeries* titled = NewSeries();
+    titled->SetTitle("Close");
+    TChartSeries* named = NewSeries();
+    named->SetName("Volume");
+    NewSeries()->SetActive(false);
+    TChartSeries* plain = NewSeries();
+    EXPECT_EQ(chart->ActiveSeriesLegend(0), titled);
+    EXPECT_EQ(chart->ActiveSeriesLegend(2), plain);
+    EXPECT_EQ(chart->ActiveSeriesLegend(3), nullptr);
+    EXPECT_EQ(chart->SeriesTitleLegend(0), "Close");
+    EXPECT_EQ(chart->SeriesTitleLegend(1), "Volume");
+    EXPECT_EQ(chart->SeriesTitleLegend(2), "Series 2");
+    EXPECT_EQ(chart->SeriesTitleLegend(3), "");
+}
+
+TEST_F(AxisPanel, WidestPointLabel) {
+    TChartSeries* s = NewSeries();
+    s->Add(1);
+    EXPECT_EQ(chart->MaxTextWidth(), 0);
+    s->Add(2, "1999-12-31");
+    s->Add(3, "short");
+    const int widest = chart->MaxTextWidth();
+    EXPECT_EQ(widest, chart->GetCanvas()->TextWidth("1999-12-31"));
+    EXPECT_GT(widest, chart->GetCanvas()->TextWidth("short"));
+    // A label of two lines counts its wider line.
+    s->Add(4, AnsiString("a\rwwwwwwwwwwwwwwwwwwwwwww"));
+    EXPECT_EQ(chart->MaxTextWidth(), chart->GetCanvas()->TextWidth("wwwwwwwwwwwwwwwwwwwwwww"));
+}
+
 TEST_F(AxisPanel, AssignCopiesAxesAndPaging) {
     Points(30);
     chart->SetMaxPointsPerPage(10);
