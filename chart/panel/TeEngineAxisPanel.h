@@ -51,9 +51,6 @@ public:
     TChartSeries* GetSeries(int Index) const { return seriesList_->GetSeries(Index); }
     // Makes this panel ASeries' parent chart.
     void AddSeries(TChartSeries* ASeries);
-    // Appends a series joining the chart: a free colour when it has none,
-    // its points from its data source; repaints.
-    void InternalAddSeries(TChartSeries* ASeries);
     // Takes a series leaving the chart out of the list; repaints.
     void RemoveSeries(TChartSeries* ASeries);
     // Detaches and frees every series.
@@ -148,6 +145,10 @@ protected:
 
 private:
     friend class TCustomChartAxis;
+    friend class TChartSeries;
+    // Appends a series joining the chart (its SetParentChart): a free colour
+    // when it has none, its points from its data source; repaints.
+    void InternalAddSeries(TChartSeries* ASeries);
     // A freed axis is no series' custom axis any more.
     void ForgetAxis(TCustomChartAxis* Axis);
     int PageCountAlong(const TCustomChartAxis* Axis) const;

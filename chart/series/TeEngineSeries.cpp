@@ -212,6 +212,7 @@ bool TChartSeries::MoreSameZOrder() const {
 
 bool TChartSeries::FirstInZOrder() const {
     if (!active_) return false;
+    if (!parentChart_) return true;
     const int z = GetZOrder();
     for (TChartSeries* s : *parentChart_->GetSeriesList()) {
         if (s == this) break;
