@@ -94,7 +94,8 @@ void TCustomAxisPanel::InternalAddSeries(TChartSeries* ASeries) {
 void TCustomAxisPanel::RemoveSeries(TChartSeries* ASeries) {
     const int index = seriesList_->IndexOf(ASeries);
     if (index == -1) return;
-    ASeries->RemoveAllLinkedSeries();
+    // The series keeps following its sources: were only one side of the
+    // link cut, a source freed later could not tell it to let go.
     ASeries->parentChart_ = nullptr;
     ASeries->RecalcGetAxis();
     if (GetCursor() == ASeries->GetCursor()) SetCursor(GetSavedCursor());

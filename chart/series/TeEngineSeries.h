@@ -205,8 +205,6 @@ public:
     const std::vector<TChartSeries*>& GetLinkedSeries() const { return linkedSeries_; }
     void AddLinkedSeries(TChartSeries* Value);
     void RemoveLinkedSeries(TChartSeries* Value);
-    // Takes this series out of the linked series of each of its sources.
-    void RemoveAllLinkedSeries();
     void RemoveDataSource(TComponent* Value);
     // Asks the chart to fill the series again from its data source.
     void CheckDataSource();

@@ -17,11 +17,6 @@ void TChartSeries::AddLinkedSeries(TChartSeries* Value) {
 
 void TChartSeries::RemoveLinkedSeries(TChartSeries* Value) { std::erase(linkedSeries_, Value); }
 
-void TChartSeries::RemoveAllLinkedSeries() {
-    for (TComponent* c : dataSources_)
-        if (auto* s = dynamic_cast<TChartSeries*>(c)) s->RemoveLinkedSeries(this);
-}
-
 void TChartSeries::InternalAddDataSource(TComponent* Value) {
     if (!Value) return;
     dataSources_.push_back(Value);

@@ -171,15 +171,20 @@ TEST(SeriesFreeing, AnyOrderLeavesNothingBehind) {
     }
 }
 
-TEST(SeriesFreeing, ASeriesOffItsChartStillLeavesItsSource) {
+TEST(SeriesFreeing, ASeriesOffItsChartKeepsFollowingAndLetsGoOfAFreedSource) {
     TChartOnForm f;
     TChartSeries* source = f.NewSeries();
-    TChartSeries* linked = f.NewSeries();
+    // Owned elsewhere, so the form's notice of a freed sibling does not reach it.
+    auto* otherForm = new TForm(nullptr);
+    auto* linked = new TChartSeries(otherForm);
+    linked->SetParentChart(f.chart);
     linked->SetDataSource(source);
     linked->SetParentChart(nullptr);
+    source->Add(5);
+    EXPECT_EQ(Ys(linked), std::vector<double>{5});
     delete source;
     EXPECT_EQ(linked->GetDataSource(), nullptr);
-    delete linked;
+    delete otherForm;
 }
 
 }  // namespace
