@@ -1,0 +1,295 @@
+#pragma once
+// TChartSeries, the data side of every series type: its points (one index
+// across the value lists, the point colours and the labels), adding,
+// deleting, clearing and sorting them, the axes it is drawn against, its
+// depth slot, and the series that take their points from it.
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "chart/series/TeEngineValueList.h"
+#include "platform/controls/Controls.h"
+#include "platform/gdi/Graphics.h"
+#include "platform/runtime/Events.h"
+
+class TCustomAxisPanel;
+class TCustomChartAxis;
+class TChartAxis;
+
+// As a point's colour: use the series' colour (or the palette colour of
+// the point when ColorEachPoint is on). As a series' colour when it joins
+// a chart: take a free palette colour.
+inline constexpr TColor DefaultPointColor = clScrollBar;
+
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+
+// Which changes of a source a linked series follows.
+enum TSeriesRecalcOption { rOnDelete, rOnModify, rOnInsert, rOnClear };
+using TSeriesRecalcOptions = Set<TSeriesRecalcOption>;
+
+enum TChartSeriesStyleMember {
+    tssIsTemplate, tssDenyChangeType, tssDenyDelete, tssDenyClone, tssIsPersistent, tssHideDataSource
+};
+using TChartSeriesStyle = Set<TChartSeriesStyleMember>;
+
+class TChartSeries;
+using TSeriesOnAfterAdd = TClosure<void(TChartSeries* Sender, int ValueIndex)>;
+// False refuses the point about to be added.
+using TSeriesOnBeforeAdd = TClosure<bool(TChartSeries* Sender)>;
+using TSeriesOnClear = TClosure<void(TChartSeries* Sender)>;
+
+class TChartSeries : public TComponent {
+public:
+    explicit TChartSeries(TComponent* AOwner);
+    ~TChartSeries() override;
+    // Another series' settings, lists' properties and then either its data
+    // sources or, when it has none, its points.
+    void Assign(TPersistent* Source) override;
+
+    // ---- Points -----------------------------------------------------------
+    TChartValueLists* GetValuesLists() { return &valuesLists_; }
+    TChartValueList* GetXValues() const { return xValues_; }
+    TChartValueList* GetYValues() const { return yValues_; }
+    // Take Value's properties (order, multiplier...), not its points.
+    void SetXValues(TChartValueList* Value);
+    void SetYValues(TChartValueList* Value);
+    int Count() const { return xValues_->Count(); }
+    double GetxValue(int Index) const { return xValues_->GetValue(Index); }
+    double GetyValue(int Index) const { return yValues_->GetValue(Index); }
+    void SetXValue(int Index, double Value);
+    void SetYValue(int Index, double Value);
+    double GetValue(bool IsX, int Index) const { return IsX ? GetxValue(Index) : GetyValue(Index); }
+    // The list a point cannot do without: Y here, X for horizontal types.
+    virtual TChartValueList* MandatoryValueList() const { return yValues_; }
+    bool YMandatory() const { return MandatoryValueList() == yValues_; }
+    // A further list by name (ignoring case), else YValues.
+    TChartValueList* GetYValueList(const AnsiString& AName) const;
+    // Puts NewList in OldList's place (name, role, position) and frees OldList.
+    void ReplaceList(TChartValueList* OldList, TChartValueList* NewList);
+
+    // Empty past the label list.
+    AnsiString GetXLabel(int Index) const;
+    void SetXLabel(int Index, const AnsiString& Value);
+    // Whether any point has a label of its own.
+    bool HasLabels() const;
+    // The point's own colour, its palette colour under ColorEachPoint, else
+    // the series' colour.
+    TColor GetValueColor(int Index) const;
+    void SetValueColor(int Index, TColor Value);
+    bool IsNull(int Index) const { return GetValueColor(Index) == clNone; }
+    // Colours every point whose value in AValueList lies in [FromValue, ToValue].
+    void ColorRange(TChartValueList* AValueList, double FromValue, double ToValue, TColor AColor);
+
+    // ---- Adding and removing ---------------------------------------------
+    // Each returns the index the point now has, or -1 when OnBeforeAdd refused it.
+    int Add(double Value, const AnsiString& ALabel = AnsiString(), TColor AColor = DefaultPointColor);
+    int AddX(double Value, const AnsiString& ALabel = AnsiString(), TColor AColor = DefaultPointColor);
+    int AddY(double Value, const AnsiString& ALabel = AnsiString(), TColor AColor = DefaultPointColor);
+    int AddXY(double AXValue, double AYValue, const AnsiString& ALabel = AnsiString(),
+              TColor AColor = DefaultPointColor);
+    int AddNull(const AnsiString& ALabel = AnsiString());
+    int AddNullXY(double X, double Y, const AnsiString& ALabel = AnsiString());
+    // Adds every value, then refreshes the linked series once; the count added.
+    int AddArray(std::span<const double> Values);
+    // Inserts the TempValue of every list from the third one at ValueIndex.
+    void AddValue(int ValueIndex);
+    void ClearTempValue(TChartValueList* ValueList) { ValueList->TempValue = 0; }
+    virtual void Delete(int ValueIndex);
+    virtual void Clear();
+    // Empties every list without telling anyone.
+    virtual void ClearLists();
+    // Exchanges two points in every list, colour and label; tells nobody.
+    virtual void SwapValueIndex(int A, int B);
+
+    virtual int NumSampleValues() const { return 26; }
+    // Clear, then NumValues random points within the range the chart shows
+    // (or 0..1000 over 0..NumValues-1 on an empty chart).
+    virtual void FillSampleValues(int NumValues);
+
+    // ---- Value limits ---------------------------------------------------------
+    virtual double MaxXValue() const { return xValues_->GetMaxValue(); }
+    virtual double MinXValue() const { return xValues_->GetMinValue(); }
+    virtual double MaxYValue() const { return yValues_->GetMaxValue(); }
+    virtual double MinYValue() const { return yValues_->GetMinValue(); }
+
+    // ---- Properties -------------------------------------------------------------
+    bool GetActive() const { return active_; }
+    virtual void SetActive(bool Value) { SetBooleanProperty(active_, Value); }
+    TColor GetSeriesColor() const { return seriesColor_; }
+    virtual void SetSeriesColor(TColor Value) { SetColorProperty(seriesColor_, Value); }
+    bool GetColorEachPoint() const { return colorEachPoint_; }
+    // Switching it off gives every point the series' colour again; null
+    // points stay null.
+    virtual void SetColorEachPoint(bool Value);
+    bool GetShowInLegend() const { return showInLegend_; }
+    void SetShowInLegend(bool Value) { SetBooleanProperty(showInLegend_, Value); }
+    const AnsiString& GetTitle() const { return title_; }
+    void SetTitle(const AnsiString& Value) { SetStringProperty(title_, Value); }
+    const AnsiString& GetValueFormat() const { return valueFormat_; }
+    void SetValueFormat(const AnsiString& Value) { SetStringProperty(valueFormat_, Value); }
+    const AnsiString& GetPercentFormat() const { return percentFormat_; }
+    void SetPercentFormat(const AnsiString& Value) { SetStringProperty(percentFormat_, Value); }
+    TCursor GetCursor() const { return cursor_; }
+    void SetCursor(TCursor Value) { cursor_ = Value; }
+    const AnsiString& GetColorSource() const { return colorSource_; }
+    void SetColorSource(const AnsiString& Value);
+    const AnsiString& GetXLabelsSource() const { return labelsSource_; }
+    void SetLabelsSource(const AnsiString& Value);
+    const AnsiString& GetIdentifier() const { return identifier_; }
+    void SetIdentifier(const AnsiString& Value) { identifier_ = Value; }
+    TChartSeriesStyle GetStyle() const { return style_; }
+    void SetStyle(TChartSeriesStyle Value) { style_ = Value; }
+    TSeriesRecalcOptions GetRecalcOptions() const { return recalcOptions_; }
+    void SetRecalcOptions(TSeriesRecalcOptions Value) { recalcOptions_ = Value; }
+
+    // ---- Chart, axes and depth ----------------------------------------------
+    TCustomAxisPanel* GetParentChart() const { return parentChart_; }
+    // Leaves the old chart and joins Value (nullptr: none).
+    virtual void SetParentChart(TCustomAxisPanel* Value);
+    THorizAxis GetHorizAxis() const { return horizAxis_; }
+    void SetHorizAxis(THorizAxis Value);
+    TVertAxis GetVertAxis() const { return vertAxis_; }
+    void SetVertAxis(TVertAxis Value);
+    TChartAxis* GetCustomHorizAxis() const { return customHorizAxis_; }
+    // A custom axis makes the choice aCustomHorizAxis, nullptr aBottomAxis.
+    void SetCustomHorizAxis(TChartAxis* Value);
+    TChartAxis* GetCustomVertAxis() const { return customVertAxis_; }
+    void SetCustomVertAxis(TChartAxis* Value);
+    // The axis objects the choices resolve to on the parent chart.
+    TCustomChartAxis* GetHorizontalAxis() const { return horizontalAxis_; }
+    TCustomChartAxis* GetVerticalAxis() const { return verticalAxis_; }
+    void RecalcGetAxis();
+    // Whether the series is drawn against axes at all (pies are not).
+    virtual bool UseAxis() const { return true; }
+    virtual bool AssociatedToAxis(const TCustomChartAxis* Axis) const;
+
+    // The fixed depth slot, or the one the paint gave the series.
+    int GetZOrder() const { return zOrder_ != -1 ? zOrder_ : autoZOrder_; }
+    void SetZOrder(int Value);
+    // Takes a depth slot from the chart's MaxZOrder before a paint.
+    virtual void CalcZOrder();
+    // Another active series shares this one's depth slot.
+    virtual bool MoreSameZOrder() const;
+    // No active series before this one has its depth slot.
+    bool FirstInZOrder() const;
+    // The depth band of the series in 3-D, set by each paint.
+    int StartZ = 0, MiddleZ = 0, EndZ = 0;
+
+    // ---- Drawing ------------------------------------------------------------------
+    // The points inside the range the axes show (the whole series when its
+    // positions are unordered); -1 for both when none is.
+    void CalcFirstLastVisibleIndex();
+    int GetFirstValueIndex() const { return firstValueIndex_; }
+    int GetLastValueIndex() const { return lastValueIndex_; }
+    int VisibleCount() const { return lastValueIndex_ - firstValueIndex_ + 1; }
+    // Before anything of the chart is drawn.
+    virtual void DoBeforeDrawChart() {}
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    // Every visible point, in the direction DrawValuesForward gives.
+    virtual void DrawAllValues();
+    // One point; each series type draws its own.
+    virtual void DrawValue(int) {}
+    virtual bool DrawValuesForward() const { return true; }
+    // Whether series sharing a depth slot draw point ValueIndex in list order.
+    virtual bool DrawSeriesForward(int) const { return true; }
+
+    // ---- Data sources and linked series ---------------------------------------
+    // The first data source, or nullptr.
+    TComponent* GetDataSource() const { return dataSources_.empty() ? nullptr : dataSources_.front(); }
+    // Replaces every data source by Value; nullptr leaves the series without.
+    void SetDataSource(TComponent* Value);
+    const std::vector<TComponent*>& GetDataSources() const { return dataSources_; }
+    const std::vector<TChartSeries*>& GetLinkedSeries() const { return linkedSeries_; }
+    void AddLinkedSeries(TChartSeries* Value);
+    void RemoveLinkedSeries(TChartSeries* Value);
+    void RemoveDataSource(TComponent* Value);
+    // Asks the chart to fill the series again from its data source.
+    void CheckDataSource();
+    virtual bool IsValidSourceOf(TChartSeries* Value) const { return Value != this; }
+    virtual bool IsValidSeriesSource(TChartSeries*) const { return true; }
+    // Passes a change of the points on to the linked series.
+    void NotifyValue(TValueEvent ValueEvent, int ValueIndex);
+    void RefreshSeries() { NotifyValue(veRefresh, 0); }
+    // Clears this series and copies every point of Source.
+    void AddValues(TChartSeries* Source);
+
+    // ---- Repaint requests -------------------------------------------------------
+    // Asks the parent chart to paint again; nothing without one.
+    void Repaint();
+    void SetBooleanProperty(bool& Variable, bool Value);
+    void SetIntegerProperty(int& Variable, int Value);
+    void SetColorProperty(TColor& Variable, TColor Value);
+    void SetDoubleProperty(double& Variable, double Value);
+    void SetStringProperty(AnsiString& Variable, const AnsiString& Value);
+
+    TSeriesOnAfterAdd OnAfterAdd;
+    TSeriesOnBeforeAdd OnBeforeAdd;
+    TSeriesOnClear OnClearValues;
+    TNotifyEvent BeforeDrawValues;
+    TNotifyEvent AfterDrawValues;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // After a point reached ValueIndex: OnAfterAdd, the linked series, a
+    // repaint request.
+    virtual void NotifyNewValue(TChartSeries* Sender, int ValueIndex);
+    // The source's point ValueIndex added here with its colour and label.
+    virtual void AddedValue(TChartSeries* Source, int ValueIndex);
+    virtual void DeletedValue(TChartSeries* Source, int ValueIndex);
+    // The source's point ValueIndex inserted into every list; its index here.
+    virtual int AddChartValue(TChartSeries* Source, int ValueIndex);
+
+    // Cleared by series whose every point is always drawn.
+    bool calcVisiblePoints_ = true;
+    // Set by series that draw the first point past the far edge too, so that
+    // a line reaches the edge.
+    bool drawBetweenPoints_ = false;
+
+private:
+    friend class TCustomAxisPanel;
+    void InsertPoint(int Index, const AnsiString& ALabel, TColor AColor);
+    void InternalAddDataSource(TComponent* Value);
+    void DropDataSources();
+    void CalcRandomBounds(int NumValues, double& tmpX, double& StepX, double& tmpY, double& MinY,
+                          double& DifY);
+
+    TChartValueLists valuesLists_;
+    TChartValueList* xValues_ = nullptr;
+    TChartValueList* yValues_ = nullptr;
+    std::vector<TColor> colors_;
+    // One slot per point; nullptr is an empty label, so unlabelled points
+    // cost a pointer each.
+    std::vector<std::unique_ptr<AnsiString>> labels_;
+
+    bool active_ = true;
+    TColor seriesColor_ = DefaultPointColor;
+    bool colorEachPoint_ = false;
+    bool showInLegend_ = true;
+    AnsiString title_;
+    AnsiString valueFormat_;
+    AnsiString percentFormat_;
+    TCursor cursor_ = 0;
+    AnsiString colorSource_;
+    AnsiString labelsSource_;
+    AnsiString identifier_;
+    TChartSeriesStyle style_;
+    TSeriesRecalcOptions recalcOptions_{rOnDelete, rOnModify, rOnInsert, rOnClear};
+
+    TCustomAxisPanel* parentChart_ = nullptr;
+    THorizAxis horizAxis_ = aBottomAxis;
+    TVertAxis vertAxis_ = aLeftAxis;
+    TChartAxis* customHorizAxis_ = nullptr;
+    TChartAxis* customVertAxis_ = nullptr;
+    TCustomChartAxis* horizontalAxis_ = nullptr;
+    TCustomChartAxis* verticalAxis_ = nullptr;
+    int zOrder_ = -1;
+    int autoZOrder_ = 0;
+    int firstValueIndex_ = -1;
+    int lastValueIndex_ = -1;
+
+    std::vector<TComponent*> dataSources_;
+    std::vector<TChartSeries*> linkedSeries_;
+};
