@@ -165,6 +165,12 @@ void TOriginalForm1::CreateWizardPage() {
     BtWizardShowDiagr->SetEnabled(false);
     // Storage only: the document's file names, in a list nobody sees.
     WizardHiddenList = PlaceControl(new TSeSkinListBox(this), "WizardHiddenList", side, 0, 330, 1, 4);
+
+    BtWizardAdd->OnClick = TNotifyEvent(this, &TOriginalForm1::BtWizardAddClick);
+    BtWizardRem->OnClick = TNotifyEvent(this, &TOriginalForm1::BtWizardRemClick);
+    BtWizardRecalc->OnClick = TNotifyEvent(this, &TOriginalForm1::BtWizardRecalcClick);
+    BtWizardShowDiagr->OnClick = TNotifyEvent(this, &TOriginalForm1::BtWizardShowDiagrClick);
+    StringGrid1->OnDrawCell = TDrawCellEvent(this, &TOriginalForm1::StringGrid1DrawCell);
 }
 
 void TOriginalForm1::CreateAnalysisPage() {
@@ -195,6 +201,7 @@ void TOriginalForm1::CreateAnalysisPage() {
     BtAnalysisPrintQuotes = MakePictureButton(this, "BtAnalysisPrintQuotes", side, bpPrint, clSilver,
                                               "Print Stock Quotes");
     BtAnalysisPrintQuotes->SetBounds(44, 244, 28, 26);
+    BtAnalysisPrintQuotes->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbAnalysisPrintQuotesBtClick);
 }
 
 void TOriginalForm1::CreateDiagramPage() {

@@ -60,25 +60,12 @@ void TOriginalForm1::OpenFromCommandLine() {
     } else if (extension == ".ZRW") {
         WizardPath = argument;
         DocumentName = ExtractFileName(argument);
-        // Reading the document follows here with the Vazod Erurid module.
+        openWizardFile(*this);
         Modified = false;
     }
 }
 
-void TOriginalForm1::FormCloseQuery(TObject*, bool& CanClose) {
-    if (!Modified) return;
-    switch (SeSkinMessage1->MessageDlg("Do you want to save the changes in your Vazod Erurid document?",
-                                       mtConfirmation, TMsgDlgButtons{mbYes, mbNo, mbCancel}, 0)) {
-    case mrYes:
-        ToolbWizardSaveBt->Click();
-        break;
-    case mrNo:
-        break;
-    default:
-        CanClose = false;
-        break;
-    }
-}
+void TOriginalForm1::FormCloseQuery(TObject*, bool& CanClose) { CanClose = QuerySaveDocument(); }
 
 void TOriginalForm1::FormClose(TObject*, TCloseAction&) { WriteSettings(); }
 

@@ -4,6 +4,7 @@
 // the global OriginalForm1 and read and write its public members directly.
 
 #include "app/llist.h"
+#include "app/wizard.h"
 #include "net/NmHttp.h"
 #include "platform/controls/Forms.h"
 
@@ -113,6 +114,17 @@ public:
     void MenuFileExitClick(TObject* Sender);
     void MenuAboutClick(TObject* Sender);
     void ToolbAnalysisOpenBtClick(TObject* Sender);
+    // The Vazod Erurid document and the printing of the grids.
+    void ToolbWizardNewBtClick(TObject* Sender);
+    void ToolbWizardOpenBtClick(TObject* Sender);
+    void ToolbWizardSaveBtClick(TObject* Sender);
+    void ToolbWizardPrintBtClick(TObject* Sender);
+    void ToolbAnalysisPrintQuotesBtClick(TObject* Sender);
+    void BtWizardAddClick(TObject* Sender);
+    void BtWizardRemClick(TObject* Sender);
+    void BtWizardRecalcClick(TObject* Sender);
+    void BtWizardShowDiagrClick(TObject* Sender);
+    void StringGrid1DrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State);
     // The Browser page and the web links.
     void ToolbSymbLookupBtClick(TObject* Sender);
     void MenuQuotesExchangesClick(TObject* Sender);
@@ -164,6 +176,7 @@ public:
     bool ChartZoomed = false;     // the chart is zoomed
     bool Dragging = false;        // a trend line is being dragged
     AnsiString HelpFilePath;      // full path of the help file, from the settings
+    TWizardDiagram WizardDiagram; // what Show Diagram puts on the chart
 
     // The menu items, by their captions, for the commands that are bound
     // to them; every item is owned by the form.
@@ -185,6 +198,9 @@ private:
     void ReadSettings();
     void WriteSettings();
     void OpenFromCommandLine();
+    // Offers to save a modified Vazod Erurid document; false when the user
+    // cancels or the document is still unsaved, so the caller stops.
+    bool QuerySaveDocument();
 };
 
 extern TOriginalForm1* OriginalForm1;

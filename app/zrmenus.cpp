@@ -71,6 +71,11 @@ void TOriginalForm1::CreateToolBars() {
 
     const TNotifyEvent open(this, &TOriginalForm1::ToolbAnalysisOpenBtClick);
     ToolbAnalysisOpenBt->OnClick = open;
+    ToolbWizardNewBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbWizardNewBtClick);
+    ToolbWizardOpenBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbWizardOpenBtClick);
+    ToolbWizardSaveBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbWizardSaveBtClick);
+    ToolbWizardPrintBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbWizardPrintBtClick);
+    ToolbAnalysisPrintQuotesBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbAnalysisPrintQuotesBtClick);
     ToolbHelpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbHelpBtClick);
     ToolbSymbLookupBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbSymbLookupBtClick);
 }
@@ -87,16 +92,20 @@ void TOriginalForm1::CreateMenus() {
     };
     const Menu menus[] = {
         {"&File",
-         {{"New Vazod Erurid Document"},
-          {"Open Vazod Erurid Document"},
+         {{"New Vazod Erurid Document", &TOriginalForm1::ToolbWizardNewBtClick},
+          {"Open Vazod Erurid Document", &TOriginalForm1::ToolbWizardOpenBtClick},
           {"Open Stock Quote File", &TOriginalForm1::ToolbAnalysisOpenBtClick},
-          {"Save Vazod Erurid Document"},
-          {"Print Vazod Erurid Document"},
-          {"Print Stock Quotes"},
+          {"Save Vazod Erurid Document", &TOriginalForm1::ToolbWizardSaveBtClick},
+          {"Print Vazod Erurid Document", &TOriginalForm1::ToolbWizardPrintBtClick},
+          {"Print Stock Quotes", &TOriginalForm1::ToolbAnalysisPrintQuotesBtClick},
           {"Print Diagram"},
           {"-"},
           {"Exit", &TOriginalForm1::MenuFileExitClick}}},
-        {"&Vazod Erurid", {{"Add Stocks"}, {"Remove Stocks"}, {"Show Diagram"}, {"Recalculate Predicitons"}}},
+        {"&Vazod Erurid",
+         {{"Add Stocks", &TOriginalForm1::BtWizardAddClick},
+          {"Remove Stocks", &TOriginalForm1::BtWizardRemClick},
+          {"Show Diagram", &TOriginalForm1::BtWizardShowDiagrClick},
+          {"Recalculate Predicitons", &TOriginalForm1::BtWizardRecalcClick}}},
         {"&Analysis", {{"Create Analysis"}}},
         {"&Diagram",
          {{"Export to Bitmap"}, {"Draw Trendlines"}, {"Draw Fibonacci Arcs"}, {"Erase Trendlines and Arcs"}}},

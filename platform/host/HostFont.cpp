@@ -15,6 +15,7 @@
 #include <optional>
 #include <unordered_map>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/GdiInternal.h"
@@ -22,6 +23,9 @@
 #include "platform/host/QtBridge.h"
 
 namespace {
+
+const TPixelImage* listenedImage = nullptr;
+THostTextListener textListener;
 
 // The host font family standing in for a Windows face name.
 QString HostFontFamily(const char* FaceName) {
@@ -152,9 +156,11 @@ int THostFont::TextWidth(const char* Text, int Length) const {
 // sets only what changed.
 struct THostTextPainter::TImpl {
     explicit TImpl(TPixelImage& image)
-        : view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
+        : image(&image),
+          view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
                static_cast<qsizetype>(image.Width()) * 4, QImage::Format_RGB32),
           painter(&view) {}
+    const TPixelImage* image;
     QImage view;
     QPainter painter;
     std::uint64_t fontSerial = 0;
@@ -213,6 +219,9 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
         impl_->ink = Ink;
     }
     QString text = Decode(Line.text, Line.length);
+    if (textListener && listenedImage == impl_->image)
+        textListener(Font.impl_->font, QPointF(Line.refX, Line.refY), Line.angle, QPointF(Line.baseX, Line.baseY),
+                     text);
     if (Line.advances) {
         std::vector<QString> chars = Characters(text);
         int x = Line.baseX;
@@ -229,6 +238,11 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
         else
             painter.drawText(origin + QPoint(Line.baseX, Line.baseY), text);
     }
+}
+
+void ListenToHostText(const TPixelImage* Image, THostTextListener Listener) {
+    listenedImage = Listener ? Image : nullptr;
+    textListener = std::move(Listener);
 }
 
 int CharacterCount(const char* Text, int Length) { return static_cast<int>(Characters(Decode(Text, Length)).size()); }

@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/GdiInternal.h"
 #include "platform/host/Host.h"
@@ -34,12 +35,23 @@ QString SafeBaseName(const AnsiString& title) {
 
 }  // namespace
 
-// The document being printed: its destination and the painter on it.
+// A line of text drawn on the page, as the host told it.
+struct TPrintedText {
+    QFont font;
+    QPointF reference;
+    double angle;
+    QPointF start;
+    QString text;
+};
+
+// The document being printed: its destination, the painter on it and, for a
+// PDF file, the text of the page being drawn.
 struct TPrinter::TJob {
     std::unique_ptr<QFile> file;
     std::unique_ptr<QPdfWriter> pdf;
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
+    std::vector<TPrintedText> texts;
     QPagedPaintDevice* Device() { return pdf ? static_cast<QPagedPaintDevice*>(pdf.get()) : printer.get(); }
 };
 
@@ -174,6 +186,11 @@ void TPrinter::BeginDoc() {
     // Text and lines stay sharp: no lossy compression of the pages.
     job->painter.setRenderHint(QPainter::LosslessImageRendering);
     job_ = job.release();
+    if (job_->pdf)
+        ListenToHostText(&dc_->Image(), [this](const QFont& Font, QPointF Reference, double Angle, QPointF Start,
+                                               const QString& Text) {
+            job_->texts.push_back({Font, Reference, Angle, Start, Text});
+        });
     dc_->Image() = TPixelImage(dc_->deviceSize.cx, dc_->deviceSize.cy, 0xFFFFFFFFu);
     dc_->Reset();
     canvas_->SetHandle(dc_);
@@ -183,8 +200,20 @@ void TPrinter::BeginDoc() {
 }
 
 void TPrinter::ShipPage() {
+    // A PDF page's text goes under its picture, where it is not seen but can
+    // be searched and copied.
+    QPainter& painter = job_->painter;
+    for (const TPrintedText& line : job_->texts) {
+        painter.save();
+        painter.translate(line.reference);
+        painter.rotate(-line.angle);
+        painter.setFont(line.font);
+        painter.drawText(line.start, line.text);
+        painter.restore();
+    }
+    job_->texts.clear();
     // A view made for this page: the writer may know images by their identity.
-    job_->painter.drawImage(QPoint(0, 0), ImageView(dc_->Image()));
+    painter.drawImage(QPoint(0, 0), ImageView(dc_->Image()));
     dc_->Image().Fill(0xFFFFFFFFu);
 }
 
@@ -225,6 +254,7 @@ void TPrinter::Abort() {
 }
 
 void TPrinter::FinishJob() {
+    ListenToHostText(nullptr, {});
     delete job_;
     job_ = nullptr;
     dc_->Image() = TPixelImage();

@@ -3,7 +3,8 @@
 // printer's resolution (300 pixels per inch) and handed to the printer when
 // the next page starts or the document ends. The first printer, "Print to
 // PDF file", is always there, so that printing works on a machine without
-// printers; the system's printers follow it.
+// printers (its pages carry the text drawn on them under the picture, to be
+// searched and copied); the system's printers follow it.
 
 #include <vector>
 

@@ -76,18 +76,4 @@ TEST_F(MainWindowTest, CancelToTheSaveQuestionKeepsTheProgramRunning) {
     EXPECT_TRUE(form->Modified);
 }
 
-TEST_F(MainWindowTest, YesSavesAndNoDiscardsBeforeTheWindowCloses) {
-    for (int answer : {mrYes, mrNo}) {
-        TOriginalForm1* form = Start();
-        form->Modified = true;
-        int saves = 0;
-        form->ToolbWizardSaveBt->OnClick = [&saves](TObject*) { ++saves; };
-        AnswerMessage(answer);
-        form->Close();
-        EXPECT_FALSE(form->GetVisible()) << answer;
-        EXPECT_EQ(saves, answer == mrYes ? 1 : 0);
-        Finish();
-    }
-}
-
 }  // namespace

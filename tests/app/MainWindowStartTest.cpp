@@ -294,14 +294,18 @@ TEST_F(MainWindowTest, AQuoteFileOnTheCommandLineOpensInAnyCaseOfItsExtension) {
 }
 
 TEST_F(MainWindowTest, AWizardDocumentOnTheCommandLineNamesTheDocument) {
+    // Not there: said, and the document keeps the name it was asked by.
+    AnswerMessage(mrOk);
     TOriginalForm1* form = Start({"C:\\w\\tech.ZRW"});
+    EXPECT_EQ(MessageText(), "Cannot open the Vazod Erurid document \"C:\\w\\tech.ZRW\".");
     EXPECT_EQ(form->WizardPath, "C:\\w\\tech.ZRW");
     EXPECT_EQ(form->DocumentName, "tech.ZRW");
     EXPECT_FALSE(form->Modified);
     Finish();
-    form = Start({"/home/inv/docs/tech.zrw"});
+    form = Start({WriteFile("tech.zrw", "")});
     EXPECT_EQ(form->DocumentName, "tech.zrw");
     EXPECT_EQ(form->PageControl1->GetActivePage(), form->TabSheet4);
+    EXPECT_EQ(MessagesShown(), 1);
 }
 
 TEST_F(MainWindowTest, OtherArgumentsLeaveTheStartState) {

@@ -111,6 +111,14 @@ TEST_F(PrinterTest, TwoPagesReachThePdfWhereTheyWereDrawn) {
     EXPECT_EQ(two.Dark(52, 52, 148, 98), 0);
     EXPECT_GT(two.Dark(55, 330, 330, 337), 250);  // the line, 12 pixels wide at 300 dpi
     EXPECT_GT(two.Dark(195, 490, 260, 515), 20);
+
+    // Each page's text is in the file too, hidden under the picture.
+    const std::string text = Shell("pdftotext '" + file + "' -");
+    const std::size_t pageBreak = text.find('\f');
+    ASSERT_NE(pageBreak, std::string::npos);
+    EXPECT_LT(text.find("Velmora"), pageBreak);
+    EXPECT_EQ(text.find_first_not_of(" \n"), text.find("Velmora"));
+    EXPECT_EQ(text.find("Page 2"), text.find_first_not_of(" \n", pageBreak + 1));
 }
 
 TEST_F(PrinterTest, LandscapeTurnsThePage) {

@@ -1,0 +1,244 @@
+#include "app/wizard.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/quotefile.h"
+#include "app/zrmain.h"
+#include "platform/runtime/FileUtils.h"
+#include "platform/runtime/SysUtils.h"
+#include "skin/engine/KsSkinButtons.h"
+#include "skin/engine/KsSkinGrids.h"
+#include "skin/engine/KsSkinListBox.h"
+#include "skin/engine/KsSkinMessage.h"
+#include "skin/engine/KsSkinSpeedButton.h"
+
+linkedList WizardQuotes;
+
+namespace {
+
+constexpr int WizardColumns = 6;
+
+void tell(TOriginalForm1& Form, const AnsiString& Text, TMsgDlgType Type = mtInformation) {
+    Form.SeSkinMessage1->MessageDlg(Text, Type, TMsgDlgButtons{mbOK}, 0);
+}
+
+// The file name without its folder and extension, as the list shows it.
+AnsiString baseName(const AnsiString& Path) { return ChangeFileExt(ExtractFileName(Path), ""); }
+
+void enableStockButtons(TOriginalForm1& Form, bool Enabled) {
+    Form.BtWizardShowDiagr->SetEnabled(Enabled);
+    Form.BtWizardRecalc->SetEnabled(Enabled);
+}
+
+// A stock in all four places: the path, the name, the row and its advice.
+void appendStock(TOriginalForm1& Form, const AnsiString& Path) {
+    Form.WizardHiddenList->GetItems()->Add(Path);
+    Form.WizardListBox->GetItems()->Add(baseName(Path));
+    ++Form.WizardCount;
+    computeAdvice(Form, Form.WizardCount, baseName(Path));
+    enableStockButtons(Form, true);
+}
+
+void clearWizardRows(TOriginalForm1& Form) {
+    while (Form.WizardCount > 0) removeWizardRow(Form, Form.WizardCount);
+}
+
+bool isQuoteFileLine(const std::string& Line) {
+    return Line.size() >= 4 && AnsiString(Line.substr(Line.size() - 4)).UpperCase() == ".ZRQ";
+}
+
+}  // namespace
+
+bool loadWizardQuotes(TOriginalForm1& Form, const AnsiString& Path) {
+    QuoteFileContents contents;
+    try {
+        contents = loadQuoteFile(Path, WizardQuotes);
+    } catch (const EQuoteFileError& e) {
+        WizardQuotes.clearList();
+        WizardQuotes.HeaderSymbol = "";
+        WizardQuotes.NewestDate = "";
+        tell(Form, e.GetMessage(), mtError);
+        return false;
+    }
+    WizardQuotes.HeaderSymbol = contents.Header.Symbol;
+    WizardQuotes.NewestDate = WizardQuotes.Records().front().Date;
+    WizardQuotes.WindowCount = contents.QuoteCount;
+    return true;
+}
+
+bool smaAdvice(const linkedList& Quotes, int N) {
+    const std::span<const QuoteRecord> records = Quotes.Records();
+    double sum = 0;
+    for (int i = Quotes.StartMark; i > Quotes.StartMark - N; --i) sum += records[i].Close;
+    return records.front().Close > sum / N;
+}
+
+bool emaAdvice(const linkedList& Quotes, int N) {
+    const std::span<const QuoteRecord> records = Quotes.Records();
+    const double alpha = 2.0 / (N + 1);
+    double ema = 0;
+    for (int i = Quotes.StartMark; i > Quotes.StartMark - N; --i) ema += records[i].Close;
+    ema /= N;
+    for (int i = Quotes.StartMark - N; i >= 0; --i) ema += (records[i].Close - ema) * alpha;
+    return records.front().Close > ema;
+}
+
+void computeAdvice(TOriginalForm1& Form, int Row, const AnsiString& FileName) {
+    TSeSkinStringGrid* grid = Form.StringGrid1;
+    linkedList& quotes = WizardQuotes;
+    const int count = static_cast<int>(quotes.Records().size());
+    auto advise = [&](int Column, TColor* Colors, bool Buy) {
+        grid->SetCells(Column, Row, Buy ? "Buy" : "Sell");
+        Colors[Row] = Buy ? clGreen : clRed;
+    };
+    if (count == 0) {
+        grid->SetCells(0, Row, FileName);  // the stock could not be read: its name, and no advice
+    } else {
+        quotes.EndMark = 0;
+        if (count < LongAdvicePeriod) {
+            tell(Form, "There are not enough quotes to calculate the long term advice.");
+        } else {
+            quotes.StartMark = LongAdvicePeriod - 1;
+            advise(5, Form.LongAdviceColors, smaAdvice(quotes, LongAdvicePeriod));
+        }
+        if (count <= ShortAdvicePeriod) {
+            tell(Form, "There are not enough quotes to calculate the short term advice.");
+        } else {
+            // With the long-term range read, the short-term average starts there too.
+            if (count < LongAdvicePeriod) quotes.StartMark = ShortAdvicePeriod;
+            advise(4, Form.ShortAdviceColors, emaAdvice(quotes, ShortAdvicePeriod));
+        }
+        quotes.Cursor = 0;
+        quotes.loadCurrent();
+        grid->SetCells(0, Row, quotes.HeaderSymbol);
+        grid->SetCells(1, Row, quotes.NewestDate.Text());
+        grid->SetCells(2, Row, FormatQuotePrice(quotes.Current.Close));
+        grid->SetCells(3, Row, IntToStr(quotes.Current.Volume));
+    }
+    grid->SetRowCount(grid->GetRowCount() + 1);
+}
+
+bool addWizardStock(TOriginalForm1& Form, const AnsiString& Path) {
+    if (Form.WizardCount >= MaxWizardStocks || !loadWizardQuotes(Form, Path)) return false;
+    appendStock(Form, Path);
+    return true;
+}
+
+void removeWizardRow(TOriginalForm1& Form, int Row) {
+    TSeSkinStringGrid* grid = Form.StringGrid1;
+    const int last = Form.WizardCount;
+    for (int row = Row; row < last; ++row) {
+        for (int column = 0; column < WizardColumns; ++column)
+            grid->SetCells(column, row, grid->GetCells(column, row + 1));
+        Form.ShortAdviceColors[row] = Form.ShortAdviceColors[row + 1];
+        Form.LongAdviceColors[row] = Form.LongAdviceColors[row + 1];
+    }
+    for (int column = 0; column < WizardColumns; ++column) grid->SetCells(column, last, "");
+    Form.ShortAdviceColors[last] = Form.LongAdviceColors[last] = TColor(0);
+    grid->SetRowCount(grid->GetRowCount() - 1);
+    if (--Form.WizardCount == 0) enableStockButtons(Form, false);
+}
+
+void removeWizardStock(TOriginalForm1& Form, int Index) {
+    if (Index < 0 || Index >= Form.WizardCount) return;
+    removeWizardRow(Form, Index + 1);
+    Form.WizardListBox->GetItems()->Delete(Index);
+    Form.WizardHiddenList->GetItems()->Delete(Index);
+    Form.Modified = true;
+}
+
+void resetWizard(TOriginalForm1& Form) {
+    Form.Modified = false;
+    clearWizardRows(Form);
+    Form.WizardCount = 0;
+    Form.WizardListBox->GetItems()->Clear();
+    Form.WizardHiddenList->GetItems()->Clear();
+    enableStockButtons(Form, false);
+    Form.WizardPath = "";
+    Form.DocumentName = "Untitled";
+}
+
+void openWizardFile(TOriginalForm1& Form) {
+    std::ifstream in(Form.WizardPath.str(), std::ios::binary);
+    if (!in) {
+        tell(Form, "Cannot open the Vazod Erurid document \"" + Form.WizardPath + "\".", mtError);
+        return;
+    }
+    int listed = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!isQuoteFileLine(line)) continue;
+        if (++listed > MaxWizardStocks) continue;  // counted for the message below
+        loadWizardQuotes(Form, AnsiString(line));
+        appendStock(Form, AnsiString(line));
+    }
+    if (listed > MaxWizardStocks)
+        tell(Form, "The document lists " + IntToStr(listed) + " stocks; the Wizard holds " +
+                       IntToStr(MaxWizardStocks) + " at once, so only the first " + IntToStr(MaxWizardStocks) +
+                       " were opened.",
+             mtWarning);
+}
+
+void recalculateWizard(TOriginalForm1& Form) {
+    const int count = Form.WizardCount;
+    clearWizardRows(Form);
+    Form.WizardCount = count;
+    enableStockButtons(Form, count > 0);
+    for (int row = 1; row <= count; ++row) {
+        loadWizardQuotes(Form, Form.WizardHiddenList->GetItems()->GetStrings(row - 1));
+        computeAdvice(Form, row, Form.WizardListBox->GetItems()->GetStrings(row - 1));
+    }
+    Form.Modified = true;
+}
+
+AnsiString wizardDocumentText(const TOriginalForm1& Form) {
+    std::string text;
+    for (int i = 0; i < Form.WizardCount; ++i) (text += Form.WizardHiddenList->GetItems()->GetStrings(i).str()) += '\n';
+    return AnsiString(text);
+}
+
+TWizardDiagram wizardDiagram(const linkedList& Quotes) {
+    const std::span<const QuoteRecord> records = Quotes.Records();
+    const int count = static_cast<int>(records.size());
+    const int oldest = std::min(WizardDiagramQuotes, count) - 1;  // the range's oldest quote
+    TWizardDiagram diagram;
+    diagram.Title = Quotes.HeaderSymbol;
+    for (int i = oldest; i >= 0; --i) {
+        diagram.Close.push_back(records[i].Close);
+        diagram.Volume.push_back(static_cast<double>(records[i].Volume));
+    }
+    // Each average of LongAdvicePeriod closes ends on its quote; a running
+    // sum slides one quote newer at a time.
+    if (count > LongAdvicePeriod) {
+        const int first = std::min(oldest, count - LongAdvicePeriod);  // the oldest quote with an average
+        for (int i = oldest; i > first; --i) diagram.MovingAverage.push_back(std::nullopt);
+        double sum = 0;
+        for (int i = first; i < first + LongAdvicePeriod; ++i) sum += records[i].Close;
+        diagram.MovingAverage.push_back(sum / LongAdvicePeriod);
+        for (int i = first - 1; i >= 0; --i) {
+            sum += records[i].Close - records[i + LongAdvicePeriod].Close;
+            diagram.MovingAverage.push_back(sum / LongAdvicePeriod);
+        }
+    }
+    // The exponential average is seeded with up to ShortAdvicePeriod quotes
+    // older than the range, so that it has a value all along when the file
+    // has them; quotes of the range inside the seed have none.
+    if (count > ShortAdvicePeriod + 1) {
+        const int seedStart = oldest + std::min(ShortAdvicePeriod, count - 1 - oldest);
+        const int firstValue = seedStart - ShortAdvicePeriod;
+        const double alpha = 2.0 / (ShortAdvicePeriod + 1);
+        double ema = 0;
+        for (int i = seedStart; i > firstValue; --i) ema += records[i].Close;
+        ema /= ShortAdvicePeriod;
+        for (int i = oldest; i > firstValue; --i) diagram.ExpMovingAverage.push_back(std::nullopt);
+        for (int i = firstValue; i >= 0; --i) {
+            ema += (records[i].Close - ema) * alpha;
+            if (i <= oldest) diagram.ExpMovingAverage.push_back(ema);
+        }
+    }
+    return diagram;
+}
