@@ -74,6 +74,12 @@ public:
     std::size_t WindowCount() const { return steps_ - skipped_; }
     const QuoteRecord& Quote(std::size_t j) const { return *(oldest_ - j); }
     double Close(std::size_t j) const { return (oldest_ - j)->Close; }
+    // The closes of steps from to before to, added oldest first.
+    double SumOfCloses(std::size_t from, std::size_t to) const {
+        double sum = 0;
+        for (std::size_t j = from; j < to; ++j) sum += Close(j);
+        return sum;
+    }
     // Sets the point of step j when it is a window quote.
     void Put(IndicatorLine& line, std::size_t j, double value) const {
         if (j >= skipped_) line.Set(j - skipped_, value);

@@ -26,6 +26,10 @@ IndicatorLine computePriceOscillator(std::span<const QuoteRecord> quotes, std::s
         if (j >= a + b) sumA -= walk.Close(j - a);
         sumA += close;
         if (j + 1 < a + b) continue;
+        // Closes beyond the range of doubles' sums would spoil a running sum
+        // for good; summed afresh it recovers once they have left.
+        if (!std::isfinite(sumB)) sumB = walk.SumOfCloses(j + 1 - b, j + 1);
+        if (!std::isfinite(sumA)) sumA = walk.SumOfCloses(j + 1 - a, j + 1);
         const double averageA = sumA / countA;
         const double difference = averageA - sumB / countB;
         if (!percent) {

@@ -1,5 +1,7 @@
 #include "app/slidingspread.h"
 
+#include <cmath>
+
 SlidingSpread::SlidingSpread(std::size_t count) : ring_(count), missing_(count) {}
 
 void SlidingSpread::Push(double value, bool missing) {
@@ -35,6 +37,13 @@ void SlidingSpread::Push(double value, bool missing) {
         SumSquaresAfresh();
     }
     if (sameRun_ >= count) squares_ = 0;
+    // Values beyond the range of doubles' sums would spoil the running sums
+    // for good; summed afresh they recover once those values have left.
+    if (!std::isfinite(sum_) || !std::isfinite(squares_)) {
+        sum_ = 0;
+        for (std::size_t i = 0; i < held_; ++i) sum_ += ring_[i];
+        if (Full()) SumSquaresAfresh();
+    }
 }
 
 void SlidingSpread::SumSquaresAfresh() {

@@ -4,6 +4,7 @@
 // for too few quotes, and its lines.
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,5 +63,7 @@ inline const std::vector<IndicatorCase>& indicatorCases() {
     };
     return cases;
 }
+
+inline void PrintTo(const IndicatorCase& c, std::ostream* os) { *os << c.Name; }
 
 inline std::string caseName(const testing::TestParamInfo<IndicatorCase>& info) { return info.param.Name; }
