@@ -101,6 +101,8 @@ const std::vector<Example>& examples() {
     return table;
 }
 
+void PrintTo(const Example& example, std::ostream* os) { *os << example.Name; }
+
 class IndicatorExample : public testing::TestWithParam<Example> {};
 
 TEST_P(IndicatorExample, GivesItsKnownPoints) {
