@@ -3,6 +3,7 @@
 #include "app/slidingspread.h"
 
 IndicatorNeeds bollingerBandsNeeds(int days) {
+    requireIndicatorDays(bollingerBandsDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n, n + 1};
 }

@@ -1,6 +1,7 @@
 #include "app/expmovingaverage.h"
 
 IndicatorNeeds expMovingAverageNeeds(int days) {
+    requireIndicatorDays(expMovingAverageDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n, n + 2};
 }

@@ -3,6 +3,7 @@
 #include "app/slidingspread.h"
 
 IndicatorNeeds historicalVolatilityNeeds(int days) {
+    requireIndicatorDays(historicalVolatilityDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n + 1, n + 2};
 }

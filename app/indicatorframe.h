@@ -27,7 +27,8 @@ void requireIndicatorDays(bool valid);
 
 // How many quotes older than the window an indicator reads at most (W), and
 // how many quotes, window and older ones together, it needs at least (Q).
-// Counted in 64 bits, so no day count overflows them.
+// Counted in 64 bits, so no day count overflows them; an indicator's needs
+// raise EIndicatorDays, as its computation does, for days it does not take.
 struct IndicatorNeeds {
     std::size_t WarmUp = 0;
     std::size_t Quotes = 0;

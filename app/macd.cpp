@@ -1,5 +1,7 @@
 #include "app/macd.h"
 
+#include <algorithm>
+
 namespace {
 
 // The smoothing factors 2 / (days + 1), and the reciprocals that turn the
@@ -20,7 +22,8 @@ MacdLines computeMacd(std::span<const QuoteRecord> quotes, std::size_t windowCou
     // the 26-day one at the 27th, the signal at the 36th.
     double sum12 = 0, sum26 = 0, sum9 = 0;
     double ema12 = 0, ema26 = 0, signal = 0;
-    for (std::size_t j = 0; j < walk.Steps(); ++j) {
+    const std::size_t seeding = std::min<std::size_t>(36, walk.Steps());
+    for (std::size_t j = 0; j < seeding; ++j) {
         const double close = walk.Close(j);
         if (j < 12) {
             sum12 += close;
@@ -43,7 +46,17 @@ MacdLines computeMacd(std::span<const QuoteRecord> quotes, std::size_t windowCou
             sum9 += macd;
             continue;
         }
-        signal = j == 35 ? (macd - sum9 * Ninth) * Alpha9 + sum9 * Ninth : (macd - signal) * Alpha9 + signal;
+        signal = (macd - sum9 * Ninth) * Alpha9 + sum9 * Ninth;
+        walk.Put(lines.Macd, j, macd);
+        walk.Put(lines.Signal, j, signal);
+    }
+    // Every average is seeded: the same three steps for every later quote.
+    for (std::size_t j = seeding; j < walk.Steps(); ++j) {
+        const double close = walk.Close(j);
+        ema12 = (close - ema12) * Alpha12 + ema12;
+        ema26 = (close - ema26) * Alpha26 + ema26;
+        const double macd = ema12 - ema26;
+        signal = (macd - signal) * Alpha9 + signal;
         walk.Put(lines.Macd, j, macd);
         walk.Put(lines.Signal, j, signal);
     }

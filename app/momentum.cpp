@@ -1,6 +1,7 @@
 #include "app/momentum.h"
 
 IndicatorNeeds momentumNeeds(int days) {
+    requireIndicatorDays(momentumDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n, n + 2};
 }

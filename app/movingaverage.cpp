@@ -1,6 +1,7 @@
 #include "app/movingaverage.h"
 
 IndicatorNeeds movingAverageNeeds(int days) {
+    requireIndicatorDays(movingAverageDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n, n + 1};
 }

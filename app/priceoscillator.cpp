@@ -1,6 +1,7 @@
 #include "app/priceoscillator.h"
 
 IndicatorNeeds priceOscillatorNeeds(int aDays, int bDays) {
+    requireIndicatorDays(priceOscillatorDaysValid(aDays, bDays));
     const auto a = static_cast<std::size_t>(aDays);
     const auto b = static_cast<std::size_t>(bDays);
     return {b, a + b + 1};

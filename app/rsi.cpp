@@ -1,6 +1,7 @@
 #include "app/rsi.h"
 
 IndicatorNeeds rsiNeeds(int days) {
+    requireIndicatorDays(rsiDaysValid(days));
     const auto n = static_cast<std::size_t>(days);
     return {n - 1, n + 1};
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 IndicatorNeeds stochasticNeeds(int period, int kDays, int dDays) {
+    requireIndicatorDays(stochasticDaysValid(period, kDays, dDays));
     const std::size_t all =
         static_cast<std::size_t>(period) + static_cast<std::size_t>(kDays) + static_cast<std::size_t>(dDays);
     return {all, all + 1};

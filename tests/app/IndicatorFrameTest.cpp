@@ -175,6 +175,11 @@ TEST(IndicatorFrame, TheLongestExponentialAverageOverflowsNoCount) {
     EXPECT_FALSE(needs.MetBy(quotes));
     expectPoints(computeExpMovingAverage(quotes, 3, INT_MAX), {Null, Null, Null});
     EXPECT_EQ(stochasticNeeds(4000, 4000, 4000).Quotes, 12001u);
+    // Days that no computation takes have no needs either.
+    EXPECT_THROW(rsiNeeds(0), EIndicatorDays);
+    EXPECT_THROW(expMovingAverageNeeds(INT_MIN), EIndicatorDays);
+    EXPECT_THROW(stochasticNeeds(1, 4001, 1), EIndicatorDays);
+    EXPECT_THROW(priceOscillatorNeeds(0, 1), EIndicatorDays);
     EXPECT_EQ(historicalVolatilityNeeds(4000).Quotes, 4002u);
 }
 
