@@ -128,15 +128,16 @@ void TBitmap::Assign(TPersistent* Source) {
 void TBitmap::LoadFromFile(const AnsiString& FileName) {
     std::string bytes = ReadFile(FileName);
     int depth = 0;
-    surface_->Image() = DecodeBmp(bytes, &depth);
-    surface_->surface->monochrome = false;
+    bool monochrome = false;
+    surface_->Image() = DecodeBmp(bytes, &depth, &monochrome);
+    surface_->surface->monochrome = monochrome;
     pixelFormat_ = FormatOfDepth(depth);
     SurfaceReplaced();
 }
 
 void TBitmap::SaveToFile(const AnsiString& FileName) {
     if (GetEmpty()) throw EInvalidGraphic("Cannot save an empty bitmap to \"" + FileName + "\"");
-    WriteFile(FileName, EncodeBmp(surface_->Image()));
+    WriteFile(FileName, EncodeBmp(surface_->Image(), GetMonochrome()));
 }
 
 bool TBitmap::GetMonochrome() const { return surface_->surface->monochrome; }
