@@ -3,9 +3,22 @@
 // copies it again.
 #include "chart/canvas/TeCanvas.h"
 
+// A monochrome picture's bits take the destination's text and background
+// colours; the copy makes those black and white, so that the chart shows
+// black and white whatever font and brush the window's canvas holds.
 void TTeeCanvas3D::TransferBitmap(int Left, int Top, TCanvas* ACanvas) {
-    BitBlt(ACanvas->GetHandle(), Left, Top, bitmap_->GetWidth(), bitmap_->GetHeight(), bitmap_->GetCanvas()->GetHandle(),
-           0, 0, SRCCOPY);
+    HDC dc = ACanvas->GetHandle();
+    const bool monochrome = bitmap_->GetMonochrome();
+    COLORREF text = 0, back = 0;
+    if (monochrome) {
+        text = SetTextColor(dc, clBlack);
+        back = SetBkColor(dc, clWhite);
+    }
+    BitBlt(dc, Left, Top, bitmap_->GetWidth(), bitmap_->GetHeight(), bitmap_->GetCanvas()->GetHandle(), 0, 0, SRCCOPY);
+    if (monochrome) {
+        SetTextColor(dc, text);
+        SetBkColor(dc, back);
+    }
 }
 
 void TTeeCanvas3D::ShowImage(TCanvas* DestCanvas, TCanvas* DefaultCanvas, const TRect& UserRect) {

@@ -119,8 +119,8 @@ void TBitmap::Assign(TPersistent* Source) {
     }
     if (bitmap == this) return;
     surface_->Image() = bitmap->surface_->Image();
+    surface_->surface->monochrome = bitmap->surface_->surface->monochrome;
     pixelFormat_ = bitmap->pixelFormat_;
-    monochrome_ = bitmap->monochrome_;
     transparent_ = bitmap->transparent_;
     SurfaceReplaced();
 }
@@ -128,24 +128,56 @@ void TBitmap::Assign(TPersistent* Source) {
 void TBitmap::LoadFromFile(const AnsiString& FileName) {
     std::string bytes = ReadFile(FileName);
     int depth = 0;
-    surface_->Image() = DecodeBmp(bytes, &depth);
+    bool monochrome = false;
+    surface_->Image() = DecodeBmp(bytes, &depth, &monochrome);
+    surface_->surface->monochrome = monochrome;
     pixelFormat_ = FormatOfDepth(depth);
     SurfaceReplaced();
 }
 
 void TBitmap::SaveToFile(const AnsiString& FileName) {
     if (GetEmpty()) throw EInvalidGraphic("Cannot save an empty bitmap to \"" + FileName + "\"");
-    WriteFile(FileName, EncodeBmp(surface_->Image()));
+    WriteFile(FileName, EncodeBmp(surface_->Image(), GetMonochrome()));
+}
+
+bool TBitmap::GetMonochrome() const { return surface_->surface->monochrome; }
+
+void TBitmap::SetMonochrome(bool Value) {
+    if (Value == GetMonochrome()) return;
+    if (Value) {
+        // A colour copied onto a monochrome bitmap becomes white where it
+        // has the background colour of the context it comes from.
+        const std::uint32_t white = PixelOf(GetBkColor(surface_));
+        TPixelImage& image = surface_->Image();
+        std::uint32_t* p = image.Bits();
+        std::uint32_t* end = p + static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height());
+        for (; p != end; ++p) *p = (*p | 0xFF000000u) == white ? kMonoWhite : kMonoBlack;
+        pixelFormat_ = pf1bit;
+    } else if (pixelFormat_ == pf1bit) {
+        pixelFormat_ = pfDevice;
+    }
+    surface_->surface->monochrome = Value;
+    if (OnChange) OnChange(this);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat Value) {
+    if (Value == pf1bit) {
+        SetMonochrome(true);
+        return;
+    }
+    SetMonochrome(false);
+    pixelFormat_ = Value;
 }
 
 // Drawn through the canvas's copy mode; a transparent bitmap leaves out
-// the colour of its bottom-left pixel.
+// the colour of its bottom-left pixel; a monochrome one shows the canvas's
+// text colour for its 0 bits and background colour for its 1 bits.
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
     if (!ACanvas || GetEmpty()) return;
     HDC dc = ACanvas->GetHandle();
     const TPixelImage& image = surface_->Image();
     COLORREF key = ColorOfPixel(image.Pixel(0, image.Height() - 1));
-    DrawImage(dc, Rect, image, ACanvas->GetCopyMode(), transparent_ ? &key : nullptr);
+    DrawImage(dc, Rect, surface_, ACanvas->GetCopyMode(), transparent_ ? &key : nullptr);
 }
 
 // ---- Picture ------------------------------------------------------------------

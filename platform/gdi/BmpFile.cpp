@@ -2,6 +2,7 @@
 // is checked against the bytes present before it is used.
 #include "platform/gdi/BmpFile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <new>
@@ -54,7 +55,7 @@ struct TChannel {
 
 }  // namespace
 
-TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
+TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel, bool* Monochrome) {
     TReader in(Bytes);
     if (in.Size() < 18) Invalid("the file is too short");
     if (Bytes[0] != 'B' || Bytes[1] != 'M') Invalid("it does not start with a bitmap file header");
@@ -117,6 +118,10 @@ TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
             palette.push_back(Rgb(in.U8(at + 2), in.U8(at + 1), in.U8(at)));
         }
     }
+    if (Monochrome) {
+        *Monochrome = bpp == 1;
+        for (std::uint32_t c : palette) *Monochrome = *Monochrome && (c == Rgb(0, 0, 0) || c == Rgb(255, 255, 255));
+    }
 
     std::size_t stride = static_cast<std::size_t>((width * bpp + 31) / 32 * 4);
     std::size_t rowBytes = static_cast<std::size_t>((width * bpp + 7) / 8);
@@ -153,29 +158,60 @@ TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel) {
     return image;
 }
 
-std::string EncodeBmp(const TPixelImage& Image) {
-    std::uint32_t width = static_cast<std::uint32_t>(Image.Width()), height = static_cast<std::uint32_t>(Image.Height());
-    std::uint32_t stride = (width * 3 + 3) & ~3u;
-    std::uint32_t imageSize = stride * height;
+namespace {
+
+// The file's headers: the file header, the 40-byte information header and
+// the colour table, for rows of stride bytes.
+std::string BmpHeaders(std::uint32_t width, std::uint32_t height, std::uint32_t bpp, std::uint32_t stride,
+                       const std::vector<std::uint32_t>& palette) {
+    const std::uint32_t headers = 54 + 4 * static_cast<std::uint32_t>(palette.size());
+    const std::uint32_t imageSize = stride * height;
     std::string out;
-    out.reserve(54 + imageSize);
+    out.reserve(headers + imageSize);
     auto u16 = [&](std::uint32_t v) { out.push_back(static_cast<char>(v & 0xFF)); out.push_back(static_cast<char>((v >> 8) & 0xFF)); };
     auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
     out += "BM";
-    u32(54 + imageSize);
+    u32(headers + imageSize);
     u32(0);
-    u32(54);
+    u32(headers);
     u32(40);
     u32(width);
     u32(height);  // positive: bottom-up
     u16(1);
-    u16(24);
+    u16(bpp);
     u32(kRgb);
     u32(imageSize);
     u32(3780);  // 96 pixels per inch
     u32(3780);
+    u32(static_cast<std::uint32_t>(palette.size()));
     u32(0);
-    u32(0);
+    for (std::uint32_t c : palette) u32(c & 0xFFFFFF);  // blue, green, red, reserved
+    return out;
+}
+
+// Rows of bits, most significant first, padded to whole 32-bit words.
+std::string EncodeMonochrome(const TPixelImage& Image) {
+    const std::uint32_t width = static_cast<std::uint32_t>(Image.Width()), height = static_cast<std::uint32_t>(Image.Height());
+    const std::uint32_t stride = (width + 31) / 32 * 4;
+    std::string out = BmpHeaders(width, height, 1, stride, {0x000000, 0xFFFFFF});
+    std::string row(stride, '\0');
+    for (std::uint32_t y = height; y-- > 0;) {
+        const std::uint32_t* in = Image.Row(static_cast<int>(y));
+        std::fill(row.begin(), row.end(), '\0');
+        for (std::uint32_t x = 0; x < width; ++x)
+            if ((in[x] & 0xFFFFFF) == 0xFFFFFF) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+        out += row;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string EncodeBmp(const TPixelImage& Image, bool Monochrome) {
+    if (Monochrome) return EncodeMonochrome(Image);
+    const std::uint32_t width = static_cast<std::uint32_t>(Image.Width()), height = static_cast<std::uint32_t>(Image.Height());
+    const std::uint32_t stride = (width * 3 + 3) & ~3u;
+    std::string out = BmpHeaders(width, height, 24, stride, {});
     for (std::uint32_t row = height; row-- > 0;) {
         const std::uint32_t* in = Image.Row(static_cast<int>(row));
         for (std::uint32_t x = 0; x < width; ++x) {

@@ -282,9 +282,9 @@ int GetDeviceCaps(HDC DC, int Index) {
     case VERTRES: return size.cy;
     case HORZSIZE: return static_cast<int>(std::lround(size.cx * 25.4 / DC->dpiX));
     case VERTSIZE: return static_cast<int>(std::lround(size.cy * 25.4 / DC->dpiY));
-    case BITSPIXEL: return 32;
+    case BITSPIXEL: return DC->surface->monochrome ? 1 : 32;
     case PLANES: return 1;
-    case NUMCOLORS: return -1;  // more than 256 colours
+    case NUMCOLORS: return DC->surface->monochrome ? 2 : -1;  // -1: more than 256 colours
     case LOGPIXELSX: return DC->dpiX;
     case LOGPIXELSY: return DC->dpiY;
     case PHYSICALWIDTH: return physical.cx;

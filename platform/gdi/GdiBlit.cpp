@@ -37,11 +37,52 @@ std::vector<int> PickMap(int count, int sourceCount, bool mirror) {
     return map;
 }
 
-// Transfers the source rectangle s0-s1 of src (nullptr when the operation
-// takes no source) onto the device rectangle d0-d1 of dst. Corners are in
-// drawing order, so that opposite directions mirror.
-void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const TPixelImage* src, TPoint s0, TPoint s1, unsigned rop,
+// Where a transfer reads from: a picture and, for converting between
+// monochrome and colour, whether it is monochrome and its context's
+// background colour.
+struct TBlitSource {
+    const TPixelImage* image = nullptr;  // nullptr when the operation takes no source
+    bool monochrome = false;
+    COLORREF bkColor = 0xFFFFFF;
+};
+
+TBlitSource SourceOf(HDC Source) {
+    return TBlitSource{&Source->Image(), Source->surface->monochrome, Source->st.bkColor};
+}
+
+// How source pixels turn into destination pixels when one side is
+// monochrome and the other not (the BitBlt rules): from monochrome, 0 bits
+// take the destination's text colour and 1 bits its background colour; to
+// monochrome, the pixels of the source's background colour become white (1)
+// and all others black (0).
+struct TSourceConversion {
+    enum Kind { None, FromMono, ToMono } kind = None;
+    std::uint32_t zero = 0, one = 0;  // FromMono: the pixels of 0 and 1 bits
+    std::uint32_t white = 0;          // ToMono: the source colour that becomes white (RGB, no alpha)
+
+    TSourceConversion(const TBlitSource& src, const TDeviceContext* dst) {
+        if (!src.image || src.monochrome == dst->surface->monochrome) return;
+        if (src.monochrome) {
+            kind = FromMono;
+            zero = PixelOf(dst->st.textColor);
+            one = PixelOf(dst->st.bkColor);
+        } else {
+            kind = ToMono;
+            white = PixelOf(src.bkColor) & 0xFFFFFF;
+        }
+    }
+    std::uint32_t operator()(std::uint32_t s) const {
+        if (kind == FromMono) return (s & 0xFFFFFF) ? one : zero;
+        return (s & 0xFFFFFF) == white ? kMonoWhite : kMonoBlack;
+    }
+};
+
+// Transfers the source rectangle s0-s1 of the source onto the device
+// rectangle d0-d1 of dst. Corners are in drawing order, so that opposite
+// directions mirror.
+void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, TBlitSource source, TPoint s0, TPoint s1, unsigned rop,
                const std::uint32_t* key) {
+    const TPixelImage* src = source.image;
     int dl = std::min(d0.x, d1.x), dt = std::min(d0.y, d1.y);
     int dw = std::abs(d1.x - d0.x), dh = std::abs(d1.y - d0.y);
     if (dw == 0 || dh == 0) return;
@@ -71,7 +112,9 @@ void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const TPixelImage* src
     std::vector<int> columns = PickMap(dw, sw, mirrorX), rows = PickMap(dh, sh, mirrorY);
     bool usesPattern = RopUsesPattern(rop);
     TBrushPaint brush = MakeBrushPaint(dst, dst->Brush());
-    bool straightCopy = src && rop == SRCCOPY && !key && sw == dw && sh == dh && !mirrorX;
+    const TSourceConversion convert(source, dst);
+    bool straightCopy =
+        src && rop == SRCCOPY && !key && sw == dw && sh == dh && !mirrorX && convert.kind == TSourceConversion::None;
     int srcW = src ? src->Width() : 0, srcH = src ? src->Height() : 0;
     for (int y = rowFrom; y <= rowTo; ++y) {
         const std::uint32_t* srcRow = nullptr;
@@ -95,6 +138,7 @@ void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const TPixelImage* src
                     if (sx < 0 || sx >= srcW) continue;
                     s = srcRow[sx];
                     if (key && (s & 0xFFFFFF) == *key) continue;
+                    if (convert.kind != TSourceConversion::None) s = convert(s);
                 }
                 if (usesPattern && !brush.At(x, y, p)) continue;
                 row[x] = 0xFF000000u | Rop3Fast(rop, p, s, row[x]);
@@ -107,7 +151,8 @@ void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, const TPixelImage* src
 
 bool PatBlt(HDC DC, int X, int Y, int Width, int Height, unsigned Rop) {
     if (!DC || RopUsesSource(Rop)) return false;
-    BlitImage(DC, DC->ToDevice(X, Y), DC->ToDevice(X + Width, Y + Height), nullptr, TPoint(), TPoint(), Rop, nullptr);
+    BlitImage(DC, DC->ToDevice(X, Y), DC->ToDevice(X + Width, Y + Height), TBlitSource(), TPoint(), TPoint(), Rop,
+              nullptr);
     return true;
 }
 
@@ -116,11 +161,11 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
     if (!Dest) return false;
     TPoint d0 = Dest->ToDevice(X, Y), d1 = Dest->ToDevice(X + Width, Y + Height);
     if (!RopUsesSource(Rop)) {
-        BlitImage(Dest, d0, d1, nullptr, TPoint(), TPoint(), Rop, nullptr);
+        BlitImage(Dest, d0, d1, TBlitSource(), TPoint(), TPoint(), Rop, nullptr);
         return true;
     }
     if (!Source) return false;
-    BlitImage(Dest, d0, d1, &Source->Image(), Source->ToDevice(SX, SY), Source->ToDevice(SX + SWidth, SY + SHeight),
+    BlitImage(Dest, d0, d1, SourceOf(Source), Source->ToDevice(SX, SY), Source->ToDevice(SX + SWidth, SY + SHeight),
               Rop, nullptr);
     return true;
 }
@@ -129,19 +174,20 @@ bool BitBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int SX, i
     return StretchBlt(Dest, X, Y, Width, Height, Source, SX, SY, Width, Height, Rop);
 }
 
-void DrawImage(HDC DC, const TRect& Rect, const TPixelImage& Image, unsigned Rop, const COLORREF* Key) {
-    if (!DC || Image.Null()) return;
+void DrawImage(HDC DC, const TRect& Rect, HDC Source, unsigned Rop, const COLORREF* Key) {
+    if (!DC || !Source || Source->surface->Null()) return;
     std::uint32_t key = Key ? PixelOf(*Key) & 0xFFFFFF : 0;
-    BlitImage(DC, DC->ToDevice(Rect.Left, Rect.Top), DC->ToDevice(Rect.Right, Rect.Bottom), &Image, TPoint(0, 0),
-              TPoint(Image.Width(), Image.Height()), Rop, Key ? &key : nullptr);
+    BlitImage(DC, DC->ToDevice(Rect.Left, Rect.Top), DC->ToDevice(Rect.Right, Rect.Bottom), SourceOf(Source),
+              TPoint(0, 0), TPoint(Source->Width(), Source->Height()), Rop, Key ? &key : nullptr);
 }
 
 COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
     if (!DC) return CLR_INVALID;
     TPoint p = DC->ToDevice(X, Y);
     if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
-    DC->Image().Row(p.y)[p.x] = PixelOf(Color);
-    return Color & 0xFFFFFF;
+    std::uint32_t pixel = DC->ColorPixel(Color);
+    DC->Image().Row(p.y)[p.x] = pixel;
+    return ColorOfPixel(pixel);
 }
 
 COLORREF GetPixel(HDC DC, int X, int Y) {

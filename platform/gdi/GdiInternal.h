@@ -43,7 +43,8 @@ struct TGdiBrush : TGdiObject {
     unsigned style = BS_SOLID;
     COLORREF color = 0;
     int hatch = 0;
-    TPixelImage pattern;  // BS_PATTERN
+    TPixelImage pattern;        // BS_PATTERN
+    bool patternMono = false;   // made from a monochrome bitmap: coloured by the context it paints on
 };
 
 struct TGdiFont : TGdiObject {
@@ -81,6 +82,10 @@ struct TGdiBitmap : TGdiObject {
     }
     // The host's view of the pixels, made and used by the host alone (QtBridge.h).
     std::shared_ptr<void> hostView;
+    // One bit per pixel: every pixel is black or white. The pixels stay
+    // 32-bit words, so drawing on either kind runs the same code; the
+    // context turns each colour it puts down into black or white.
+    bool monochrome = false;
 
 private:
     TPixelImage image_;
@@ -160,6 +165,11 @@ struct TDeviceContext {
     bool InClip(int x, int y);
     void ClipChanged() { clipValid = false; }
 
+    // The pixel a colour of the state (pen, brush, text, background) puts
+    // on this surface: the colour itself, or its nearest of black and white
+    // on a monochrome one.
+    std::uint32_t ColorPixel(COLORREF c) const;
+
     TGdiPen* Pen() const { return static_cast<TGdiPen*>(st.pen.Get()); }
     TGdiBrush* Brush() const { return static_cast<TGdiBrush*>(st.brush.Get()); }
     TGdiFont* Font() const { return static_cast<TGdiFont*>(st.font.Get()); }
@@ -189,9 +199,10 @@ void MoveToTextEnd(HDC DC, int X, int Y, const char* Text, int Length);
 HDC CreateImageDC(int Width, int Height, int Dpi, int Technology);
 void DeleteImageDC(HDC DC);
 
-// Draws the whole image stretched into a logical rectangle, through a
-// raster operation; pixels of the Key colour are left out when it is given.
-void DrawImage(HDC DC, const TRect& Rect, const TPixelImage& Image, unsigned Rop, const COLORREF* Key);
+// Draws the whole picture of Source stretched into a logical rectangle of
+// DC, through a raster operation, converting between monochrome and colour
+// as BitBlt does; source pixels of the Key colour are left out when it is given.
+void DrawImage(HDC DC, const TRect& Rect, HDC Source, unsigned Rop, const COLORREF* Key);
 
 // Colour conversions between COLORREF (0x00BBGGRR) and RGB32 pixels.
 inline std::uint32_t PixelOf(COLORREF c) {
@@ -200,4 +211,18 @@ inline std::uint32_t PixelOf(COLORREF c) {
 }
 inline COLORREF ColorOfPixel(std::uint32_t p) {
     return static_cast<COLORREF>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+}
+
+// The pixels of a monochrome surface: 0 bits are black, 1 bits white.
+constexpr std::uint32_t kMonoBlack = 0xFF000000u, kMonoWhite = 0xFFFFFFFFu;
+// A pen, brush or text colour on a monochrome surface: black or white,
+// whichever is nearer in brightness (a red pen on a black-and-white device
+// draws black), with the weights of the usual luma sum.
+inline std::uint32_t NearestMonoPixel(std::uint32_t p) {
+    std::uint32_t luma = ((p >> 16) & 0xFF) * 299 + ((p >> 8) & 0xFF) * 587 + (p & 0xFF) * 114;
+    return luma >= 127500 ? kMonoWhite : kMonoBlack;
+}
+
+inline std::uint32_t TDeviceContext::ColorPixel(COLORREF c) const {
+    return surface->monochrome ? NearestMonoPixel(PixelOf(c)) : PixelOf(c);
 }

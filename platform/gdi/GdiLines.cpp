@@ -19,8 +19,8 @@ TPenSetup PenSetup(TDeviceContext* dc) {
     // Styles are drawn by one-pixel pens only; wider ones draw solid.
     if (style == PS_INSIDEFRAME || (s.wide && style != PS_SOLID)) style = PS_SOLID;
     s.style = style | (pen->extended ? pen->style & (PS_ENDCAP_MASK | PS_JOIN_MASK) : 0u);
-    s.ink = PixelOf(pen->color);
-    s.gap = PixelOf(dc->st.bkColor);
+    s.ink = dc->ColorPixel(pen->color);
+    s.gap = dc->ColorPixel(dc->st.bkColor);
     s.gaps = dc->st.bkMode == OPAQUE;
     return s;
 }

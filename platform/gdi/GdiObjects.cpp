@@ -75,10 +75,12 @@ HBRUSH CreateHatchBrush(int Hatch, COLORREF Color) {
 
 HBRUSH CreatePatternBrush(HBITMAP Bitmap) {
     if (!Bitmap || Bitmap->kind != TGdiKind::Bitmap) return nullptr;
-    const TPixelImage& image = static_cast<TGdiBitmap*>(Bitmap)->Pixels();
+    auto* bitmap = static_cast<TGdiBitmap*>(Bitmap);
+    const TPixelImage& image = bitmap->Pixels();
     if (image.Null()) return nullptr;
     auto* brush = NewBrush(BS_PATTERN, 0, 0);
     brush->pattern = image;
+    brush->patternMono = bitmap->monochrome;
     return brush;
 }
 
@@ -189,7 +191,9 @@ int GetObject(HGDIOBJ Object, int Size, void* Buffer) {
         BITMAP bm;
         bm.bmWidth = bitmap->Width();
         bm.bmHeight = bitmap->Height();
-        bm.bmWidthBytes = bitmap->Width() * 4;
+        // A monochrome bitmap's rows are bits padded to whole 16-bit words.
+        bm.bmBitsPixel = bitmap->monochrome ? 1 : 32;
+        bm.bmWidthBytes = bitmap->monochrome ? (bitmap->Width() + 15) / 16 * 2 : bitmap->Width() * 4;
         return copy(bm);
     }
     case TGdiKind::Region: return 0;

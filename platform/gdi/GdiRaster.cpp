@@ -29,12 +29,12 @@ TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
     switch (brush->style) {
     case BS_SOLID:
         paint.kind = TBrushPaint::Solid;
-        paint.color = PixelOf(brush->color);
+        paint.color = dc->ColorPixel(brush->color);
         break;
     case BS_HATCHED:
         paint.kind = TBrushPaint::Hatch;
-        paint.color = PixelOf(brush->color);
-        paint.back = PixelOf(dc->st.bkColor);
+        paint.color = dc->ColorPixel(brush->color);
+        paint.back = dc->ColorPixel(dc->st.bkColor);
         paint.opaque = dc->st.bkMode == OPAQUE;
         paint.rows = kHatches[std::clamp(brush->hatch, 0, 5)];
         paint.scale = PatternScale(dc);
@@ -43,6 +43,15 @@ TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
         if (!brush->pattern.Null()) {
             paint.kind = TBrushPaint::Pattern;
             paint.pattern = &brush->pattern;
+            // A monochrome pattern takes the text colour for its 0 bits and
+            // the background colour for its 1 bits, as a copy of a
+            // monochrome bitmap onto the context would.
+            if (brush->patternMono) {
+                paint.patternColors = true;
+                paint.color = dc->ColorPixel(dc->st.textColor);
+                paint.back = dc->ColorPixel(dc->st.bkColor);
+            }
+            paint.patternToMono = !brush->patternMono && dc->surface->monochrome;
         }
         break;
     default: break;

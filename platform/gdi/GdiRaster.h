@@ -67,6 +67,8 @@ struct TBrushPaint {
     int scale = 1;
     TPoint org;
     const TPixelImage* pattern = nullptr;
+    bool patternColors = false;  // a monochrome pattern shows color (0 bits) and back (1 bits)
+    bool patternToMono = false;  // a colour pattern on a monochrome surface
 
     // False when the pixel is left alone.
     bool At(int x, int y, std::uint32_t& out) const {
@@ -84,6 +86,8 @@ struct TBrushPaint {
             int w = pattern->Width(), h = pattern->Height();
             int px = ((x - org.x) % w + w) % w, py = ((y - org.y) % h + h) % h;
             out = pattern->Pixel(px, py);
+            if (patternColors) out = (out & 0xFFFFFF) ? back : color;
+            else if (patternToMono) out = NearestMonoPixel(out);
             return true;
         }
         default: return false;

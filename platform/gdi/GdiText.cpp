@@ -3,6 +3,7 @@
 // opaque background cell, clipping to a rectangle, text extents, and the
 // current position past a canvas's text, measured when it is read.
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/gdi/GdiRaster.h"
 
@@ -20,6 +21,21 @@ TGdiFont* RealisedFont(TDeviceContext* dc, const THostFont*& font) {
     if (!f) f = static_cast<TGdiFont*>(GetStockObject(SYSTEM_FONT));
     font = &f->Realise(DeviceFontHeight(dc, f->lf.lfHeight));
     return f;
+}
+
+// Turned glyphs have blended edges: on a monochrome surface every pixel
+// the line may have touched is put back to black or white. The box holds
+// the line's cell turned any way about its reference point.
+void KeepMonochrome(TDeviceContext* dc, const THostFont& font, const THostTextLine& line) {
+    int width = line.width > 0 ? line.width : font.TextWidth(line.text, line.length);
+    int reach = std::abs(line.baseX) + width + std::abs(line.baseY) + font.Ascent() + font.Descent() + 2;
+    TPixelBox box(line.refX - reach, line.refY - reach, line.refX + reach, line.refY + reach);
+    box = box.Intersected(dc->ClipBounds());
+    TPixelImage& image = dc->Image();
+    for (int y = box.y0; y <= box.y1; ++y) {
+        std::uint32_t* row = image.Row(y);
+        for (int x = box.x0; x <= box.x1; ++x) row[x] = NearestMonoPixel(row[x]);
+    }
 }
 
 TPixelBox DeviceBox(TDeviceContext* dc, const TRect& r) {
@@ -64,7 +80,7 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         TPixelPainter painter(DC);
         TBrushPaint back;
         back.kind = TBrushPaint::Solid;
-        back.color = PixelOf(st.bkColor);
+        back.color = DC->ColorPixel(st.bkColor);
         TPixelBox r = DeviceBox(DC, *Rect);
         for (int y = std::max(r.y0, painter.Bounds().y0); y <= std::min(r.y1, painter.Bounds().y1); ++y)
             painter.Span(y, r.x0, r.x1, back, R2_COPYPEN);
@@ -80,7 +96,8 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
         clipInRect = (st.hasClip ? st.clip.Combined(inRect, TPixelRegion::And) : inRect).Boxes();
         clip = &clipInRect;
     }
-    DC->surface->TextPainter().DrawLine(*font, line, clip, PixelOf(st.textColor), PixelOf(st.bkColor));
+    DC->surface->TextPainter().DrawLine(*font, line, clip, DC->ColorPixel(st.textColor), DC->ColorPixel(st.bkColor));
+    if (DC->surface->monochrome && line.angle != 0) KeepMonochrome(DC, *font, line);
 
     if (st.textAlign & TA_UPDATECP) {
         // The current position moves along the baseline past the text.

@@ -254,7 +254,15 @@ private:
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
 
 // An off-screen picture with its own device context. Saved and loaded as a
-// Windows bitmap file (.bmp, 24 bits per pixel, bottom-up).
+// Windows bitmap file (.bmp, bottom-up: 24 bits per pixel, 1 bit when
+// monochrome).
+//
+// A monochrome bitmap holds only black (0 bits) and white (1 bits): its
+// canvas draws each colour as the nearer of the two, drawing it on a colour
+// canvas shows 0 bits in that canvas's text colour and 1 bits in its
+// background colour, and a colour picture copied onto it turns white where
+// it has the background colour of the context it comes from, black
+// elsewhere (the BitBlt rules).
 class TBitmap : public TGraphic {
 public:
     TBitmap();
@@ -266,10 +274,15 @@ public:
     void SetHeight(int Value) override;
     void SetSize(int AWidth, int AHeight);
     bool GetEmpty() const override;
+    // pf1bit is the monochrome picture; leaving it makes the picture colour.
     TPixelFormat GetPixelFormat() const { return pixelFormat_; }
-    void SetPixelFormat(TPixelFormat Value) { pixelFormat_ = Value; }
-    bool GetMonochrome() const { return monochrome_; }
-    void SetMonochrome(bool Value) { monochrome_ = Value; }
+    void SetPixelFormat(TPixelFormat Value);
+    // Turning monochrome keeps white the pixels of the background colour of
+    // the bitmap's own context (the canvas's brush colour once it has drawn)
+    // and makes all others black; turning back to colour keeps the black
+    // and white pixels.
+    bool GetMonochrome() const;
+    void SetMonochrome(bool Value);
     TCanvas* GetCanvas();
     void LoadFromFile(const AnsiString& FileName) override;  // EInvalidGraphic on a bad file
     void SaveToFile(const AnsiString& FileName) override;    // EFCreateError when it cannot write
@@ -279,7 +292,8 @@ public:
     // The GDI bitmap behind the picture, e.g. for a pattern brush.
     HBITMAP GetHandle();
     // Row Row of pixels, top-down, 32 bits each (0xffRRGGBB as drawn by the
-    // device context); nullptr outside the picture.
+    // device context; only 0xff000000 and 0xffffffff when monochrome);
+    // nullptr outside the picture.
     std::uint32_t* ScanLine(int Row);
 
 private:
@@ -290,7 +304,6 @@ private:
     // setting the width and then the height gives that size.
     int emptyWidth_ = 0, emptyHeight_ = 0;
     TPixelFormat pixelFormat_ = pfDevice;
-    bool monochrome_ = false;
 };
 
 // Holds one graphic of any kind; the picture of a TImage.

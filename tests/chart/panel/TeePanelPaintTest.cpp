@@ -108,6 +108,63 @@ TEST_F(PanelPicture, BevelsAndBorderFrameTheBackground) {
     EXPECT_EQ(DevicePixel(printed.get(), 200, 125), clGreen);
 }
 
+// A monochrome panel shows black and white only, whatever colours its
+// background, picture and bevels have and whatever the canvas it is shown
+// on holds; the same panel in colour does not.
+TEST_F(PanelPicture, MonochromePanelsShowOnlyBlackAndWhite) {
+    panel->SetBevelOuter(bvRaised);
+    panel->SetBevelInner(bvLowered);
+    TChartGradient* gradient = panel->GetGradient();
+    gradient->SetVisible(true);
+    gradient->SetStartColor(RGB(0, 0, 200));
+    gradient->SetEndColor(RGB(250, 250, 0));
+    UseBackImage(pbmCenter);
+    auto drawn = [&] {
+        auto bitmap = WhiteBitmap(400, 250);
+        bitmap->GetCanvas()->GetFont()->SetColor(clRed);
+        bitmap->GetCanvas()->GetBrush()->SetColor(clBlue);
+        panel->Draw(bitmap->GetCanvas(), TRect(0, 0, 400, 250));
+        return bitmap;
+    };
+    struct TCount {
+        int black = 0, white = 0, other = 0;
+    };
+    auto count = [](const std::vector<TColor>& pixels) {
+        TCount n;
+        for (TColor c : pixels) (c == clBlack ? n.black : c == clWhite ? n.white : n.other)++;
+        return n;
+    };
+    EXPECT_GT(count(Snapshot(drawn().get())).other, 1000);
+
+    panel->SetMonochrome(true);
+    auto mono = drawn();
+    TCount n = count(Snapshot(mono.get()));
+    EXPECT_EQ(n.other, 0);
+    EXPECT_GT(n.black, 1000);
+    EXPECT_GT(n.white, 1000);
+    // The gradient starts dark blue at the bottom and ends yellow at the top.
+    EXPECT_EQ(DevicePixel(mono.get(), 200, 230), clBlack);
+    EXPECT_EQ(DevicePixel(mono.get(), 200, 20), clWhite);
+    // The picture's red is the background colour its canvas last filled
+    // with, so it turns white, and its blue pixel black.
+    EXPECT_EQ(DevicePixel(mono.get(), 200, 125), clWhite);
+    EXPECT_EQ(DevicePixel(mono.get(), 185, 115), clBlack);
+
+    // On the window too, drawn and shown again without drawing.
+    panel->GetControlCanvas()->GetFont()->SetColor(clRed);
+    panel->GetControlCanvas()->GetBrush()->SetColor(clBlue);
+    for (int pass = 0; pass < 2; ++pass) {
+        panel->Repaint();
+        std::vector<TColor> shown;
+        for (int y = 0; y < 250; y += 3)
+            for (int x = 0; x < 400; x += 3) shown.push_back(SurfacePixel(panel, x, y));
+        n = count(shown);
+        EXPECT_EQ(n.other, 0) << pass;
+        EXPECT_GT(n.black, 100) << pass;
+        EXPECT_GT(n.white, 100) << pass;
+    }
+}
+
 TEST_F(PanelPicture, TheZoomBandDrawnTwiceIsGone) {
     panel->GetGradient()->SetVisible(true);
     panel->Repaint();

@@ -93,6 +93,80 @@ TEST(BitmapFile, SavedFileIsTwentyFourBitBottomUpAndReadsBackInImageMagick) {
     ExpectSamePixels(&bitmap, file);
 }
 
+TEST(BitmapFile, MonochromeSavesAsAOneBitFileThatReadsBack) {
+    TempDir dir;
+    // 37 pixels: two words of bits per row, the second partly padding.
+    TBitmap bitmap;
+    bitmap.SetSize(37, 5);
+    bitmap.SetMonochrome(true);
+    TCanvas* c = bitmap.GetCanvas();
+    c->GetPen()->SetColor(clBlack);
+    c->MoveTo(0, 0);
+    c->LineTo(37, 5);
+    c->SetPixels(36, 0, clBlack);
+    c->SetPixels(8, 4, clBlack);
+    std::string file = dir.File("mono.bmp");
+    bitmap.SaveToFile(file.c_str());
+
+    std::string bytes = dir.Read("mono.bmp");
+    ASSERT_EQ(bytes.size(), 62u + 5 * 8);
+    EXPECT_EQ(U32(bytes, 10), 62u);               // headers and two colours
+    EXPECT_EQ(U32(bytes, 28) & 0xFFFF, 1u);       // bits per pixel
+    EXPECT_EQ(U32(bytes, 46), 2u);                // colours used
+    EXPECT_EQ(U32(bytes, 54), 0x000000u);         // 0: black
+    EXPECT_EQ(U32(bytes, 58), 0xFFFFFFu);         // 1: white
+    // The bottom row first: black at 8, the line's end near 36, most significant bit leftmost.
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[62 + 1]), 0x7F);
+    EXPECT_EQ(Shell("identify -format '%w %h %z %[type]' '" + file + "'"), "37 5 1 Bilevel");
+    ExpectSamePixels(&bitmap, file);
+
+    TBitmap back;
+    back.LoadFromFile(file.c_str());
+    EXPECT_TRUE(back.GetMonochrome());
+    EXPECT_EQ(back.GetPixelFormat(), pf1bit);
+    EXPECT_EQ(Snapshot(&back), Snapshot(&bitmap));
+}
+
+TEST(BitmapFile, OneBitFilesAreMonochromeWhenTheirColoursAreBlackAndWhite) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        int bpp;
+        std::vector<std::uint32_t> palette;
+        bool monochrome;
+        TColor first;  // the pixel of the 0 bit
+    };
+    const Case cases[] = {
+        {"black and white", 1, {0x000000, 0xFFFFFF}, true, clBlack},
+        {"white and black", 1, {0xFFFFFF, 0x000000}, true, clWhite},
+        {"red and blue", 1, {0xFF0000, 0x0000FF}, false, clRed},
+        {"black and white in eight bits", 8, {0x000000, 0xFFFFFF}, false, clBlack},
+    };
+    for (const Case& k : cases) {
+        // Two pixels: a 0 and a 1.
+        std::string pixels = k.bpp == 1 ? std::string("\x40\0\0\0", 4) : std::string("\x00\x01\0\0", 4);
+        dir.Write("k.bmp", MakeBmp(2, 1, k.bpp, 0, k.palette, pixels, 2));
+        TBitmap bitmap;
+        bitmap.LoadFromFile(dir.File("k.bmp").c_str());
+        EXPECT_EQ(bitmap.GetMonochrome(), k.monochrome) << k.name;
+        EXPECT_EQ(DevicePixel(&bitmap, 0, 0), k.first) << k.name;
+        ExpectSamePixels(&bitmap, dir.File("k.bmp"));
+    }
+    // What ImageMagick writes as two-level is monochrome and draws in the
+    // colours of the canvas it is drawn on.
+    std::string file = dir.File("magick.bmp");
+    Shell("convert -size 3x1 xc:white -fill black -draw 'point 1,0' -type Bilevel BMP3:'" + file + "'");
+    TBitmap bitmap;
+    bitmap.LoadFromFile(file.c_str());
+    EXPECT_TRUE(bitmap.GetMonochrome());
+    auto target = WhiteBitmap(3, 1);
+    target->GetCanvas()->GetFont()->SetColor(clRed);
+    target->GetCanvas()->GetBrush()->SetColor(clLime);
+    target->GetCanvas()->Draw(0, 0, &bitmap);
+    EXPECT_EQ(DevicePixel(target.get(), 0, 0), clLime);
+    EXPECT_EQ(DevicePixel(target.get(), 1, 0), clRed);
+}
+
 TEST(BitmapFile, ReadsTheDepthsImageMagickWrites) {
     TempDir dir;
     struct Case { const char* name; const char* command; TPixelFormat format; };
