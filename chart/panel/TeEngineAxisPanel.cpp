@@ -144,6 +144,14 @@ int TCustomAxisPanel::MaxTextWidth() {
     return widest;
 }
 
+int TCustomAxisPanel::MaxMarkWidth() {
+    int widest = 0;
+    for (TChartSeries* s : *seriesList_)
+        if (s->GetActive())
+            for (int i = 0; i < s->Count(); ++i) widest = std::max(widest, GetCanvas()->TextWidth(s->GetMarkText(i)));
+    return widest;
+}
+
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground) {
     constexpr int paletteTries = 16;
     for (int t = 0; t < paletteTries; ++t)
