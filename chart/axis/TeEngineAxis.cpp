@@ -49,7 +49,7 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* AOwner)
       ticks_(new TDarkGrayPen(TNotifyEvent(this, &TCustomChartAxis::Changed))),
       ticksInner_(new TDarkGrayPen(TNotifyEvent(this, &TCustomChartAxis::Changed))),
       labelsFont_(CreateDefaultFont(TNotifyEvent(this, &TCustomChartAxis::Changed))),
-      axisValuesFormat_(TeeMsgText(TeeMsg_ValuesFormat)) {
+      axisValuesFormat_(TeeMsgText(TeeMsg_DefValueFormat)) {
     parentChart_->axesList_.push_back(this);
 }
 
