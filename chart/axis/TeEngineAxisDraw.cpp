@@ -94,6 +94,11 @@ void TAxisPainter::ValueCandidate(double Value) {
 void TAxisPainter::DrawValueLabels() {
     const double low = axis_->curMinimum_, high = axis_->curMaximum_;
     if (!(std::fabs(axis_->curRange_ / step_) < MaxLabels)) return;
+    // One value (one quote, a constant series) has one label.
+    if (low == high) {
+        ValueCandidate(high);
+        return;
+    }
     double v;
     if (axis_->isDateTimeAxis_ && axis_->exactDateTime_ && stepKind_ >= dtOneDay && stepKind_ <= dtOneYear)
         v = TeeRoundDate(high, stepKind_);
