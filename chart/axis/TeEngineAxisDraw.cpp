@@ -219,6 +219,9 @@ void TAxisPainter::PrepareText(TFont* AFont) {
     chart_->FontCanvas(AFont);
     canvas_->GetBrush()->SetColor(chart_->GetColor());
     canvas_->GetBrush()->SetStyle(bsClear);
+    // A clear brush leaves what lies under the text, as the grid's pass
+    // before may have left the background mode opaque.
+    canvas_->SetBackMode(cbmTransparent);
     // White on paper would not show.
     if (chart_->GetPrinting() && canvas_->GetFont()->GetColor() == clWhite) canvas_->GetFont()->SetColor(clBlack);
 }

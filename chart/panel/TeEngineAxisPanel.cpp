@@ -36,8 +36,10 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
     topAxis_->SetOtherSide(true);
     leftAxis_ = new TChartAxis(this);
     leftAxis_->SetDefaultTitleAngle(90);
+    leftAxis_->GetTitle()->SetAngle(90);
     rightAxis_ = new TChartAxis(this);
     rightAxis_->SetDefaultTitleAngle(270);
+    rightAxis_->GetTitle()->SetAngle(270);
     rightAxis_->SetOtherSide(true);
     depthAxis_ = new TChartDepthAxis(this);
     depthAxis_->SetIsDepthAxis(true);
