@@ -36,8 +36,10 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
     topAxis_->SetOtherSide(true);
     leftAxis_ = new TChartAxis(this);
     leftAxis_->SetDefaultTitleAngle(90);
+    leftAxis_->GetTitle()->SetAngle(90);
     rightAxis_ = new TChartAxis(this);
     rightAxis_->SetDefaultTitleAngle(270);
+    rightAxis_->GetTitle()->SetAngle(270);
     rightAxis_->SetOtherSide(true);
     depthAxis_ = new TChartDepthAxis(this);
     depthAxis_->SetIsDepthAxis(true);
@@ -141,6 +143,14 @@ int TCustomAxisPanel::MaxTextWidth() {
             widest = std::max(widest, MultiLineTextWidth(s->GetXLabel(i), lines));
         }
     }
+    return widest;
+}
+
+int TCustomAxisPanel::MaxMarkWidth() {
+    int widest = 0;
+    for (TChartSeries* s : *seriesList_)
+        if (s->GetActive())
+            for (int i = 0; i < s->Count(); ++i) widest = std::max(widest, GetCanvas()->TextWidth(s->GetMarkText(i)));
     return widest;
 }
 

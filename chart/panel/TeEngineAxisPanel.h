@@ -15,6 +15,14 @@ class TChartAxis;
 class TChartDepthAxis;
 class TCustomAxisPanel;
 
+// Asked for the text of an axis label: Series and ValueIndex name the point
+// of a point label (nullptr and -1 for a value label).
+using TAxisOnGetLabel =
+    TClosure<void(TCustomChartAxis* Sender, TChartSeries* Series, int ValueIndex, AnsiString& LabelText)>;
+// Asked for the value of the next label of an axis; Stop ends the labels.
+using TAxisOnGetNextLabel =
+    TClosure<void(TCustomChartAxis* Sender, int LabelIndex, double& LabelValue, bool& Stop)>;
+
 // Drawn before the series (true) or over them (false).
 extern bool TeeDrawAxisBeforeSeries;
 
@@ -63,6 +71,8 @@ public:
     AnsiString SeriesTitleLegend(int Index) const;
     // The widest point label of any series, in the canvas font.
     int MaxTextWidth();
+    // The widest mark text of any active series, in the canvas font.
+    int MaxMarkWidth();
     // The first palette colour the chart takes as free; the palette's first
     // colour when none is.
     TColor GetFreeSeriesColor(bool CheckBackground);
@@ -131,6 +141,8 @@ public:
     // Just before the axes are drawn, even when none is visible.
     TNotifyEvent OnBeforeDrawAxes;
     TNotifyEvent OnBeforeDrawSeries;
+    TAxisOnGetLabel OnGetAxisLabel;
+    TAxisOnGetNextLabel OnGetNextAxisLabel;
 
 protected:
     // The paint in its fixed order: background, the series' before-chart

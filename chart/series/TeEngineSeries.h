@@ -72,6 +72,8 @@ public:
     // Empty past the label list.
     AnsiString GetXLabel(int Index) const;
     void SetXLabel(int Index, const AnsiString& Value);
+    // The text of the point's mark: its label, else its formatted value.
+    virtual AnsiString GetMarkText(int ValueIndex) const;
     // Whether any point has a label of its own.
     bool HasLabels() const;
     // The point's own colour, its palette colour under ColorEachPoint, else

@@ -10,6 +10,7 @@
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/utils/TeeProcs.h"
+#include "platform/runtime/SysUtils.h"
 
 namespace {
 
@@ -130,6 +131,12 @@ AnsiString TChartSeries::GetXLabel(int Index) const {
     if (Index < 0 || static_cast<std::size_t>(Index) >= labels_.size()) return AnsiString();
     const auto& cell = labels_[static_cast<std::size_t>(Index)];
     return cell ? *cell : AnsiString();
+}
+
+AnsiString TChartSeries::GetMarkText(int ValueIndex) const {
+    AnsiString label = GetXLabel(ValueIndex);
+    if (label.IsEmpty()) label = FormatFloat(valueFormat_, MandatoryValueList()->GetValue(ValueIndex));
+    return label;
 }
 
 void TChartSeries::SetXLabel(int Index, const AnsiString& Value) {

@@ -69,6 +69,12 @@ struct AxisPanelPaint : ::testing::Test, TChartOnForm {
         chart->OnBeforeDrawSeries = [this](TObject*) { chart->log.push_back("OnBeforeDrawSeries"); };
         chart->OnAfterDraw = [this](TObject*) { chart->log.push_back("OnAfterDraw"); };
         chart->SetView3D(false);
+        // The road is read from the axis lines; ticks would only add noise.
+        for (TCustomChartAxis* axis : chart->GetAxesList()) {
+            axis->GetTicks()->SetVisible(false);
+            axis->GetTicksInner()->SetVisible(false);
+            axis->GetMinorTicks()->SetVisible(false);
+        }
     }
     ~AxisPanelPaint() override { TeeDrawAxisBeforeSeries = true; }
 
