@@ -15,6 +15,7 @@ const TTeeMessageText texts[] = {
     {TeeMsg_DefaultFontName, "Arial"},
     {TeeMsg_CheckPointerSize, "Pointer size must be greater than zero"},
     {TeeMsg_FunctionPeriod, "Function Period should be >= 0"},
+    {TeeMsg_FunctionPeriodStep, "Function Period cannot advance over the source values"},
     {TeeMsg_DefaultFontSize, "8"},
     {TeeMsg_FunctionAdd, "Add"},
     {TeeMsg_FunctionSubtract, "Subtract"},

@@ -7,12 +7,14 @@
 #include "chart/messages/TeeMessages.h"
 
 // Every record of the unit: name and string number. The Reserved records hold
-// their numbers and carry no text.
+// their numbers and carry no text. TeeMsg_FunctionPeriodStep (65316) is our
+// own: a function period that cannot advance over the points is refused.
 #define VELMORA_TEECONST_RECORDS(M) \
     M(TeeMsg_AsJPEG, 65312) \
     M(TeeMsg_TeeExtension, 65313) \
     M(TeeMsg_DefaultPalette, 65314) \
     M(TeeMsg_SmallDotsPen, 65315) \
+    M(TeeMsg_FunctionPeriodStep, 65316) \
     M(TeeMsg_ValuesY, 65328) \
     M(TeeMsg_ValuesPie, 65329) \
     M(TeeMsg_ValuesBar, 65330) \

@@ -113,6 +113,15 @@ void TCustomAxisPanel::FreeAllSeries() {
     }
 }
 
+void TCustomAxisPanel::ExchangeSeries(int A, int B) {
+    // Both checked first: a bad index must leave the list as it was.
+    TChartSeries* a = GetSeries(A);
+    TChartSeries* b = GetSeries(B);
+    seriesList_->items_[static_cast<std::size_t>(A)] = b;
+    seriesList_->items_[static_cast<std::size_t>(B)] = a;
+    Invalidate();
+}
+
 int TCustomAxisPanel::GetMaxValuesCount() const {
     int result = 0;
     for (TChartSeries* s : *seriesList_)

@@ -63,6 +63,8 @@ public:
     void RemoveSeries(TChartSeries* ASeries);
     // Detaches and frees every series.
     void FreeAllSeries();
+    // Exchanges two series' places, and so their drawing order; repaints.
+    void ExchangeSeries(int A, int B);
     // The largest point count of the active series.
     int GetMaxValuesCount() const;
     // The Index-th (from 0) active series shown in the legend, or nullptr.

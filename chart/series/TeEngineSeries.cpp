@@ -3,8 +3,10 @@
 #include "chart/series/TeEngineSeries.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "chart/axis/TeEngineAxis.h"
+#include "chart/functions/TeEngineFunction.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 
@@ -20,6 +22,7 @@ TChartSeries::~TChartSeries() {
     // Off the chart first, so that nothing below makes a chart being
     // destroyed, or one that stays, reach this series again.
     SetParentChart(nullptr);
+    delete std::exchange(function_, nullptr);
     DropDataSources();
     // The series fed by this one look for their points elsewhere.
     auto linked = linkedSeries_;

@@ -16,6 +16,7 @@
 class TCustomAxisPanel;
 class TCustomChartAxis;
 class TChartAxis;
+class TTeeFunction;
 
 // As a point's colour: use the series' colour (or the palette colour of
 // the point when ColorEachPoint is on). As a series' colour when it joins
@@ -203,6 +204,9 @@ public:
     TComponent* GetDataSource() const { return dataSources_.empty() ? nullptr : dataSources_.front(); }
     // Replaces every data source by Value; nullptr leaves the series without.
     void SetDataSource(TComponent* Value);
+    // Adds Value after the sources the series has (a function reads them
+    // all), with SetDataSource's checks, and refills the series.
+    void AddDataSource(TComponent* Value);
     const std::vector<TComponent*>& GetDataSources() const { return dataSources_; }
     const std::vector<TChartSeries*>& GetLinkedSeries() const { return linkedSeries_; }
     void AddLinkedSeries(TChartSeries* Value);
@@ -215,8 +219,18 @@ public:
     // Passes a change of the points on to the linked series.
     void NotifyValue(TValueEvent ValueEvent, int ValueIndex);
     void RefreshSeries() { NotifyValue(veRefresh, 0); }
-    // Clears this series and copies every point of Source.
+    // Clears this series and copies every point of Source, or, with a
+    // Function, fills it with what the function makes of Source.
     void AddValues(TChartSeries* Source);
+    // Puts New in Old's place among the data sources (Old only goes when
+    // New is there already) and leaves Old's linked series; nothing is
+    // recalculated.
+    void ReplaceDataSource(TChartSeries* Old, TChartSeries* New);
+    // The calculation that fills the series from its sources, or nullptr.
+    TTeeFunction* GetFunction() const { return function_; }
+    // Frees the function the series had, takes Value (from the series it
+    // belonged to) and refills the series.
+    virtual void SetFunction(TTeeFunction* Value);
 
     // ---- Repaint requests -------------------------------------------------------
     // Asks the parent chart to paint again; nothing without one.
@@ -249,11 +263,18 @@ protected:
     // Set by series that draw the first point past the far edge too, so that
     // a line reaches the edge.
     bool drawBetweenPoints_ = false;
+    // A function over all points gives one point in the middle; series that
+    // clear it (lines, areas) get a level line across the source's range.
+    bool singleFunctionPoint_ = true;
 
 private:
     friend class TCustomAxisPanel;
+    friend class TTeeFunction;
     void InsertPoint(int Index, const AnsiString& ALabel, TColor AColor);
     void InternalAddDataSource(TComponent* Value);
+    // The checks of a new data source (ChartException); false when Value is
+    // one already.
+    bool IsNewDataSource(TComponent* Value);
     void DropDataSources();
     void CalcRandomBounds(int NumValues, double& tmpX, double& StepX, double& tmpY, double& MinY,
                           double& DifY);
@@ -294,4 +315,5 @@ private:
 
     std::vector<TComponent*> dataSources_;
     std::vector<TChartSeries*> linkedSeries_;
+    TTeeFunction* function_ = nullptr;
 };

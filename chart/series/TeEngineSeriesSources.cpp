@@ -3,7 +3,9 @@
 #include "chart/series/TeEngineSeries.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "chart/functions/TeEngineFunction.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
@@ -46,6 +48,21 @@ void TChartSeries::CheckDataSource() {
     if (parentChart_) parentChart_->CheckDatasource(this);
 }
 
+bool TChartSeries::IsNewDataSource(TComponent* Value) {
+    if (!parentChart_) throw ChartException(TeeMsgText(TeeMsg_SeriesSetDataSource));
+    if (!parentChart_->IsValidDataSource(this, Value))
+        throw ChartException(TeeMsgFormat(TeeMsg_SeriesInvDataSource, Value->GetName()));
+    if (std::find(dataSources_.begin(), dataSources_.end(), Value) != dataSources_.end()) return false;
+    if (auto* s = dynamic_cast<TChartSeries*>(Value)) parentChart_->CheckOtherSeries(this, s);
+    return true;
+}
+
+void TChartSeries::AddDataSource(TComponent* Value) {
+    if (!Value || !IsNewDataSource(Value)) return;
+    InternalAddDataSource(Value);
+    CheckDataSource();
+}
+
 void TChartSeries::SetDataSource(TComponent* Value) {
     if (!Value) {
         DropDataSources();
@@ -56,15 +73,34 @@ void TChartSeries::SetDataSource(TComponent* Value) {
         Repaint();
         return;
     }
-    if (!parentChart_) throw ChartException(TeeMsgText(TeeMsg_SeriesSetDataSource));
-    if (!parentChart_->IsValidDataSource(this, Value))
-        throw ChartException(TeeMsgFormat(TeeMsg_SeriesInvDataSource, Value->GetName()));
-    if (std::find(dataSources_.begin(), dataSources_.end(), Value) != dataSources_.end()) return;
-    if (auto* s = dynamic_cast<TChartSeries*>(Value)) parentChart_->CheckOtherSeries(this, s);
+    if (!IsNewDataSource(Value)) return;
     const bool loading = GetComponentState().Contains(csLoading);
     if (!loading) DropDataSources();
     InternalAddDataSource(Value);
     if (!loading) parentChart_->CheckDatasource(this);
+}
+
+void TChartSeries::ReplaceDataSource(TChartSeries* Old, TChartSeries* New) {
+    auto old = std::find(dataSources_.begin(), dataSources_.end(), Old);
+    const bool hasNew = std::find(dataSources_.begin(), dataSources_.end(), New) != dataSources_.end();
+    // In Old's place: the order of the sources is the order a function
+    // folds them in (a difference is first minus second).
+    if (old != dataSources_.end()) {
+        if (hasNew)
+            dataSources_.erase(old);
+        else
+            *old = New;
+        New->AddLinkedSeries(this);
+    }
+    Old->RemoveLinkedSeries(this);
+}
+
+void TChartSeries::SetFunction(TTeeFunction* Value) {
+    if (Value == function_) return;
+    delete std::exchange(function_, Value);
+    // Takes the function from the series it belonged to.
+    if (Value) Value->SetParentSeries(this);
+    CheckDataSource();
 }
 
 void TChartSeries::Notification(TComponent* AComponent, TOperation Operation) {
@@ -91,11 +127,12 @@ void TChartSeries::NotifyValue(TValueEvent ValueEvent, int ValueIndex) {
         case veClear:
             if (options.Contains(rOnClear)) s->Clear();
             break;
+        // A calculated series is refilled as a whole, never point by point.
         case veAdd:
-            if (options.Contains(rOnInsert)) s->AddedValue(this, ValueIndex);
+            if (options.Contains(rOnInsert) && !s->function_) s->AddedValue(this, ValueIndex);
             break;
         case veDelete:
-            if (options.Contains(rOnDelete)) s->DeletedValue(this, ValueIndex);
+            if (options.Contains(rOnDelete) && !s->function_) s->DeletedValue(this, ValueIndex);
             break;
         case veRefresh:
             s->AddValues(this);
@@ -139,7 +176,13 @@ void TChartSeries::DeletedValue(TChartSeries*, int ValueIndex) {
 void TChartSeries::AddValues(TChartSeries* Source) {
     if (!IsValidSourceOf(Source)) return;
     Clear();
-    for (int i = 0; i < Source->Count(); ++i) AddedValue(Source, i);
+    if (function_) {
+        xValues_->SetDateTime(Source->xValues_->GetDateTime());
+        yValues_->SetDateTime(Source->yValues_->GetDateTime());
+        function_->AddPoints(Source);
+    } else {
+        for (int i = 0; i < Source->Count(); ++i) AddedValue(Source, i);
+    }
     RefreshSeries();
 }
 
@@ -161,6 +204,8 @@ void TChartSeries::Assign(TPersistent* Source) {
     colorSource_ = source->colorSource_;
     const int further = std::min(valuesLists_.GetCount(), source->valuesLists_.GetCount());
     for (int i = 2; i < further; ++i) valuesLists_.GetValueList(i)->Assign(source->valuesLists_.GetValueList(i));
+    // The function itself moves over, leaving the source without one.
+    if (source->function_ && !function_) source->function_->SetParentSeries(this);
     if (!source->dataSources_.empty()) {
         for (TComponent* c : source->dataSources_)
             if (c != this) InternalAddDataSource(c);

@@ -27,10 +27,10 @@ std::set<int> Range(int first, int last) {
 }
 
 TEST(ChartMessages, EachUnitHoldsItsOwnNumbersOnceAndNoOthers) {
-    EXPECT_EQ(std::size(TeeconstRecords), 151u);
+    EXPECT_EQ(std::size(TeeconstRecords), 152u);
     EXPECT_EQ(std::size(TeeprocoRecords), 61u);
 
-    std::set<int> general = Range(65312, 65315), commands = Range(65472, 65484);
+    std::set<int> general = Range(65312, 65316), commands = Range(65472, 65484);
     general.merge(Range(65328, 65471));
     general.merge(Range(65485, 65487));
     commands.merge(Range(65488, 65535));

@@ -1,0 +1,19 @@
+#pragma once
+// Series types that only tests use: a horizontal one (X is the list a point
+// cannot do without; points stay in the order they come) and one that, as a
+// line does, shows a function over all points as a level line.
+
+#include "chart/series/TeEngineSeries.h"
+
+class THorizTestSeries : public TChartSeries {
+public:
+    explicit THorizTestSeries(TComponent* AOwner) : TChartSeries(AOwner) {
+        GetXValues()->SetOrder(loNone);
+    }
+    TChartValueList* MandatoryValueList() const override { return GetXValues(); }
+};
+
+class TLevelTestSeries : public TChartSeries {
+public:
+    explicit TLevelTestSeries(TComponent* AOwner) : TChartSeries(AOwner) { singleFunctionPoint_ = false; }
+};
