@@ -92,7 +92,7 @@ private:
     std::uint32_t ReadLength();
     TFilerFlags ReadPrefix();
     void ReadSignature();
-    TComponent* ReadComponent(TComponent* Parent);
+    void ReadComponent(TComponent* Parent);
     void ReadProperties(TPersistent* Instance);
     void ReadProperty(TPersistent* Instance);
     void ReadPropValue(TPersistent* Instance, const TPropInfo& Property);

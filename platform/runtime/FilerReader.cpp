@@ -233,7 +233,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     }
 }
 
-TComponent* TReader::ReadComponent(TComponent* Parent) {
+void TReader::ReadComponent(TComponent* Parent) {
     Nest();
     ReadPrefix();
     const AnsiString className = ReadStr();
@@ -253,7 +253,6 @@ TComponent* TReader::ReadComponent(TComponent* Parent) {
     ReadListEnd();
     current_ = outer;
     --depth_;
-    return component;
 }
 
 // ---- Properties ---------------------------------------------------------------------------
