@@ -41,11 +41,9 @@ public:
     // The same for raw bytes, stored as one binary value.
     virtual void DefineBinaryProperty(const AnsiString& Name, const TStreamProc& ReadData,
                                       const TStreamProc& WriteData, bool HasData) = 0;
-    // The component at the top of the tree being streamed.
-    TComponent* GetRoot() const { return root_; }
-
 protected:
     TStream* stream_;
+    // The component at the top of the tree being streamed.
     TComponent* root_ = nullptr;
 };
 
