@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${FUZZ_SECONDS:-10}
-targets=(${FUZZ_TARGETS:-quote_file quote_reply_file http_reply_head bmp_file skin_text})
+targets=(${FUZZ_TARGETS:-quote_file quote_reply_file http_reply_head bmp_file skin_text form_stream})
 
 # A Debug build keeps the asserts; -O1 lets a short run try about ten times
 # the inputs it would at -O0.

@@ -52,6 +52,8 @@ public:
     // Frees every series, then every axis.
     ~TCustomAxisPanel() override;
     void Assign(TPersistent* Source) override;
+    // A form stream stores every series inside the chart.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
     // ---- Series -------------------------------------------------------------
     TChartSeriesList* GetSeriesList() const { return seriesList_; }

@@ -49,6 +49,17 @@ public:
     // sources or, when it has none, its points.
     void Assign(TPersistent* Source) override;
 
+    // ---- Form streams ---------------------------------------------------------
+    // Beside the published properties: "DataSources" (the names of more than
+    // one source), "Identifier" and "Style".
+    void DefineProperties(TFiler* Filer) override;
+    // Takes the sources named in the stream, then its points from them.
+    void Loaded() override;
+    // A series is stored inside its chart.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
     // ---- Points -----------------------------------------------------------
     TChartValueLists* GetValuesLists() { return &valuesLists_; }
     TChartValueList* GetXValues() const { return xValues_; }
@@ -316,4 +327,6 @@ private:
     std::vector<TComponent*> dataSources_;
     std::vector<TChartSeries*> linkedSeries_;
     TTeeFunction* function_ = nullptr;
+    // Source names read from a stream, looked up when loading ends.
+    std::vector<AnsiString> pendingSources_;
 };

@@ -59,6 +59,10 @@ public:
 
     TWinControl* GetParent() const { return parent_; }
     virtual void SetParent(TWinControl* AParent);
+    // A form stream stores a control inside its parent.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
 
     int GetLeft() const { return left_; }
     int GetTop() const { return top_; }
@@ -212,6 +216,8 @@ class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
+    // The child controls of the stream's root, after what a root stores.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
     void SetParent(TWinControl* AParent) override;
     int GetControlCount() const { return static_cast<int>(controls_.size()); }

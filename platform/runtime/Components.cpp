@@ -140,6 +140,12 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 
 void TComponent::Loaded() { state_ >> csLoading; }
 
+void TComponent::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    if (Root != this) return;
+    for (TComponent* c : components_)
+        if (!c->HasParent()) Proc(c);
+}
+
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
     // Copy: a component told of the change may change this list.

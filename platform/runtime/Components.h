@@ -4,6 +4,7 @@
 // frees every component it owns, newest first, after telling whoever asked
 // for a free notification.
 
+#include <functional>
 #include <vector>
 
 #include "platform/runtime/AnsiString.h"
@@ -20,11 +21,18 @@ public:
     AnsiString ClassName() const;
 };
 
+class TFiler;
+class TReader;
+class TWriter;
+
 class TPersistent : public TObject {
 public:
     // Copies Source into this object; raises EAssignError when neither side
     // knows how.
     virtual void Assign(TPersistent* Source);
+    // Data streamed beside the published properties: each one is named to
+    // the filer with DefineProperty or DefineBinaryProperty.
+    virtual void DefineProperties(TFiler*) {}
 
 protected:
     virtual void AssignTo(TPersistent* Dest);
@@ -36,6 +44,8 @@ private:
 enum TComponentStateMember { csLoading, csReading, csWriting, csDestroying, csDesigning, csFreeNotification };
 using TComponentState = Set<TComponentStateMember>;
 enum TOperation { opInsert, opRemove };
+class TComponent;
+using TGetChildProc = std::function<void(TComponent* Child)>;
 
 class TComponent : public TPersistent {
 public:
@@ -69,6 +79,14 @@ public:
     // builds them and calls Loaded on each at the end.
     void BeginLoading() { state_ << csLoading; }
     virtual void Loaded();
+    // The components stored inside this one in a form stream, in order. The
+    // root of a stream stores the components it owns that have no parent.
+    virtual void GetChildren(const TGetChildProc& Proc, TComponent* Root);
+    // The component a stream stores this one inside (a control's parent, a
+    // series' chart); HasParent says whether there is such a place at all.
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
     // Runs before the destructors when an owner (or a parent control) frees
     // the component, while the whole object still exists.
     virtual void BeforeDestruction() {}
@@ -81,6 +99,8 @@ protected:
     void SetDesigning(bool Value);
 
 private:
+    friend class TReader;
+    friend class TWriter;
     void ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName) const;
 
     TComponent* owner_ = nullptr;

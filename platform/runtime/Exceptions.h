@@ -39,6 +39,13 @@ VELMORA_EXCEPTION(EFCreateError, EInOutError)
 VELMORA_EXCEPTION(EFOpenError, EInOutError)
 VELMORA_EXCEPTION(ERegistryException, Exception)
 VELMORA_EXCEPTION(EZeroDivide, Exception)
+// Streams and the component streaming: a short read or write, a malformed
+// or unknown form stream, a class that was never registered.
+VELMORA_EXCEPTION(EStreamError, Exception)
+VELMORA_EXCEPTION(EFilerError, EStreamError)
+VELMORA_EXCEPTION(EReadError, EFilerError)
+VELMORA_EXCEPTION(EWriteError, EFilerError)
+VELMORA_EXCEPTION(EClassNotFound, EFilerError)
 // Silent exception: unwinds without a message box (the class library's Abort).
 VELMORA_EXCEPTION(EAbort, Exception)
 

@@ -60,6 +60,7 @@ void InflateRect(TRect& r, int dx, int dy);
 template <class E>
 class Set {
 public:
+    using Member = E;
     constexpr Set() = default;
     constexpr Set(std::initializer_list<E> members) {
         for (E e : members) bits_ |= Bit(e);
