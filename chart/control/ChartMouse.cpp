@@ -149,7 +149,8 @@ void TCustomChart::PanTo(int X, int Y) {
         return;
     }
     if (X == panning->X1 && Y == panning->Y1) return;
-    panning->Check();
+    // The corners stay unordered: X1, Y1 is where the last step ended, and
+    // ordering them would count a step back as a step forward again.
     KeepHomeScales();
     bool moved = PanStep(true, panning->X1, X);
     moved = PanStep(false, panning->Y1, Y) || moved;
