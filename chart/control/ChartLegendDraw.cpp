@@ -175,9 +175,14 @@ void TCustomChartLegend::Draw() {
     TCanvas3D* canvas = chart_->GetCanvas();
     chart_->FontCanvas(GetFont());
     itemHeight_ = canvas->FontHeight();
-    const int itemWidth = MaxLegendWidth(-1) + 4;
-    colorWidthPixels_ = Round(colorWidth_ * itemWidth * 0.01);
     const int total = TotalLegendItems();
+    // Only items that can show are measured: no item is narrower than 12
+    // pixels or lower than the font, so a legend of a long series' values
+    // costs what its box holds, not what the series holds.
+    const int fitting = GetVertical() ? chart_->GetChartHeight() / std::max(1, itemHeight_) + 1
+                                      : (chart_->GetChartWidth() / 12 + 1) * std::max(0, maxNumRows_);
+    const int itemWidth = MaxLegendWidth(std::min(total, fitting)) + 4;
+    colorWidthPixels_ = Round(colorWidth_ * itemWidth * 0.01);
     const int fw = frame_->GetWidth();
     CalcVerticalExtent(fw, itemWidth, total);
     const int shown = CalcHorizontalExtent(fw, itemWidth);
