@@ -30,6 +30,9 @@ enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 enum TSeriesRecalcOption { rOnDelete, rOnModify, rOnInsert, rOnClear };
 using TSeriesRecalcOptions = Set<TSeriesRecalcOption>;
 
+// How a point's legend text joins its label and its value or percent.
+enum TLegendTextStyle { ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, ltsRightPercent, ltsXValue };
+
 enum TChartSeriesStyleMember {
     tssIsTemplate, tssDenyChangeType, tssDenyDelete, tssDenyClone, tssIsPersistent, tssHideDataSource
 };
@@ -209,6 +212,15 @@ public:
     virtual bool DrawValuesForward() const { return true; }
     // Whether series sharing a depth slot draw point ValueIndex in list order.
     virtual bool DrawSeriesForward(int) const { return true; }
+
+    // ---- Mouse and margins (series types hit-test and pad their points) ------
+    // The point under (X, Y), or -1.
+    virtual int Clicked(int, int) { return -1; }
+    // Pixels kept free at the ends of the axes, so that wide points fit.
+    virtual void CalcHorizMargins(int& Left, int& Right) { Left = Right = 0; }
+    virtual void CalcVerticalMargins(int& Top, int& Bottom) { Top = Bottom = 0; }
+    virtual void DoSeriesMouseMove(TShiftState, int, int) {}
+    virtual void DoSeriesMouseUp(TMouseButton, TShiftState, int, int) {}
 
     // ---- Data sources and linked series ---------------------------------------
     // The first data source, or nullptr.
