@@ -55,6 +55,8 @@ public:
     // The pixel the area of point ValueIndex reaches down to.
     virtual int GetOriginPos(int ValueIndex) const;
 
+    // Every pass starts without a previous point.
+    void DoBeforeDrawValues() override;
     void DrawValue(int ValueIndex) override;
     void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;

@@ -15,6 +15,13 @@ bool Drawable(int X, int Y) { return X > -32767 && X < 32767 && Y > -32767 && Y 
 
 }  // namespace
 
+void TCustomSeries::DoBeforeDrawValues() {
+    // Series sharing a depth slot are drawn from the latest first index of
+    // them all, so a series may never see its own first index.
+    oldColor_ = clNone;
+    TChartSeries::DoBeforeDrawValues();
+}
+
 void TCustomSeries::DrawValue(int ValueIndex) {
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();

@@ -127,3 +127,25 @@ TEST_F(StackedAreas, SettingsTakenOver) {
 }
 
 }  // namespace
+
+namespace {
+
+// Stacked areas in 3-D share a slot and are drawn together from the latest
+// first index of them; one whose own first index comes earlier must not
+// join its first drawn point to where the last paint ended.
+TEST(AreaSeriesGroup, SharedSlotStartsEachPaintAfresh) {
+    TSeriesChart c;
+    c.chart->SetView3D(true);
+    c.chart->GetBottomAxis()->SetMinMax(3, 10);
+    auto* a = c.New<TAreaSeries>();
+    auto* b = c.New<TAreaSeries>();
+    for (int x = 0; x < 10; ++x) a->AddXY(x, 10);
+    for (int x = 5; x < 10; ++x) b->AddXY(x, 10);
+    a->SetMultiArea(maStacked);
+    const TSeriesLog first = c.Paint();
+    EXPECT_EQ(a->GetFirstValueIndex(), 3);
+    EXPECT_EQ(b->GetFirstValueIndex(), 0);
+    EXPECT_EQ(c.Paint(), first);
+}
+
+}  // namespace

@@ -234,6 +234,16 @@ TEST_F(LineDraw, StairClicksFollowTheSteps) {
     EXPECT_EQ(line->Clicked(130, 230), -1);
 }
 
+TEST_F(LineDraw, PointSeriesMarkersTakeEachPointsColour) {
+    auto* points = New<TPointSeries>();
+    points->GetPointer()->GetBrush()->SetColor(clBlue);
+    points->AddXY(1, 10, "", clRed);
+    points->AddXY(2, 10, "", clLime);
+    EXPECT_THAT(Only(Paint(), "Rect"), ElementsAre("Rect 116,226 125,235 brushFF0000", "Rect 136,226 145,235 brushFF0000"));
+    points->SetColorEachPoint(true);
+    EXPECT_THAT(Only(Paint(), "Rect"), ElementsAre("Rect 116,226 125,235 brush0000FF", "Rect 136,226 145,235 brush00FF00"));
+}
+
 // ---- Settings and the gallery ------------------------------------------------------
 
 TEST(LineSeriesTypes, RegisteredAndConvertibleWithTheirEvents) {
