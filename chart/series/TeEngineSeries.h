@@ -242,13 +242,8 @@ public:
     int CalcYSizeValue(double Value) const;
     double XScreenToValue(int Pixel) const;
     double YScreenToValue(int Pixel) const;
-    AnsiString XValueToText(double Value) const;
-    AnsiString YValueToText(double Value) const;
-    // The point under the mouse (-1 for none), and the values there.
+    // The point under the mouse, or -1.
     int GetCursorValueIndex() const;
-    void GetCursorValues(double& x, double& y) const;
-    double MaxZValue() const { return GetZOrder(); }
-    double MinZValue() const { return GetZOrder(); }
     // The pixels the series needs beside the chart rectangle.
     virtual void CalcHorizMargins(int& Left, int& Right) const { Left = Right = 0; }
     virtual void CalcVerticalMargins(int& Top, int& Bottom) const { Top = Bottom = 0; }

@@ -123,19 +123,11 @@ int TChartSeries::CalcXSizeValue(double Value) const { return horizontalAxis_->C
 int TChartSeries::CalcYSizeValue(double Value) const { return verticalAxis_->CalcSizeValue(Value); }
 double TChartSeries::XScreenToValue(int Pixel) const { return horizontalAxis_->CalcPosPoint(Pixel); }
 double TChartSeries::YScreenToValue(int Pixel) const { return verticalAxis_->CalcPosPoint(Pixel); }
-AnsiString TChartSeries::XValueToText(double Value) const { return horizontalAxis_->LabelValue(Value); }
-AnsiString TChartSeries::YValueToText(double Value) const { return verticalAxis_->LabelValue(Value); }
 
 int TChartSeries::GetCursorValueIndex() const {
     if (!parentChart_) return -1;
     const TPoint p = parentChart_->GetCursorPos();
     return const_cast<TChartSeries*>(this)->Clicked(p.x, p.y);
-}
-
-void TChartSeries::GetCursorValues(double& x, double& y) const {
-    const TPoint p = parentChart_->GetCursorPos();
-    x = XScreenToValue(p.x);
-    y = YScreenToValue(p.y);
 }
 
 bool TChartSeries::DoSeriesClick(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift, int X,

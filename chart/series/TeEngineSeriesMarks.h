@@ -83,7 +83,6 @@ public:
     void SetStyle(TSeriesMarksStyle Value);
     bool GetVisible() const { return visible_; }
     void SetVisible(bool Value);
-    TChartSeries* GetParentSeries() const { return series_; }
     TSeriesMarksPositions* GetPositions() { return &positions_; }
     void ClearPositions() { positions_.Clear(); }
 

@@ -36,14 +36,6 @@ public:
     void SetStyle(TSeriesPointerStyle Value);
     bool GetVisible() const { return visible_; }
     void SetVisible(bool Value);
-    TChartSeries* GetParentSeries() const { return series_; }
-
-    // Store without checks or repaint, for series that adjust their marker
-    // while they draw.
-    void ChangeStyle(TSeriesPointerStyle Value) { style_ = Value; }
-    void ChangeHorizSize(int Value) { horizSize_ = Value; }
-    void ChangeVertSize(int Value) { vertSize_ = Value; }
-    void Change3D(bool Value) { draw3D_ = Value; }
 
     // Room for markers at the chart's edges.
     void CalcHorizMargins(int& Left, int& Right) const;
