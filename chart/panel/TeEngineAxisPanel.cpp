@@ -158,9 +158,12 @@ int TCustomAxisPanel::MaxTextWidth() {
 int TCustomAxisPanel::MaxMarkWidth() {
     int widest = 0;
     for (TChartSeries* s : *seriesList_)
-        if (s->GetActive())
-            for (int i = 0; i < s->Count(); ++i) widest = std::max(widest, GetCanvas()->TextWidth(s->GetMarkText(i)));
+        if (s->GetActive()) widest = std::max(widest, s->MaxMarkWidth());
     return widest;
+}
+
+AnsiString TCustomAxisPanel::FormattedValueLegend(TChartSeries* ASeries, int ValueIndex) {
+    return ASeries->LegendString(ValueIndex, ltsLeftValue);
 }
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground) {

@@ -77,6 +77,12 @@ public:
     int MaxTextWidth();
     // The widest mark text of any active series, in the canvas font.
     int MaxMarkWidth();
+    // The text the legend shows for a point; the chart control gives its
+    // legend's style.
+    virtual AnsiString FormattedValueLegend(TChartSeries* ASeries, int ValueIndex);
+    // The legend's background while it draws, so that series symbols in
+    // its colour get an outline.
+    TColor LegendBackColor = clWhite;
     // The first palette colour the chart takes as free; the palette's first
     // colour when none is.
     TColor GetFreeSeriesColor(bool CheckBackground);
@@ -172,6 +178,8 @@ private:
     void DrawAxes();
     void DrawSeries(TChartSeries* S);
     void DrawSeriesGroup(TChartSeries* S);
+    // The series' marks when they are shown, clipped when they ask for it.
+    void DrawMarksOf(TChartSeries* S);
     // Clips to the chart's box when the target allows it; whether it did.
     bool ClipToChart();
     double PagedMinMax(const TChartSeries* ASeries, bool IsMin, bool IsX) const;

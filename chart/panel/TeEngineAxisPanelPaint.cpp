@@ -22,6 +22,7 @@ void TCustomAxisPanel::InternalDraw(const TRect& Rect) {
         s->StartZ = seriesWidth3D_ * s->autoZOrder_;
         s->EndZ = s->StartZ + seriesWidth3D_;
         s->MiddleZ = (s->StartZ + s->EndZ) / 2;
+        s->GetMarks()->ZPosition = s->MiddleZ;
     }
     CalcSeriesRect();
     TCanvas3D* canvas = GetCanvas();
@@ -97,7 +98,16 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* S) {
     const bool clipped = clipPoints_ && ClipToChart();
     S->DrawAllValues();
     if (clipped) GetCanvas()->UnClipRectangle();
+    DrawMarksOf(S);
     S->DoAfterDrawValues();
+}
+
+void TCustomAxisPanel::DrawMarksOf(TChartSeries* S) {
+    TSeriesMarks* marks = S->GetMarks();
+    if (!marks->GetVisible()) return;
+    const bool clipped = marks->GetClip() && ClipToChart();
+    S->DrawMarks();
+    if (clipped) GetCanvas()->UnClipRectangle();
 }
 
 // Point by point across the series of S's slot, so that in 3-D the points
@@ -133,5 +143,8 @@ void TCustomAxisPanel::DrawSeriesGroup(TChartSeries* S) {
     }
     if (clipped) GetCanvas()->UnClipRectangle();
     for (TChartSeries* t : group)
-        if (t->GetFirstValueIndex() != -1) t->DoAfterDrawValues();
+        if (t->GetFirstValueIndex() != -1) {
+            DrawMarksOf(t);
+            t->DoAfterDrawValues();
+        }
 }

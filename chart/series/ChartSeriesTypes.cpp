@@ -215,6 +215,9 @@ void AssignSeries(TChartSeries*& OldSeries, TChartSeries*& NewSeries) {
     newSeries->OnAfterAdd = oldSeries->OnAfterAdd;
     newSeries->OnBeforeAdd = oldSeries->OnBeforeAdd;
     newSeries->OnClearValues = oldSeries->OnClearValues;
+    newSeries->OnClick = oldSeries->OnClick;
+    newSeries->OnDblClick = oldSeries->OnDblClick;
+    newSeries->OnGetMarkText = oldSeries->OnGetMarkText;
     const AnsiString name = oldSeries->GetName();
     // In a form editor a series without data shows sample points.
     const bool designing = oldSeries->GetComponentState().Contains(csDesigning);

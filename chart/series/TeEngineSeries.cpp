@@ -10,7 +10,7 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 
-TChartSeries::TChartSeries(TComponent* AOwner) : TComponent(AOwner) {
+TChartSeries::TChartSeries(TComponent* AOwner) : TComponent(AOwner), marks_(new TSeriesMarks(this)) {
     xValues_ = new TChartValueList(this, TeeMsgText(TeeMsg_ValuesX));
     xValues_->SetOrder(loAscending);
     yValues_ = new TChartValueList(this, TeeMsgText(TeeMsg_ValuesY));
@@ -30,6 +30,7 @@ TChartSeries::~TChartSeries() {
     for (TChartSeries* s : linked) s->RemoveDataSource(this);
     // Each list leaves the collection as it goes.
     while (valuesLists_.GetCount() > 0) delete valuesLists_.GetValueList(valuesLists_.GetCount() - 1);
+    delete marks_;
 }
 
 // ---- Repaint requests -----------------------------------------------------------

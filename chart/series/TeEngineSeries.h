@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "chart/series/TeEngineSeriesMarks.h"
 #include "chart/series/TeEngineValueList.h"
 #include "platform/controls/Controls.h"
 #include "platform/gdi/Graphics.h"
@@ -43,6 +44,9 @@ using TSeriesOnAfterAdd = TClosure<void(TChartSeries* Sender, int ValueIndex)>;
 // False refuses the point about to be added.
 using TSeriesOnBeforeAdd = TClosure<bool(TChartSeries* Sender)>;
 using TSeriesOnClear = TClosure<void(TChartSeries* Sender)>;
+using TSeriesClick =
+    TClosure<void(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TSeriesOnGetMarkText = TClosure<void(TChartSeries* Sender, int ValueIndex, AnsiString& MarkText)>;
 
 class TChartSeries : public TComponent {
 public:
@@ -87,8 +91,18 @@ public:
     // Empty past the label list.
     AnsiString GetXLabel(int Index) const;
     void SetXLabel(int Index, const AnsiString& Value);
-    // The text of the point's mark: its label, else its formatted value.
+    // The text of the point's mark in the marks' style, as OnGetMarkText
+    // leaves it.
     virtual AnsiString GetMarkText(int ValueIndex) const;
+    // The value a mark shows and the value stacking adds up.
+    virtual double GetMarkValue(int ValueIndex) const { return MandatoryValueList()->GetValue(ValueIndex); }
+    virtual double GetOriginValue(int ValueIndex) const { return GetMarkValue(ValueIndex); }
+    // The point's share of the absolute total, in PercentFormat; 100 when
+    // the total is 0. AddTotal appends " of " and the total.
+    AnsiString MarkPercent(int ValueIndex, bool AddTotal) const;
+    // The positive values at ValueIndex of the active series of this kind
+    // before this one on the chart (all of them with SumAll).
+    double PointOrigin(int ValueIndex, bool SumAll) const;
     // Whether any point has a label of its own.
     bool HasLabels() const;
     // The point's own colour, its palette colour under ColorEachPoint, else
@@ -213,14 +227,56 @@ public:
     // Whether series sharing a depth slot draw point ValueIndex in list order.
     virtual bool DrawSeriesForward(int) const { return true; }
 
-    // ---- Mouse and margins (series types hit-test and pad their points) ------
-    // The point under (X, Y), or -1.
+    // The marks of the visible points that are not null and have a text.
+    virtual void DrawMarks();
+    virtual void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition);
+    // The widest mark text in the canvas font.
+    int MaxMarkWidth() const;
+    TSeriesMarks* GetMarks() const { return marks_; }
+    void SetMarks(TSeriesMarks* Value) { marks_->Assign(Value); }
+
+    // Whether S is of this series' class or descends from it; each series
+    // type answers for its own class.
+    virtual bool IsSameOrDescendant(const TChartSeries* S) const { return S != nullptr; }
+    // Either class descends from the other.
+    bool SameClass(const TChartSeries* S) const { return IsSameOrDescendant(S) || S->IsSameOrDescendant(this); }
+
+    // ---- Pixels -------------------------------------------------------------
+    // A point's (or a value's) pixel through the series' own axes.
+    virtual int CalcXPos(int ValueIndex) const;
+    virtual int CalcYPos(int ValueIndex) const;
+    int CalcXPosValue(double Value) const;
+    int CalcYPosValue(double Value) const;
+    // Along the axis the positions run on.
+    int CalcPosValue(double Value) const { return YMandatory() ? CalcYPosValue(Value) : CalcXPosValue(Value); }
+    int CalcXSizeValue(double Value) const;
+    int CalcYSizeValue(double Value) const;
+    double XScreenToValue(int Pixel) const;
+    double YScreenToValue(int Pixel) const;
+    // The point under the mouse, or -1.
+    int GetCursorValueIndex() const;
+    // The pixels the series needs beside the chart rectangle.
+    virtual void CalcHorizMargins(int& Left, int& Right) const { Left = Right = 0; }
+    virtual void CalcVerticalMargins(int& Top, int& Bottom) const { Top = Bottom = 0; }
+
+    // ---- Mouse ------------------------------------------------------------------
+    // The point at the pixel, or -1.
     virtual int Clicked(int, int) { return -1; }
-    // Pixels kept free at the ends of the axes, so that wide points fit.
-    virtual void CalcHorizMargins(int& Left, int& Right) { Left = Right = 0; }
-    virtual void CalcVerticalMargins(int& Top, int& Bottom) { Top = Bottom = 0; }
     virtual void DoSeriesMouseMove(TShiftState, int, int) {}
     virtual void DoSeriesMouseUp(TMouseButton, TShiftState, int, int) {}
+    // OnDblClick for a double click, else OnClick; whether a handler ran
+    // (the chart then leaves the mouse alone).
+    bool DoSeriesClick(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // ---- Legend -----------------------------------------------------------------
+    virtual int CountLegendItems() const { return Count(); }
+    virtual int LegendToValueIndex(int LegendIndex) const { return LegendIndex; }
+    virtual TColor LegendItemColor(int LegendIndex) const { return GetValueColor(LegendIndex); }
+    AnsiString LegendString(int LegendIndex, TLegendTextStyle LegendTextStyle) const;
+    // The symbol of a point (-1: of the whole series) in Rect.
+    void DrawLegend(int ValueIndex, const TRect& Rect);
+    virtual void DrawLegendShape(int ValueIndex, const TRect& Rect);
+    virtual void PrepareLegendCanvas(int, TColor&, TBrushStyle&) {}
 
     // ---- Data sources and linked series ---------------------------------------
     // The first data source, or nullptr.
@@ -269,6 +325,9 @@ public:
     TSeriesOnClear OnClearValues;
     TNotifyEvent BeforeDrawValues;
     TNotifyEvent AfterDrawValues;
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
+    TSeriesOnGetMarkText OnGetMarkText;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -281,6 +340,9 @@ protected:
     // The source's point ValueIndex inserted into every list; its index here.
     virtual int AddChartValue(TChartSeries* Source, int ValueIndex);
 
+    // Takes the depth slot Value without advancing the chart's counter.
+    void ShareZOrder(int Value) { autoZOrder_ = Value; }
+    bool HasFixedZOrder() const { return zOrder_ != -1; }
     // Cleared by series whose every point is always drawn.
     bool calcVisiblePoints_ = true;
     // Set by series that draw the first point past the far edge too, so that
@@ -341,4 +403,5 @@ private:
     TTeeFunction* function_ = nullptr;
     // Source names read from a stream, looked up when loading ends.
     std::vector<AnsiString> pendingSources_;
+    TSeriesMarks* marks_;
 };

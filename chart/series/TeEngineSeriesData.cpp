@@ -103,6 +103,7 @@ void TChartSeries::ClearLists() {
 
 void TChartSeries::Clear() {
     ClearLists();
+    marks_->ClearPositions();
     if (OnClearValues) OnClearValues(this);
     NotifyValue(veClear, 0);
     if (active_ && parentChart_ && !parentChart_->GetComponentState().Contains(csDestroying)) Repaint();
@@ -131,12 +132,6 @@ AnsiString TChartSeries::GetXLabel(int Index) const {
     if (Index < 0 || static_cast<std::size_t>(Index) >= labels_.size()) return AnsiString();
     const auto& cell = labels_[static_cast<std::size_t>(Index)];
     return cell ? *cell : AnsiString();
-}
-
-AnsiString TChartSeries::GetMarkText(int ValueIndex) const {
-    AnsiString label = GetXLabel(ValueIndex);
-    if (label.IsEmpty()) label = FormatFloat(valueFormat_, MandatoryValueList()->GetValue(ValueIndex));
-    return label;
 }
 
 void TChartSeries::SetXLabel(int Index, const AnsiString& Value) {

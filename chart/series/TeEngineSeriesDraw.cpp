@@ -6,6 +6,7 @@
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/panel/TeEngineAxisPanel.h"
+#include "platform/runtime/SysUtils.h"
 
 namespace {
 
@@ -78,4 +79,66 @@ void TChartSeries::DrawAllValues() {
         for (int i = firstValueIndex_; i <= lastValueIndex_; ++i) DrawValue(i);
     else
         for (int i = lastValueIndex_; i >= firstValueIndex_; --i) DrawValue(i);
+}
+
+void TChartSeries::DrawMarks() {
+    if (!parentChart_) return;
+    TCanvas3D* canvas = parentChart_->GetCanvas();
+    TSeriesMarkPosition position;
+    for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i) {
+        if (IsNull(i)) continue;
+        const AnsiString text = GetMarkText(i);
+        if (text.IsEmpty()) continue;
+        parentChart_->FontCanvas(marks_->GetFont());
+        if (parentChart_->GetView3D() && !canvas->GetSupports3DText() &&
+            parentChart_->GetView3DOptions()->GetZoomText()) {
+            TFont* font = canvas->GetFont();
+            font->SetSize(std::max(1, Round(font->GetSize() * parentChart_->GetView3DOptions()->GetZoom() * 0.01)));
+        }
+        int lines = 0;
+        position.Width = parentChart_->MultiLineTextWidth(text, lines) + canvas->TextWidth("W");
+        position.Height = lines * canvas->FontHeight();
+        canvas->AssignVisiblePen(marks_->GetFrame());
+        if (marks_->GetFrame()->GetVisible()) {
+            position.Width += 2 * marks_->GetFrame()->GetWidth();
+            position.Height += 2 * marks_->GetFrame()->GetWidth();
+        }
+        position.ArrowTo = position.ArrowFrom = TPoint(CalcXPos(i), CalcYPos(i));
+        position.LeftTop = TPoint(position.ArrowTo.x - position.Width / 2, position.ArrowTo.y - position.Height + 1);
+        DrawMark(i, text, position);
+    }
+}
+
+void TChartSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+    marks_->Draw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
+}
+
+// ---- Pixels --------------------------------------------------------------------
+
+int TChartSeries::CalcXPos(int ValueIndex) const { return CalcXPosValue(GetxValue(ValueIndex)); }
+int TChartSeries::CalcYPos(int ValueIndex) const { return CalcYPosValue(GetyValue(ValueIndex)); }
+int TChartSeries::CalcXPosValue(double Value) const { return horizontalAxis_->CalcXPosValue(Value); }
+int TChartSeries::CalcYPosValue(double Value) const { return verticalAxis_->CalcYPosValue(Value); }
+int TChartSeries::CalcXSizeValue(double Value) const { return horizontalAxis_->CalcSizeValue(Value); }
+int TChartSeries::CalcYSizeValue(double Value) const { return verticalAxis_->CalcSizeValue(Value); }
+double TChartSeries::XScreenToValue(int Pixel) const { return horizontalAxis_->CalcPosPoint(Pixel); }
+double TChartSeries::YScreenToValue(int Pixel) const { return verticalAxis_->CalcPosPoint(Pixel); }
+
+int TChartSeries::GetCursorValueIndex() const {
+    if (!parentChart_) return -1;
+    const TPoint p = parentChart_->GetCursorPos();
+    return const_cast<TChartSeries*>(this)->Clicked(p.x, p.y);
+}
+
+bool TChartSeries::DoSeriesClick(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift, int X,
+                                 int Y) {
+    if (Shift.Contains(ssDouble) && OnDblClick) {
+        OnDblClick(Sender, ValueIndex, Button, Shift, X, Y);
+        return true;
+    }
+    if (OnClick) {
+        OnClick(Sender, ValueIndex, Button, Shift, X, Y);
+        return true;
+    }
+    return false;
 }

@@ -213,6 +213,7 @@ void TChartSeries::Assign(TPersistent* Source) {
     } else if (!source->GetComponentState().Contains(csDesigning)) {
         AddValues(source);
     }
+    marks_->Assign(source->marks_);
     seriesColor_ = source->seriesColor_;
     colorEachPoint_ = source->colorEachPoint_;
     title_ = source->title_;
