@@ -64,7 +64,7 @@ TMetaState CaptureState(HDC DC) {
 }
 
 TMetaRecord& Append(HDC DC, TMetaOp op) {
-    DC->recording->records.push_back(TMetaRecord{op, CaptureState(DC), {}, 0, TRect(), {}, {}, nullptr, 0});
+    DC->recording->records.push_back(TMetaRecord{op, CaptureState(DC), {}, 0, TRect(), {}, {}, nullptr, 0, false, 0});
     return DC->recording->records.back();
 }
 
@@ -120,12 +120,14 @@ void MetaRecordPixel(HDC DC, int X, int Y, COLORREF Color) {
 }
 
 void MetaRecordImage(HDC DC, const TRect& Dest, HDC Source, const TPixelBox& SourceBox, unsigned Rop,
-                     const COLORREF*) {
+                     const COLORREF* Key) {
     if (SourceBox.Empty() || Source->surface->Null()) return;
     TMetaRecord& r = Append(DC, TMetaOp::Image);
     r.points = {TPoint(Dest.Left, Dest.Top), TPoint(Dest.Right, Dest.Bottom)};
     r.image = std::make_shared<TPixelImage>(Source->Image().Copy(SourceBox));
     r.rop = Rop;
+    r.keyed = Key != nullptr;
+    r.key = Key ? *Key : 0;
 }
 
 void MetaRecordPatBlt(HDC DC, const TRect& Dest, unsigned Rop) {
@@ -234,8 +236,11 @@ public:
         case TMetaOp::Image: {
             HDC source = CreateImageDC(r.image->Width(), r.image->Height(), 96, DT_RASDISPLAY);
             source->Image() = *r.image;
-            StretchBlt(dc_, p[0].x, p[0].y, p[1].x - p[0].x, p[1].y - p[0].y, source, 0, 0, r.image->Width(),
-                       r.image->Height(), r.rop);
+            if (r.keyed)
+                DrawImage(dc_, TRect(p[0].x, p[0].y, p[1].x, p[1].y), source, r.rop, &r.key);
+            else
+                StretchBlt(dc_, p[0].x, p[0].y, p[1].x - p[0].x, p[1].y - p[0].y, source, 0, 0, r.image->Width(),
+                           r.image->Height(), r.rop);
             DeleteImageDC(source);
             break;
         }

@@ -47,6 +47,10 @@ struct TMetaRecord {
     // Image: the source pixels, top-down; Image and PatBlt: the raster operation.
     std::shared_ptr<TPixelImage> image;
     unsigned rop = 0;
+    // Image: source pixels of the key colour are left out when played back
+    // (the files show them).
+    bool keyed = false;
+    COLORREF key = 0;
 };
 
 struct TMetaRecording {

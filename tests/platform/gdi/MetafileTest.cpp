@@ -103,6 +103,11 @@ TEST(Metafile, ClipsFillsAndPicturesGoDownToo) {
         canvas.FillRect(TRect(10, 10, 90, 20));  // only its left part shows
         SelectClipRgn(dc, nullptr);
         canvas.StretchDraw(TRect(60, 30, 100, 50), picture.get());
+        // A transparent picture leaves the background where it has its key colour.
+        picture->SetTransparent(true);
+        canvas.GetBrush()->SetColor(clYellow);
+        canvas.FillRect(TRect(0, 40, 40, 60));
+        canvas.StretchDraw(TRect(0, 40, 40, 60), picture.get());
     }
     auto played = WhiteBitmap(100, 60);
     metafile->Draw(played->GetCanvas(), TRect(0, 0, 100, 60));
@@ -111,6 +116,8 @@ TEST(Metafile, ClipsFillsAndPicturesGoDownToo) {
     EXPECT_EQ(DevicePixel(played.get(), 50, 15), clWhite);
     EXPECT_EQ(DevicePixel(played.get(), 60, 30), clRed);
     EXPECT_EQ(DevicePixel(played.get(), 99, 49), clBlue);
+    EXPECT_EQ(DevicePixel(played.get(), 5, 45), clRed);
+    EXPECT_EQ(DevicePixel(played.get(), 20, 45), clYellow);
 
     // ImageMagick reads the enhanced file's picture with the same pixels
     // only where it renders metafiles itself; the SVG readers carry the
