@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 #include "platform/gdi/MetafileRecords.h"
 
@@ -184,7 +185,19 @@ void TMetafile::SaveToFile(const AnsiString& FileName) {
 }
 
 void TMetafile::LoadFromFile(const AnsiString& FileName) {
-    throw EInvalidGraphicOperation("Metafiles are written, not read: \"" + FileName + "\"");
+    errno = 0;
+    std::ifstream in(FileName.str(), std::ios::binary);
+    if (!in) throw EFOpenError("Cannot open file \"" + FileName + "\". " + SystemError());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    auto recording = std::make_shared<TMetaRecording>();
+    if (!ReadEnhancedMetafile(bytes.str(), *recording))
+        throw EInvalidGraphic("\"" + FileName + "\" is not an enhanced metafile of the kind this program writes");
+    recording_ = recording;
+    width_ = recording->width;
+    height_ = recording->height;
+    enhanced_ = true;
+    if (OnChange) OnChange(this);
 }
 
 namespace {

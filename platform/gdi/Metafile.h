@@ -28,7 +28,8 @@ public:
     bool GetEnhanced() const { return enhanced_; }
     void SetEnhanced(bool Value) { enhanced_ = Value; }
     void Clear();
-    // The program only writes metafiles: EInvalidGraphicOperation.
+    // Reads back an enhanced metafile of the records SaveToFile writes;
+    // EInvalidGraphic for any other file.
     void LoadFromFile(const AnsiString& FileName) override;
     // In the format Enhanced chooses; EFCreateError when it cannot write.
     void SaveToFile(const AnsiString& FileName) override;

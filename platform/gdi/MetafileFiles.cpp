@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <map>
 
 #include "platform/gdi/MetafileRecords.h"
 
@@ -763,4 +764,247 @@ std::string WriteWindowsMetafile(const TMetaRecording& Recording) {
     TWriter writer(wmf);
     for (const TMetaRecord& r : Recording.records) writer.Record(r);
     return wmf.Finish(writer.Slots());
+}
+
+// ---- Reading enhanced metafiles ------------------------------------------------
+
+namespace {
+
+struct TBadFile {};
+
+class TReader {
+public:
+    explicit TReader(const std::string& b) : b_(b) {}
+    std::uint32_t U32(std::size_t at) const {
+        if (at + 4 > b_.size()) throw TBadFile();
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b_[at + static_cast<std::size_t>(i)]);
+        return v;
+    }
+    int I32(std::size_t at) const { return static_cast<int>(U32(at)); }
+    unsigned U16(std::size_t at) const {
+        if (at + 2 > b_.size()) throw TBadFile();
+        return static_cast<unsigned char>(b_[at]) | static_cast<unsigned>(static_cast<unsigned char>(b_[at + 1])) << 8;
+    }
+    Byte U8(std::size_t at) const {
+        if (at >= b_.size()) throw TBadFile();
+        return static_cast<Byte>(b_[at]);
+    }
+    TPoint Point(std::size_t at) const { return TPoint(I32(at), I32(at + 4)); }
+    TRect Rect(std::size_t at) const { return TRect(I32(at), I32(at + 4), I32(at + 8), I32(at + 12)); }
+    std::size_t Size() const { return b_.size(); }
+
+private:
+    const std::string& b_;
+};
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | cp >> 6));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | cp >> 12));
+        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | cp >> 18));
+        out.push_back(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// A 24-bit bottom-up DIB at the offsets of a record.
+std::shared_ptr<TPixelImage> ReadDib(const TReader& r, std::size_t header, std::size_t bits) {
+    int w = r.I32(header + 4), h = r.I32(header + 8);
+    if (r.U16(header + 14) != 24 || r.U32(header + 16) != 0 || w <= 0 || h <= 0 || w > 1 << 15 || h > 1 << 15)
+        throw TBadFile();
+    std::size_t stride = static_cast<std::size_t>((w * 3 + 3) / 4 * 4);
+    if (bits + stride * static_cast<std::size_t>(h) > r.Size()) throw TBadFile();
+    auto image = std::make_shared<TPixelImage>(w, h, 0);
+    for (int y = 0; y < h; ++y) {
+        std::size_t row = bits + stride * static_cast<std::size_t>(h - 1 - y);
+        for (int x = 0; x < w; ++x) {
+            std::size_t p = row + static_cast<std::size_t>(x) * 3;
+            image->Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>(r.U8(p + 2)) << 16 |
+                               static_cast<std::uint32_t>(r.U8(p + 1)) << 8 | r.U8(p);
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
+    TReader r(Bytes);
+    try {
+        if (r.U32(0) != EMR_HEADER || r.U32(40) != 0x464D4520) return false;
+        TRect bounds = r.Rect(8);
+        Recording = TMetaRecording();
+        Recording.width = bounds.Right + 1;
+        Recording.height = bounds.Bottom + 1;
+        struct TObject {
+            int kind = -1;
+            LOGPEN pen;
+            LOGBRUSH brush;
+            LOGFONT font;
+        };
+        std::map<std::uint32_t, TObject> objects;
+        TMetaState state;
+        std::vector<TMetaState> saved;
+        TPoint position;
+        auto add = [&](TMetaOp op, std::vector<TPoint> points) -> TMetaRecord& {
+            Recording.records.push_back(TMetaRecord{op, state, std::move(points), 0, TRect(), {}, {}, nullptr, 0, false, 0});
+            return Recording.records.back();
+        };
+        for (std::size_t at = r.U32(4); at < Bytes.size();) {
+            const std::uint32_t type = r.U32(at), size = r.U32(at + 4);
+            if (size < 8 || size % 4 || at + size > Bytes.size()) return false;
+            const std::size_t d = at + 8;  // the record's data
+            switch (type) {
+            case EMR_EOF: return true;
+            case EMR_CREATEPEN: {
+                TObject& o = objects[r.U32(d)];
+                o.kind = kPen;
+                o.pen.lopnStyle = r.U32(d + 4);
+                o.pen.lopnWidth = TPoint(r.I32(d + 8), 0);
+                o.pen.lopnColor = r.I32(d + 16);
+                break;
+            }
+            case EMR_CREATEBRUSHINDIRECT: {
+                TObject& o = objects[r.U32(d)];
+                o.kind = kBrush;
+                o.brush.lbStyle = r.U32(d + 4);
+                o.brush.lbColor = r.I32(d + 8);
+                o.brush.lbHatch = r.I32(d + 12);
+                break;
+            }
+            case EMR_EXTCREATEFONTINDIRECTW: {
+                TObject& o = objects[r.U32(d)];
+                o.kind = kFont;
+                LOGFONT& f = o.font;
+                f.lfHeight = r.I32(d + 4);
+                f.lfWidth = r.I32(d + 8);
+                f.lfEscapement = r.I32(d + 12);
+                f.lfOrientation = r.I32(d + 16);
+                f.lfWeight = r.I32(d + 20);
+                Byte* bytes[] = {&f.lfItalic, &f.lfUnderline, &f.lfStrikeOut, &f.lfCharSet, &f.lfOutPrecision,
+                                 &f.lfClipPrecision, &f.lfQuality, &f.lfPitchAndFamily};
+                for (int i = 0; i < 8; ++i) *bytes[i] = r.U8(d + 24 + static_cast<std::size_t>(i));
+                std::string face;
+                for (std::size_t i = 0; i < LF_FACESIZE; ++i) {
+                    unsigned u = r.U16(d + 32 + 2 * i);
+                    if (!u) break;
+                    AppendUtf8(face, u);
+                }
+                std::strncpy(f.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+                break;
+            }
+            case EMR_SELECTOBJECT: {
+                auto it = objects.find(r.U32(d));
+                if (it == objects.end()) return false;
+                if (it->second.kind == kPen) state.pen = it->second.pen;
+                if (it->second.kind == kBrush) state.brush = it->second.brush;
+                if (it->second.kind == kFont) state.font = it->second.font;
+                break;
+            }
+            case EMR_DELETEOBJECT: objects.erase(r.U32(d)); break;
+            case EMR_SETTEXTCOLOR: state.textColor = r.I32(d); break;
+            case EMR_SETBKCOLOR: state.bkColor = r.I32(d); break;
+            case EMR_SETBKMODE: state.bkMode = r.I32(d); break;
+            case EMR_SETROP2: state.rop2 = r.I32(d); break;
+            case EMR_SETTEXTALIGN: state.textAlign = r.U32(d); break;
+            case EMR_SETPOLYFILLMODE: state.polyFillMode = r.I32(d); break;
+            case EMR_SAVEDC: saved.push_back(state); break;
+            case EMR_RESTOREDC:
+                for (int n = r.I32(d); n < 0 && !saved.empty(); ++n) {
+                    state = saved.back();
+                    saved.pop_back();
+                }
+                break;
+            case EMR_INTERSECTCLIPRECT: {
+                TRect c = r.Rect(d);
+                if (state.hasClip)
+                    c = TRect(std::max(c.Left, state.clip.Left), std::max(c.Top, state.clip.Top),
+                              std::min(c.Right, state.clip.Right), std::min(c.Bottom, state.clip.Bottom));
+                state.hasClip = true;
+                state.clip = c;
+                break;
+            }
+            case EMR_MOVETOEX: position = r.Point(d); break;
+            case EMR_LINETO:
+                add(TMetaOp::Line, {position, r.Point(d)});
+                position = r.Point(d);
+                break;
+            case EMR_POLYLINE:
+            case EMR_POLYGON:
+            case EMR_POLYBEZIER: {
+                std::vector<TPoint> points;
+                std::uint32_t count = r.U32(d + 16);
+                if (count > size / 8) return false;
+                for (std::uint32_t i = 0; i < count; ++i) points.push_back(r.Point(d + 20 + 8 * i));
+                add(type == EMR_POLYLINE ? TMetaOp::Polyline : type == EMR_POLYGON ? TMetaOp::Polygon : TMetaOp::PolyBezier,
+                    points);
+                break;
+            }
+            case EMR_RECTANGLE:
+            case EMR_ELLIPSE: {
+                TRect b = r.Rect(d);
+                add(type == EMR_RECTANGLE ? TMetaOp::Rectangle : TMetaOp::Ellipse, {b.TopLeft(), b.BottomRight()});
+                break;
+            }
+            case EMR_ROUNDRECT: {
+                TRect b = r.Rect(d);
+                add(TMetaOp::RoundRect, {b.TopLeft(), b.BottomRight(), r.Point(d + 16)});
+                break;
+            }
+            case EMR_ARC:
+            case EMR_PIE:
+            case EMR_CHORD: {
+                TRect b = r.Rect(d);
+                add(type == EMR_ARC ? TMetaOp::Arc : type == EMR_PIE ? TMetaOp::Pie : TMetaOp::Chord,
+                    {b.TopLeft(), b.BottomRight(), r.Point(d + 16), r.Point(d + 24)});
+                break;
+            }
+            case EMR_SETPIXELV: add(TMetaOp::Pixel, {r.Point(d)}).options = r.U32(d + 8); break;
+            case EMR_EXTTEXTOUTW: {
+                std::uint32_t count = r.U32(d + 36), offString = r.U32(d + 40), offDx = r.U32(d + 64);
+                if (count > size) return false;
+                TMetaRecord& t = add(TMetaOp::Text, {r.Point(d + 28)});
+                t.options = r.U32(d + 44);
+                t.rect = r.Rect(d + 48);
+                for (std::uint32_t i = 0; i < count; ++i) {
+                    std::uint32_t u = r.U16(at + offString + 2 * i);
+                    int advance = r.I32(at + offDx + 4 * i);
+                    if (u >= 0xD800 && u < 0xDC00 && i + 1 < count) {
+                        u = 0x10000 + ((u - 0xD800) << 10) + (r.U16(at + offString + 2 * (i + 1)) - 0xDC00);
+                        ++i;
+                    }
+                    AppendUtf8(t.text, u);
+                    t.dx.push_back(advance);
+                }
+                break;
+            }
+            case EMR_STRETCHDIBITS: {
+                TPoint p = r.Point(d + 16);
+                TMetaRecord& image = add(TMetaOp::Image, {p, TPoint(p.x + r.I32(d + 64), p.y + r.I32(d + 68))});
+                image.image = ReadDib(r, at + r.U32(d + 40), at + r.U32(d + 48));
+                image.rop = r.U32(d + 60);
+                break;
+            }
+            case EMR_BITBLT: {
+                TPoint p = r.Point(d + 16);
+                add(TMetaOp::PatBlt, {p, TPoint(p.x + r.I32(d + 24), p.y + r.I32(d + 28))}).rop = r.U32(d + 32);
+                break;
+            }
+            default: return false;
+            }
+            at += size;
+        }
+        return false;  // no end record
+    } catch (const TBadFile&) {
+        return false;
+    }
 }

@@ -73,3 +73,6 @@ void MetaRecordPatBlt(HDC DC, const TRect& Dest, unsigned Rop);
 // The file formats (MetafileFiles.cpp).
 std::string WriteEnhancedMetafile(const TMetaRecording& Recording);
 std::string WriteWindowsMetafile(const TMetaRecording& Recording);
+// Reads an enhanced metafile made of the records the writer puts down;
+// false for anything else.
+bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording);

@@ -129,6 +129,26 @@ TEST(Metafile, ClipsFillsAndPicturesGoDownToo) {
     EXPECT_NE(svg.find("clip"), std::string::npos) << svg;
 }
 
+TEST(Metafile, AnEnhancedFileReadBackDrawsTheSamePicture) {
+    TempDir dir;
+    RecordScene(true)->SaveToFile(dir.File("scene.emf"));
+    TMetafile loaded;
+    loaded.LoadFromFile(dir.File("scene.emf"));
+    EXPECT_EQ(loaded.GetWidth(), 200);
+    EXPECT_EQ(loaded.GetHeight(), 120);
+    auto straight = WhiteBitmap(200, 120);
+    DrawScene(straight->GetCanvas());
+    auto played = WhiteBitmap(200, 120);
+    loaded.Draw(played->GetCanvas(), TRect(0, 0, 200, 120));
+    int differing = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 200; ++x) differing += DevicePixel(straight.get(), x, y) != DevicePixel(played.get(), x, y);
+    EXPECT_EQ(differing, 0);
+    // Written again, the same bytes.
+    loaded.SaveToFile(dir.File("again.emf"));
+    EXPECT_EQ(dir.Read("again.emf"), dir.Read("scene.emf"));
+}
+
 TEST(Metafile, SizeHeaderAndErrors) {
     auto metafile = RecordScene(true);
     EXPECT_EQ(metafile->GetMMWidth(), 5292);  // 200 pixels at 96 per inch
@@ -142,7 +162,11 @@ TEST(Metafile, SizeHeaderAndErrors) {
 
     TempDir dir;
     EXPECT_THROW(metafile->SaveToFile(dir.File("missing/scene.wmf")), EFCreateError);
-    EXPECT_THROW(metafile->LoadFromFile(dir.File("scene.wmf")), EInvalidGraphicOperation);
+    dir.Write("scene.wmf", wmf);
+    EXPECT_THROW(metafile->LoadFromFile(dir.File("scene.wmf")), EInvalidGraphic);
+    dir.Write("cut.emf", emf.substr(0, emf.size() / 2));
+    EXPECT_THROW(metafile->LoadFromFile(dir.File("cut.emf")), EInvalidGraphic);
+    EXPECT_THROW(metafile->LoadFromFile(dir.File("none.emf")), EFOpenError);
     TMetafile copy;
     copy.Assign(metafile.get());
     EXPECT_EQ(copy.SaveToBytes(), wmf);
