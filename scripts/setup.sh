@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core xvfb xauth x11-utils xdotool matchbox-window-manager
   poppler-utils imagemagick python3
+  emf2svg libwmf-bin fonts-urw-base35
   clang libclang-rt-dev
 )
 

@@ -8,6 +8,8 @@
 #include "chart/utils/TeeProcs.h"
 #include "chart/canvas/TeCanvas.h"
 #include "platform/controls/ExtCtrls.h"
+#include "platform/gdi/Metafile.h"
+#include "platform/host/Printers.h"
 
 class TCustomTeePanel;
 
@@ -165,6 +167,43 @@ public:
     TPoint GetCursorPos() const;
     // A dashed or dotted one-pixel pen becomes a cosmetic one on printers.
     void CheckPenWidth(TPen* APen);
+
+    // ---- Images, clipboard and printing: all through Draw.
+    // A new bitmap (the caller frees it) with the chart drawn into Rect;
+    // filled with ABackColor first unless that is white.
+    TBitmap* TeeCreateBitmap(TColor ABackColor, const TRect& Rect);
+    // A new metafile (the caller frees it) with the chart of Rect.
+    TMetafile* TeeCreateMetafile(bool Enhanced, const TRect& Rect);
+    // Draws the chart unbuffered onto any canvas, as for a metafile.
+    void DrawToMetaCanvas(TCanvas* ACanvas, const TRect& Rect);
+    void SaveToBitmapFile(const AnsiString& FileName);
+    void SaveToMetafile(const AnsiString& FileName);
+    void SaveToMetafileEnh(const AnsiString& FileName);
+    void SaveToMetafileRect(bool Enhanced, const AnsiString& FileName, const TRect& Rect);
+    void CopyToClipboardBitmap();
+    void CopyToClipboardMetafile(bool Enhanced);
+    // One printer document with the chart in ChartPrintRect.
+    void Print();
+    void PrintPortrait() { PrintOrientation(poPortrait); }
+    void PrintLandscape() { PrintOrientation(poLandscape); }
+    // Prints with the printer turned to AOrientation, then turns it back.
+    void PrintOrientation(TPrinterOrientation AOrientation);
+    // One printer document with the chart in R (printer pixels).
+    void PrintRect(const TRect& R);
+    // The chart into R of the printer's page of a document already begun.
+    void PrintPartial(const TRect& R);
+    // The chart into R of any printer canvas; the canvas's mapping and clip
+    // are as they were afterwards.
+    void PrintPartialCanvas(TCanvas* PrintCanvas, const TRect& R);
+    // The printer's page less PrintMargins (made proportional first when
+    // PrintProportional).
+    TRect ChartPrintRect();
+    // Margins that keep the panel's aspect on the printer's page.
+    TRect CalcProportionalMargins();
+    // The logical size the chart is drawn at (WinWidth, WinHeight) for the
+    // printer rectangle R (ViewWidth, ViewHeight); R is scaled to it.
+    void CalcMetaBounds(TRect& R, const TRect& AChartRect, int& WinWidth, int& WinHeight, int& ViewWidth,
+                        int& ViewHeight);
 
     // Store a changed value and repaint; equal values change nothing.
     void SetBooleanProperty(bool& Variable, bool Value);

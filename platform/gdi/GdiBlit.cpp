@@ -1,6 +1,7 @@
 // Block transfers of the device context (PatBlt, BitBlt, StretchBlt) and
 // single pixels.
 #include "platform/gdi/GdiRaster.h"
+#include "platform/gdi/MetafileRecords.h"
 
 namespace {
 
@@ -151,6 +152,7 @@ void BlitImage(TDeviceContext* dst, TPoint d0, TPoint d1, TBlitSource source, TP
 
 bool PatBlt(HDC DC, int X, int Y, int Width, int Height, unsigned Rop) {
     if (!DC || RopUsesSource(Rop)) return false;
+    if (DC->recording) MetaRecordPatBlt(DC, TRect(X, Y, X + Width, Y + Height), Rop);
     BlitImage(DC, DC->ToDevice(X, Y), DC->ToDevice(X + Width, Y + Height), TBlitSource(), TPoint(), TPoint(), Rop,
               nullptr);
     return true;
@@ -161,10 +163,16 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int S
     if (!Dest) return false;
     TPoint d0 = Dest->ToDevice(X, Y), d1 = Dest->ToDevice(X + Width, Y + Height);
     if (!RopUsesSource(Rop)) {
+        if (Dest->recording) MetaRecordPatBlt(Dest, TRect(X, Y, X + Width, Y + Height), Rop);
         BlitImage(Dest, d0, d1, TBlitSource(), TPoint(), TPoint(), Rop, nullptr);
         return true;
     }
     if (!Source) return false;
+    if (Dest->recording) {
+        TPoint s0 = Source->ToDevice(SX, SY), s1 = Source->ToDevice(SX + SWidth, SY + SHeight);
+        MetaRecordImage(Dest, TRect(X, Y, X + Width, Y + Height), Source, TPixelBox(s0.x, s0.y, s1.x - 1, s1.y - 1),
+                        Rop, nullptr);
+    }
     BlitImage(Dest, d0, d1, SourceOf(Source), Source->ToDevice(SX, SY), Source->ToDevice(SX + SWidth, SY + SHeight),
               Rop, nullptr);
     return true;
@@ -177,12 +185,15 @@ bool BitBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Source, int SX, i
 void DrawImage(HDC DC, const TRect& Rect, HDC Source, unsigned Rop, const COLORREF* Key) {
     if (!DC || !Source || Source->surface->Null()) return;
     std::uint32_t key = Key ? PixelOf(*Key) & 0xFFFFFF : 0;
+    if (DC->recording)
+        MetaRecordImage(DC, Rect, Source, TPixelBox(0, 0, Source->Width() - 1, Source->Height() - 1), Rop, Key);
     BlitImage(DC, DC->ToDevice(Rect.Left, Rect.Top), DC->ToDevice(Rect.Right, Rect.Bottom), SourceOf(Source),
               TPoint(0, 0), TPoint(Source->Width(), Source->Height()), Rop, Key ? &key : nullptr);
 }
 
 COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
     if (!DC) return CLR_INVALID;
+    if (DC->recording) MetaRecordPixel(DC, X, Y, Color);
     TPoint p = DC->ToDevice(X, Y);
     if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
     std::uint32_t pixel = DC->ColorPixel(Color);

@@ -12,6 +12,8 @@
 #include "platform/gdi/PixelRegion.h"
 #include "platform/host/HostFont.h"
 
+struct TMetaRecording;
+
 enum class TGdiKind { Pen, Brush, Font, Region, Bitmap };
 
 struct TGdiObject {
@@ -183,6 +185,8 @@ struct TDeviceContext {
     TSize deviceSize;
     TDcState st;
     std::vector<TDcState> saved;
+    // A metafile's context: every drawing call is recorded here as well (MetafileRecords.h).
+    TMetaRecording* recording = nullptr;
 
 private:
     void BuildClip();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/gdi/GdiRaster.h"
+#include "platform/gdi/MetafileRecords.h"
 
 TPenSetup PenSetup(TDeviceContext* dc) {
     TPenSetup s;
@@ -100,6 +101,7 @@ bool MoveToEx(HDC DC, int X, int Y, TPoint* Old) {
 bool LineTo(HDC DC, int X, int Y) {
     if (!DC) return false;
     TPoint from = DC->Position();
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::Line, {from, TPoint(X, Y)});
     StrokeFigure(DC, PenSetup(DC), {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)}, false);
     DC->SetPosition(TPoint(X, Y));
     return true;
@@ -107,6 +109,7 @@ bool LineTo(HDC DC, int X, int Y) {
 
 bool Polyline(HDC DC, const TPoint* Points, int Count) {
     if (!DC || !Points || Count < 2) return false;
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::Polyline, std::vector<TPoint>(Points, Points + Count));
     std::vector<TPoint> pts;
     pts.reserve(static_cast<std::size_t>(Count));
     for (int i = 0; i < Count; ++i) pts.push_back(DC->ToDevice(Points[i].x, Points[i].y));
@@ -116,6 +119,7 @@ bool Polyline(HDC DC, const TPoint* Points, int Count) {
 
 bool PolyBezier(HDC DC, const TPoint* Points, int Count) {
     if (!DC || !Points || Count < 4 || (Count - 1) % 3 != 0) return false;
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::PolyBezier, std::vector<TPoint>(Points, Points + Count));
     std::vector<TPoint> control;
     for (int i = 0; i < Count; ++i) control.push_back(DC->ToDevice(Points[i].x, Points[i].y));
     // Each curve becomes segments of about two pixels.

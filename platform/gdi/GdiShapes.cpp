@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/GdiRaster.h"
+#include "platform/gdi/MetafileRecords.h"
 
 namespace {
 
@@ -246,6 +247,7 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
 
 bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!DC) return false;
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::Rectangle, {TPoint(Left, Top), TPoint(Right, Bottom)});
     TBox box;
     if (DeviceBox(DC, Left, Top, Right, Bottom, box)) DrawSymShape(DC, TShapeSpec{TShapeSpec::Rect}, box);
     return true;
@@ -253,6 +255,8 @@ bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
 
 bool RoundRect(HDC DC, int Left, int Top, int Right, int Bottom, int Width, int Height) {
     if (!DC) return false;
+    if (DC->recording)
+        MetaRecordShape(DC, TMetaOp::RoundRect, {TPoint(Left, Top), TPoint(Right, Bottom), TPoint(Width, Height)});
     TBox box;
     if (DeviceBox(DC, Left, Top, Right, Bottom, box))
         DrawSymShape(DC, TShapeSpec{TShapeSpec::Round, DC->DeviceLengthX(Width), DC->DeviceLengthY(Height)}, box);
@@ -261,25 +265,33 @@ bool RoundRect(HDC DC, int Left, int Top, int Right, int Bottom, int Width, int 
 
 bool Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!DC) return false;
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::Ellipse, {TPoint(Left, Top), TPoint(Right, Bottom)});
     TBox box;
     if (DeviceBox(DC, Left, Top, Right, Bottom, box)) DrawSymShape(DC, TShapeSpec{TShapeSpec::Ellipse}, box);
     return true;
 }
 
 bool Arc(HDC DC, int Left, int Top, int Right, int Bottom, int X3, int Y3, int X4, int Y4) {
+    if (DC && DC->recording)
+        MetaRecordShape(DC, TMetaOp::Arc, {TPoint(Left, Top), TPoint(Right, Bottom), TPoint(X3, Y3), TPoint(X4, Y4)});
     return DrawArc(DC, Left, Top, Right, Bottom, X3, Y3, X4, Y4, TArcKind::Arc);
 }
 
 bool Pie(HDC DC, int Left, int Top, int Right, int Bottom, int X3, int Y3, int X4, int Y4) {
+    if (DC && DC->recording)
+        MetaRecordShape(DC, TMetaOp::Pie, {TPoint(Left, Top), TPoint(Right, Bottom), TPoint(X3, Y3), TPoint(X4, Y4)});
     return DrawArc(DC, Left, Top, Right, Bottom, X3, Y3, X4, Y4, TArcKind::Pie);
 }
 
 bool Chord(HDC DC, int Left, int Top, int Right, int Bottom, int X3, int Y3, int X4, int Y4) {
+    if (DC && DC->recording)
+        MetaRecordShape(DC, TMetaOp::Chord, {TPoint(Left, Top), TPoint(Right, Bottom), TPoint(X3, Y3), TPoint(X4, Y4)});
     return DrawArc(DC, Left, Top, Right, Bottom, X3, Y3, X4, Y4, TArcKind::Chord);
 }
 
 bool Polygon(HDC DC, const TPoint* Points, int Count) {
     if (!DC || !Points || Count < 2) return false;
+    if (DC->recording) MetaRecordShape(DC, TMetaOp::Polygon, std::vector<TPoint>(Points, Points + Count));
     std::vector<TPoint> pts;
     pts.reserve(static_cast<std::size_t>(Count));
     for (int i = 0; i < Count; ++i) pts.push_back(DC->ToDevice(Points[i].x, Points[i].y));
@@ -299,6 +311,7 @@ bool Polygon(HDC DC, const TPoint* Points, int Count) {
 
 int FillRect(HDC DC, const TRect* Rect, HBRUSH Brush) {
     if (!DC || !Rect || !Brush || Brush->kind != TGdiKind::Brush) return 0;
+    if (DC->recording && !Rect->IsEmpty()) MetaRecordFill(DC, *Rect, Brush);
     TBox box;
     if (Rect->IsEmpty() || !DeviceBox(DC, Rect->Left, Rect->Top, Rect->Right, Rect->Bottom, box)) return 1;
     TBrushPaint paint = MakeBrushPaint(DC, static_cast<TGdiBrush*>(Brush));
@@ -314,6 +327,13 @@ int FrameRect(HDC DC, const TRect* Rect, HBRUSH Brush) {
     TBox box;
     if (Rect->IsEmpty() || !DeviceBox(DC, Rect->Left, Rect->Top, Rect->Right, Rect->Bottom, box)) return 1;
     int tx = std::max(1, DC->DeviceLengthX(1)), ty = std::max(1, DC->DeviceLengthY(1));
+    if (DC->recording) {
+        const TRect& r = *Rect;
+        MetaRecordFill(DC, TRect(r.Left, r.Top, r.Right, std::min(r.Top + 1, r.Bottom)), Brush);
+        MetaRecordFill(DC, TRect(r.Left, std::max(r.Bottom - 1, r.Top), r.Right, r.Bottom), Brush);
+        MetaRecordFill(DC, TRect(r.Left, r.Top + 1, std::min(r.Left + 1, r.Right), r.Bottom - 1), Brush);
+        MetaRecordFill(DC, TRect(std::max(r.Right - 1, r.Left), r.Top + 1, r.Right, r.Bottom - 1), Brush);
+    }
     TBrushPaint paint = MakeBrushPaint(DC, static_cast<TGdiBrush*>(Brush));
     TPixelPainter painter(DC);
     int leftEnd = std::min(box.l + tx, box.r), rightStart = std::max(box.r - tx, leftEnd);

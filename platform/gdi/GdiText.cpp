@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/gdi/GdiRaster.h"
+#include "platform/gdi/MetafileRecords.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ TPixelBox DeviceBox(TDeviceContext* dc, const TRect& r) {
 
 bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const char* Text, int Length, const int* Dx) {
     if (!DC || DC->surface->Null()) return DC != nullptr;
+    if (DC->recording) MetaRecordText(DC, X, Y, Options, Rect, Text, Length, Dx);
     const TDcState& st = DC->st;
     const THostFont* font = nullptr;
     TGdiFont* gdiFont = RealisedFont(DC, font);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QMimeData>
 
+#include <algorithm>
+
 #include "platform/host/Host.h"
 #include "platform/host/QtBridge.h"
 
@@ -21,6 +23,19 @@ QClipboard* HostClipboard() {
 }  // namespace
 
 void TClipboard::Assign(TPersistent* Source) {
+    if (auto* metafile = dynamic_cast<TMetafile*>(Source)) {
+        // The file's bytes for programs that take metafiles, the picture
+        // played back for those that take images.
+        auto* data = new QMimeData;
+        std::string bytes = metafile->SaveToBytes();
+        data->setData(metafile->GetEnhanced() ? "image/emf" : "image/wmf", QByteArray(bytes.data(), qsizetype(bytes.size())));
+        TBitmap picture;
+        picture.SetSize(std::max(1, metafile->GetWidth()), std::max(1, metafile->GetHeight()));
+        metafile->Draw(picture.GetCanvas(), TRect(0, 0, picture.GetWidth(), picture.GetHeight()));
+        data->setImageData(BitmapImage(&picture).copy());
+        HostClipboard()->setMimeData(data);
+        return;
+    }
     auto* bitmap = dynamic_cast<TBitmap*>(Source);
     if (!bitmap) {
         TPersistent::Assign(Source);
@@ -51,6 +66,8 @@ bool TClipboard::HasFormat(Word Format) {
     if (!data) return false;
     if (Format == CF_TEXT) return data->hasText();
     if (Format == CF_BITMAP) return data->hasImage();
+    if (Format == CF_ENHMETAFILE) return data->hasFormat("image/emf");
+    if (Format == CF_METAFILEPICT) return data->hasFormat("image/wmf");
     return false;
 }
 

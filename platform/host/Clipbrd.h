@@ -1,14 +1,15 @@
 #pragma once
-// The system clipboard: text, and bitmaps assigned to it or taken from it
-// (TBitmap::Assign(Clipboard())).
+// The system clipboard: text, bitmaps assigned to it or taken from it
+// (TBitmap::Assign(Clipboard())), and metafiles assigned to it.
 
-#include "platform/gdi/Graphics.h"
+#include "platform/gdi/Metafile.h"
 
-enum : Word { CF_TEXT = 1, CF_BITMAP = 2 };
+enum : Word { CF_TEXT = 1, CF_BITMAP = 2, CF_METAFILEPICT = 3, CF_ENHMETAFILE = 14 };
 
 class TClipboard : public TPersistent {
 public:
-    // Puts a bitmap on the clipboard; EAssignError for anything else.
+    // Puts a bitmap or a metafile (with its picture) on the clipboard;
+    // EAssignError for anything else.
     void Assign(TPersistent* Source) override;
     AnsiString GetAsText();
     void SetAsText(const AnsiString& Value);
