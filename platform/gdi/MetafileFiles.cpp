@@ -111,9 +111,9 @@ public:
 enum { vTextColor, vBkColor, vBkMode, vRop2, vTextAlign, vPolyFill };
 
 // The objects in the file's object table and the state set so far.
-class TWriter {
+class TRecordWriter {
 public:
-    explicit TWriter(TFormat& f) : f_(f) {}
+    explicit TRecordWriter(TFormat& f) : f_(f) {}
 
     void Record(const TMetaRecord& r) {
         const TMetaState& s = r.state;
@@ -754,14 +754,14 @@ private:
 
 std::string WriteEnhancedMetafile(const TMetaRecording& Recording) {
     TEmf emf(Recording);
-    TWriter writer(emf);
+    TRecordWriter writer(emf);
     for (const TMetaRecord& r : Recording.records) writer.Record(r);
     return emf.Finish(writer.Slots());
 }
 
 std::string WriteWindowsMetafile(const TMetaRecording& Recording) {
     TWmf wmf(Recording);
-    TWriter writer(wmf);
+    TRecordWriter writer(wmf);
     for (const TMetaRecord& r : Recording.records) writer.Record(r);
     return wmf.Finish(writer.Slots());
 }
@@ -772,9 +772,9 @@ namespace {
 
 struct TBadFile {};
 
-class TReader {
+class TRecordReader {
 public:
-    explicit TReader(const std::string& b) : b_(b) {}
+    explicit TRecordReader(const std::string& b) : b_(b) {}
     std::uint32_t U32(std::size_t at) const {
         if (at + 4 > b_.size()) throw TBadFile();
         std::uint32_t v = 0;
@@ -817,7 +817,7 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 // A 24-bit bottom-up DIB at the offsets of a record.
-std::shared_ptr<TPixelImage> ReadDib(const TReader& r, std::size_t header, std::size_t bits) {
+std::shared_ptr<TPixelImage> ReadDib(const TRecordReader& r, std::size_t header, std::size_t bits) {
     int w = r.I32(header + 4), h = r.I32(header + 8);
     if (r.U16(header + 14) != 24 || r.U32(header + 16) != 0 || w <= 0 || h <= 0 || w > 1 << 15 || h > 1 << 15)
         throw TBadFile();
@@ -838,7 +838,7 @@ std::shared_ptr<TPixelImage> ReadDib(const TReader& r, std::size_t header, std::
 }  // namespace
 
 bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
-    TReader r(Bytes);
+    TRecordReader r(Bytes);
     try {
         if (r.U32(0) != EMR_HEADER || r.U32(40) != 0x464D4520) return false;
         TRect bounds = r.Rect(8);
