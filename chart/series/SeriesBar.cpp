@@ -208,7 +208,9 @@ int TCustomBarSeries::ValuePixel(double Value) const {
 }
 
 int TCustomBarSeries::BarEndPos(int ValueIndex, double Value) const {
-    if (multiBar_ == mbNone || multiBar_ == mbSide) return ValuePixel(Value);
+    // Series mode has no stack to share: each bar stands on its own, as
+    // an unarranged one does, rather than flattened onto the origin.
+    if (multiBar_ == mbNone || multiBar_ == mbSide || multiBar_ == mbSeries) return ValuePixel(Value);
     if (multiBar_ == mbStacked) return ValuePixel(Value + BarPointOrigin(ValueIndex, false));
     const double total = BarPointOrigin(ValueIndex, true);
     // An empty stack has no shares: its bars rest on the origin.
@@ -251,7 +253,7 @@ void TCustomBarSeries::DoBeforeDrawValues() {
 
 void TCustomBarSeries::CalcZOrder() {
     TCustomAxisPanel* chart = GetParentChart();
-    if (multiBar_ != mbNone && !HasFixedZOrder() && chart)
+    if (multiBar_ != mbNone && multiBar_ != mbSeries && !HasFixedZOrder() && chart)
         for (TChartSeries* s : *chart->GetSeriesList()) {
             if (s == this) break;
             if (s->GetActive() && SameClass(s)) {

@@ -10,6 +10,8 @@
 #include "chart/series/ChartSeriesTypes.h"
 #include "chart/series/SeriesBar.h"
 #include "chart/series/SeriesDrawSupport.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/PublishedProperties.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
@@ -59,6 +61,8 @@ protected:
         CalcSize3DWalls();
     }
 };
+
+const TPublishedClassRegistrar<TBarChart, TCustomAxisPanel> barChartClass("TBarChart", [](auto&) {});
 
 struct BarDraw : ::testing::Test {
     BarDraw() : form(new TForm(nullptr)), chart(new TBarChart(form)) {
@@ -293,6 +297,15 @@ TEST_F(StackedBars, AHundredPercentStackReachesTheTopAndAnEmptyOneRestsOnTheOrig
     EXPECT_THAT(shapes, Contains("Line 175,150 185,150 pen0000FF"));
     EXPECT_DOUBLE_EQ(a->MaxYValue(), 100);
     EXPECT_DOUBLE_EQ(a->MinYValue(), 0);
+}
+
+TEST_F(StackedBars, InSeriesModeEachBarStandsOnItsOwn) {
+    a->SetMultiBar(mbSeries);
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 135,230 145,250 brush0000FF", "Rect 175,210 185,250 brush0000FF",
+                                      "Rect 135,190 145,250 brushFF0000", "Rect 175,170 185,250 brushFF0000"));
+    chart->SetView3D(true);
+    Paint();
+    EXPECT_NE(a->GetZOrder(), b->GetZOrder());
 }
 
 TEST_F(StackedBars, ArrangedBarsShareOneDepthSlot) {
@@ -538,6 +551,44 @@ TEST_F(BarDraw, ATypeChangeKeepsTheBarSettings) {
     EXPECT_DOUBLE_EQ(horiz->GetYOrigin(), 5);
     EXPECT_EQ(horiz->GetBarBrush()->GetStyle(), bsCross);
     EXPECT_EQ(horiz->GetYValues()->GetName(), "Bar");
+}
+
+TEST_F(BarDraw, SettingsGoThroughAFormStream) {
+    auto* v = New<TBarSeries>();
+    v->SetName("Volume");
+    v->SetBarStyle(bsArrow);
+    v->SetBarWidthPercent(55);
+    v->SetMultiBar(mbStacked);
+    v->SetOffsetPercent(-20);
+    v->SetYOrigin(2.5);
+    v->SetUseYOrigin(false);
+    v->SetSideMargins(false);
+    v->SetAutoMarkPosition(false);
+    auto* h = New<THorizBarSeries>();
+    h->SetName("Lying");
+    h->SetCustomBarHeight(9);
+    chart->SetName("Chart1");
+
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(form);
+    auto copy = std::make_unique<TForm>(nullptr);
+    stream.SetPosition(0);
+    TReader(&stream).ReadRootComponent(copy.get());
+    auto* v2 = dynamic_cast<TBarSeries*>(copy->FindComponent("Volume"));
+    auto* h2 = dynamic_cast<THorizBarSeries*>(copy->FindComponent("Lying"));
+    ASSERT_NE(v2, nullptr);
+    ASSERT_NE(h2, nullptr);
+    EXPECT_EQ(v2->GetBarStyle(), bsArrow);
+    EXPECT_EQ(v2->GetBarWidthPercent(), 55);
+    EXPECT_EQ(v2->GetMultiBar(), mbStacked);
+    EXPECT_EQ(v2->GetOffsetPercent(), -20);
+    EXPECT_DOUBLE_EQ(v2->GetYOrigin(), 2.5);
+    EXPECT_FALSE(v2->GetUseYOrigin());
+    EXPECT_FALSE(v2->GetSideMargins());
+    EXPECT_FALSE(v2->GetAutoMarkPosition());
+    EXPECT_EQ(v2->GetCustomBarWidth(), 10);
+    EXPECT_EQ(h2->GetCustomBarHeight(), 9);
+    EXPECT_EQ(h2->GetMultiBar(), mbSide);
 }
 
 TEST_F(BarDraw, HorizontalSamplesClimbTheAxisInARandomWalk) {
