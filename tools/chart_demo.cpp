@@ -16,6 +16,7 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
 #include "chart/series/Series.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/controls/Forms.h"
 #include "platform/runtime/DateUtils.h"
 
@@ -91,7 +92,16 @@ int main(int argc, char** argv) {
     for (const TClose& c : closes) series->AddXY(c.date, c.close);
 
     TChartAxis* bottom = chart->GetBottomAxis();
-    bottom->SetDateTimeFormat("mmm yy");
+    // Steps counted in days, months or years fall on whole days, first
+    // days of months and first days of years; the axis widens the step
+    // from one day as the range asks.
+    bottom->SetDesiredIncrement(DateTimeStep[dtOneDay]);
+    bottom->SetDateTimeFormat("mmm yyyy");
+    // Months and years while the range spans most of a year, days within.
+    chart->OnBeforeDrawAxes = [bottom](TObject*) {
+        const double days = bottom->GetMaximum() - bottom->GetMinimum();
+        bottom->SetDateTimeFormat(days > 300 ? "mmm yyyy" : "d mmm yy");
+    };
     bottom->GetTitle()->SetCaption("Date");
     TChartAxis* left = chart->GetLeftAxis();
     left->GetTitle()->SetCaption("Close");
