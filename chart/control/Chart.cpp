@@ -84,7 +84,7 @@ void TCustomChart::PreviousPage() {
 
 // ---- Legend texts and colours -------------------------------------------------------
 
-AnsiString TCustomChart::FormattedValueLegend(TChartSeries* Series, int ValueIndex) const {
+AnsiString TCustomChart::FormattedValueLegend(TChartSeries* Series, int ValueIndex) {
     return Series ? legend_->FormattedValue(Series, ValueIndex) : AnsiString();
 }
 

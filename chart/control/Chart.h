@@ -130,7 +130,8 @@ public:
     void PreviousPage();
 
     // ---- Legend texts and colours -----------------------------------------------
-    AnsiString FormattedValueLegend(TChartSeries* Series, int ValueIndex) const;
+    // The legend's text of the point, in the legend's text style.
+    AnsiString FormattedValueLegend(TChartSeries* Series, int ValueIndex) override;
     // The legend item's text, passed through OnGetLegendText.
     AnsiString FormattedLegend(int Index);
     bool IsFreeSeriesColor(TColor AColor, bool CheckBackground) override;

@@ -110,7 +110,7 @@ TChartSeries* TCustomChartLegend::ValuesSeries() const {
 int TCustomChartLegend::TotalLegendItems() const {
     int result = 0;
     if (resolvedStyle_ == lsValues) {
-        if (TChartSeries* s = ValuesSeries()) result = s->Count();
+        if (TChartSeries* s = ValuesSeries()) result = s->CountLegendItems();
     } else {
         for (TChartSeries* s : *chart_->GetSeriesList())
             if (s->GetActive() && s->GetShowInLegend()) ++result;
@@ -120,7 +120,7 @@ int TCustomChartLegend::TotalLegendItems() const {
 
 AnsiString TCustomChartLegend::FormattedValue(TChartSeries* ASeries, int ValueIndex) const {
     if (ValueIndex == -1) return AnsiString();
-    std::string text = ASeries->GetMarkText(ValueIndex).str();
+    std::string text = ASeries->LegendString(ValueIndex, textStyle_).str();
     std::replace(text.begin(), text.end(), '\r', ' ');
     return AnsiString(text);
 }

@@ -127,16 +127,23 @@ void TCustomChartLegend::DrawItem(int Index, int Position, int Total, int ItemWi
     if (text.IsEmpty()) return;
     canvas->TextOut(x, y, text);
     const TRect sample = GetColorRect(x - 4, y, y + itemHeight_);
-    // The sample takes the series' colour, or the point's for value items.
-    TColor color = clWhite;
+    // The series draws its own symbol: the whole series' for series items,
+    // the point's for value items.
     if (resolvedStyle_ == lsValues) {
-        if (TChartSeries* s = ValuesSeries()) color = s->GetValueColor(Index);
+        if (TChartSeries* s = ValuesSeries()) {
+            s->DrawLegend(s->LegendToValueIndex(Index), sample);
+        } else {
+            canvas->GetBrush()->SetStyle(bsSolid);
+            canvas->GetBrush()->SetColor(clWhite);
+            canvas->DoRectangle(sample);
+        }
     } else if (TChartSeries* s = chart_->ActiveSeriesLegend(Index)) {
-        color = s->GetSeriesColor();
+        s->DrawLegend(-1, sample);
+    } else {
+        canvas->GetBrush()->SetStyle(bsSolid);
+        canvas->GetBrush()->SetColor(clWhite);
+        canvas->DoRectangle(sample);
     }
-    canvas->GetBrush()->SetStyle(bsSolid);
-    canvas->GetBrush()->SetColor(color);
-    canvas->DoRectangle(sample);
     if (Position > 0 && dividingLines_->GetVisible()) {
         canvas->AssignVisiblePen(dividingLines_);
         canvas->SetBackMode(cbmTransparent);
@@ -172,6 +179,8 @@ void TCustomChartLegend::GiveWay() {
 
 void TCustomChartLegend::Draw() {
     CalcLegendStyle();
+    // Series symbols in the legend's colour outline themselves against it.
+    chart_->LegendBackColor = color_;
     TCanvas3D* canvas = chart_->GetCanvas();
     chart_->FontCanvas(GetFont());
     itemHeight_ = canvas->FontHeight();

@@ -98,6 +98,11 @@ void TCustomChart::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
         if (!handled) handled = StartZoomOrScroll(Button, Shift, X, Y);
         break;
     case cpSeries:
+        // The series' own click handler stops the chart too, unless it
+        // clears the flag through the chart.
+        cancelMouse_ = true;
+        handled = part.Series->DoSeriesClick(part.Series, part.PointIndex, Button, Shift, X, Y) && cancelMouse_;
+        cancelMouse_ = handled;
         if (OnClickSeries) {
             cancelMouse_ = true;
             OnClickSeries(this, part.Series, part.PointIndex, Button, Shift, X, Y);
