@@ -343,6 +343,9 @@ protected:
     // Takes the depth slot Value without advancing the chart's counter.
     void ShareZOrder(int Value) { autoZOrder_ = Value; }
     bool HasFixedZOrder() const { return zOrder_ != -1; }
+    // Where sample values start and how far they may range.
+    void CalcRandomBounds(int NumValues, double& tmpX, double& StepX, double& tmpY, double& MinY,
+                          double& DifY);
     // Cleared by series whose every point is always drawn.
     bool calcVisiblePoints_ = true;
     // Set by series that draw the first point past the far edge too, so that
@@ -361,8 +364,6 @@ private:
     // one already.
     bool IsNewDataSource(TComponent* Value);
     void DropDataSources();
-    void CalcRandomBounds(int NumValues, double& tmpX, double& StepX, double& tmpY, double& MinY,
-                          double& DifY);
 
     TChartValueLists valuesLists_;
     TChartValueList* xValues_ = nullptr;

@@ -1,0 +1,121 @@
+// Speed of the candle series: one whole paint of an 800 x 600 chart (title,
+// axes with labels, walls) of 12,600 quotes (a long quote history) and of
+// 100,000, in flat candles, in open/high/low/close bars, and as candles over
+// a pane of volume lines (the program's price chart), against the
+// floor of drawing the same candles (a wick and a filled body each)
+// straight on a bitmap with no chart around them.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "chart/series/CandleCh.h"
+#include "platform/runtime/SysUtils.h"
+#include "tests/chart/control/ChartControlTestSupport.h"
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 600;
+
+struct TQuote {
+    double open, high, low, close, volume;
+};
+
+// A random walk of daily quotes around 100, the same for every run.
+std::vector<TQuote> MakeQuotes(int Count) {
+    RandSeed = 42;
+    std::vector<TQuote> quotes(static_cast<std::size_t>(Count));
+    double last = 100;
+    for (TQuote& q : quotes) {
+        q.open = last * (1 + (Random() - 0.5) * 0.004);
+        q.close = q.open * (1 + (Random() - 0.5) * 0.02);
+        q.high = std::max(q.open, q.close) * (1 + Random() * 0.005);
+        q.low = std::min(q.open, q.close) * (1 - Random() * 0.005);
+        q.volume = 1e6 * (0.5 + Random());
+        last = q.close;
+    }
+    return quotes;
+}
+
+struct TCandleChart {
+    TCandleChart(int Points, TCandleStyle Style, bool WithVolume = false) : on(kWidth, kHeight) {
+        on.chart->GetTitle()->GetText()->Add("Prices");
+        auto* series = new TCandleSeries(on.form);
+        series->SetParentChart(on.chart);
+        series->SetCandleStyle(Style);
+        TVolumeSeries* volume = nullptr;
+        if (WithVolume) {
+            // Prices in the upper 70 %, volumes below on an axis of their own.
+            on.chart->GetLeftAxis()->SetEndPosition(70);
+            auto* axis = new TChartAxis(on.chart);
+            axis->SetStartPosition(72);
+            volume = new TVolumeSeries(on.form);
+            volume->SetParentChart(on.chart);
+            volume->SetCustomVertAxis(axis);
+        }
+        const std::vector<TQuote> quotes = MakeQuotes(Points);
+        for (int i = 0; i < Points; ++i) {
+            const TQuote& q = quotes[static_cast<std::size_t>(i)];
+            series->AddCandle(i, q.open, q.high, q.low, q.close);
+            if (volume) volume->AddXY(i, q.volume, "", q.close >= q.open ? clGreen : clRed);
+        }
+        picture.SetSize(kWidth, kHeight);
+    }
+    void Paint() { on.chart->Draw(picture.GetCanvas(), TRect(0, 0, kWidth, kHeight)); }
+
+    TChartControlOnForm on;
+    TBitmap picture;
+};
+
+// The floor: each candle's wick and body drawn on a bitmap, already in pixels.
+void DrawCandlesOnly(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    const std::vector<TQuote> quotes = MakeQuotes(count);
+    double low = quotes[0].low, high = quotes[0].high;
+    for (const TQuote& q : quotes) {
+        low = std::min(low, q.low);
+        high = std::max(high, q.high);
+    }
+    auto y = [&](double V) { return 560 - static_cast<int>((V - low) / (high - low) * 520); };
+    TBitmap picture;
+    picture.SetSize(kWidth, kHeight);
+    TCanvas* canvas = picture.GetCanvas();
+    for (auto _ : state) {
+        for (int i = 0; i < count; ++i) {
+            const TQuote& q = quotes[static_cast<std::size_t>(i)];
+            const int x = 40 + static_cast<int>(static_cast<long long>(i) * 720 / count);
+            canvas->GetPen()->SetColor(clBlack);
+            canvas->MoveTo(x, y(q.low));
+            canvas->LineTo(x, y(q.high));
+            canvas->GetBrush()->SetColor(q.close >= q.open ? clWhite : clRed);
+            const int top = std::min(y(q.open), y(q.close)), bottom = std::max(y(q.open), y(q.close));
+            canvas->Rectangle(x - 2, top, x + 3, bottom + 1);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(DrawCandlesOnly)->Arg(12600)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void PaintCandleChart(benchmark::State& state) {
+    TCandleChart chart(static_cast<int>(state.range(0)), csCandleStick);
+    for (auto _ : state) chart.Paint();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintCandleChart)->Arg(12600)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void PaintBarChart(benchmark::State& state) {
+    TCandleChart chart(static_cast<int>(state.range(0)), csCandleBar);
+    for (auto _ : state) chart.Paint();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintBarChart)->Arg(12600)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void PaintCandleAndVolumeChart(benchmark::State& state) {
+    TCandleChart chart(static_cast<int>(state.range(0)), csCandleStick, true);
+    for (auto _ : state) chart.Paint();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PaintCandleAndVolumeChart)->Arg(12600)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
