@@ -16,7 +16,8 @@ constexpr double TwoPi = 2 * std::numbers::pi;
 
 // Each slice its own hatch, so a pie reads without colour.
 TBrushStyle SlicePattern(int ValueIndex) {
-    static constexpr TBrushStyle patterns[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
+    static constexpr TBrushStyle patterns[] = {bsHorizontal, bsVertical, bsFDiagonal,
+                                               bsBDiagonal,  bsCross,    bsDiagCross};
     return patterns[ValueIndex % 6];
 }
 

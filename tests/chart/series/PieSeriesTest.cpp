@@ -73,12 +73,14 @@ TEST_F(PieDraw, SlicesShareTheCircleByAbsoluteValue) {
 
 TEST_F(PieDraw, FlatSlicesFollowEachOtherRoundTheCircle) {
     Values({1, 1, 2});
-    EXPECT_THAT(Only(Paint(), "Pie"), ElementsAre("Pie 100,50 300,250 300,150 200,50", "Pie 100,50 300,250 200,50 100,150",
-                                                  "Pie 100,50 300,250 100,150 300,150"));
+    EXPECT_THAT(Only(Paint(), "Pie"),
+                ElementsAre("Pie 100,50 300,250 300,150 200,50", "Pie 100,50 300,250 200,50 100,150",
+                            "Pie 100,50 300,250 100,150 300,150"));
     EXPECT_EQ(pie->GetCircleRect(), TRect(100, 50, 300, 250));
     pie->SetRotationAngle(90);
-    EXPECT_THAT(Only(Paint(), "Pie"), ElementsAre("Pie 100,50 300,250 200,50 100,150", "Pie 100,50 300,250 100,150 200,250",
-                                                  "Pie 100,50 300,250 200,250 200,50"));
+    EXPECT_THAT(Only(Paint(), "Pie"),
+                ElementsAre("Pie 100,50 300,250 200,50 100,150", "Pie 100,50 300,250 100,150 200,250",
+                            "Pie 100,50 300,250 200,250 200,50"));
 }
 
 TEST_F(PieDraw, RotationWrapsAndRefusesNegativeAngles) {
