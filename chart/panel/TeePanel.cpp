@@ -95,37 +95,28 @@ void TCustomTeePanel::SetMargin(int Index, int Value) {
 
 // ---- Property changes ----------------------------------------------------------------
 
-namespace {
-template <class T, class V>
-bool StoreChanged(T& Variable, const V& Value) {
-    if (Variable == Value) return false;
-    Variable = Value;
-    return true;
-}
-}  // namespace
-
 void TCustomTeePanel::SetBooleanProperty(bool& Variable, bool Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetIntegerProperty(int& Variable, int Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetLongintProperty(int& Variable, int Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetColorProperty(TColor& Variable, TColor Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetDoubleProperty(double& Variable, double Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetStringProperty(AnsiString& Variable, const AnsiString& Value) {
-    if (StoreChanged(Variable, Value)) Invalidate();
+    if (TeeStoreChanged(Variable, Value)) Invalidate();
 }
 
 // ---- Messages ------------------------------------------------------------------------

@@ -134,24 +134,7 @@ TVolumeSeries::TVolumeSeries(TComponent* AOwner) : TCustomSeries(AOwner) {
 }
 
 void TVolumeSeries::FillSampleValues(int NumValues) {
-    if (NumValues <= 0) {
-        TChartSeries::FillSampleValues(NumValues);  // refuses with the library's message
-        return;
-    }
-    Clear();
-    double tmpX = 0, stepX = 0, tmpY = 0, minY = 0, difY = 0;
-    CalcRandomBounds(NumValues, tmpX, stepX, tmpY, minY, difY);
-    TCustomAxisPanel* chart = GetParentChart();
-    const bool oldAutoRepaint = chart && chart->GetAutoRepaint();
-    if (chart) chart->SetAutoRepaint(false);
-    for (int i = 0; i < NumValues; ++i) {
-        AddXY(tmpX, Random(Round(difY) / 15));
-        tmpX += stepX;
-    }
-    if (chart) chart->SetAutoRepaint(oldAutoRepaint);
-    RefreshSeries();
-    // The requests made while the chart was not repainting were dropped.
-    Repaint();
+    FillSamplesWith(NumValues, [this](double X, TSampleBounds& Bounds) { AddXY(X, Random(Round(Bounds.DifY) / 15)); });
 }
 
 void TVolumeSeries::DrawValue(int ValueIndex) {

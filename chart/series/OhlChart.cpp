@@ -73,26 +73,14 @@ void TOHLCSeries::GetRandomOHLC(double AOpen, double& AClose, double& AHigh, dou
 }
 
 void TOHLCSeries::FillSampleValues(int NumValues) {
-    if (NumValues <= 0) {
-        TChartSeries::FillSampleValues(NumValues);  // refuses with the library's message
-        return;
-    }
-    Clear();
-    double tmpX = 0, stepX = 0, tmpY = 0, minY = 0, difY = 0;
-    CalcRandomBounds(NumValues, tmpX, stepX, tmpY, minY, difY);
-    TCustomAxisPanel* chart = GetParentChart();
-    const bool oldAutoRepaint = chart && chart->GetAutoRepaint();
-    if (chart) chart->SetAutoRepaint(false);
-    double open = minY + Random(Round(difY));
-    for (int i = 0; i < NumValues; ++i) {
+    bool first = true;
+    double open = 0;
+    FillSamplesWith(NumValues, [&](double X, TSampleBounds& Bounds) {
+        if (first) open = Bounds.MinY + Random(Round(Bounds.DifY));
+        first = false;
         double close = 0, high = 0, low = 0;
-        GetRandomOHLC(open, close, high, low, difY);
-        AddOHLC(tmpX, open, high, low, close);
-        tmpX += stepX;
+        GetRandomOHLC(open, close, high, low, Bounds.DifY);
+        AddOHLC(X, open, high, low, close);
         open = Random(10) + close - 5;
-    }
-    if (chart) chart->SetAutoRepaint(oldAutoRepaint);
-    RefreshSeries();
-    // The requests made while the chart was not repainting were dropped.
-    Repaint();
+    });
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "chart/axis/TeEngineAxis.h"
+#include "chart/utils/TeeProcs.h"
 #include "chart/functions/TeEngineFunction.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
@@ -39,33 +40,24 @@ void TChartSeries::Repaint() {
     if (parentChart_) parentChart_->Invalidate();
 }
 
-namespace {
-template <class T, class V>
-bool StoreChanged(T& Variable, const V& Value) {
-    if (Variable == Value) return false;
-    Variable = Value;
-    return true;
-}
-}  // namespace
-
 void TChartSeries::SetBooleanProperty(bool& Variable, bool Value) {
-    if (StoreChanged(Variable, Value)) Repaint();
+    if (TeeStoreChanged(Variable, Value)) Repaint();
 }
 
 void TChartSeries::SetIntegerProperty(int& Variable, int Value) {
-    if (StoreChanged(Variable, Value)) Repaint();
+    if (TeeStoreChanged(Variable, Value)) Repaint();
 }
 
 void TChartSeries::SetColorProperty(TColor& Variable, TColor Value) {
-    if (StoreChanged(Variable, Value)) Repaint();
+    if (TeeStoreChanged(Variable, Value)) Repaint();
 }
 
 void TChartSeries::SetDoubleProperty(double& Variable, double Value) {
-    if (StoreChanged(Variable, Value)) Repaint();
+    if (TeeStoreChanged(Variable, Value)) Repaint();
 }
 
 void TChartSeries::SetStringProperty(AnsiString& Variable, const AnsiString& Value) {
-    if (StoreChanged(Variable, Value)) Repaint();
+    if (TeeStoreChanged(Variable, Value)) Repaint();
 }
 
 // ---- Settings -------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // deleting, clearing and sorting them, the axes it is drawn against, its
 // depth slot, and the series that take their points from it.
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -346,6 +347,15 @@ protected:
     // Where sample values start and how far they may range.
     void CalcRandomBounds(int NumValues, double& tmpX, double& StepX, double& tmpY, double& MinY,
                           double& DifY);
+    // Where a sample fill stands: Y is the walk's last value, which AddPoint
+    // may move on.
+    struct TSampleBounds {
+        double X = 0, StepX = 0, Y = 0, MinY = 0, DifY = 0;
+    };
+    // The frame of every sample fill: a count below 1 refused, the points
+    // cleared, AddPoint called at each X with the chart's repaints held back,
+    // then one repaint.
+    void FillSamplesWith(int NumValues, const std::function<void(double X, TSampleBounds& Bounds)>& AddPoint);
     // Cleared by series whose every point is always drawn.
     bool calcVisiblePoints_ = true;
     // Set by series that draw the first point past the far edge too, so that

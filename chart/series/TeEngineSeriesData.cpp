@@ -204,23 +204,31 @@ void TChartSeries::CalcRandomBounds(int NumValues, double& tmpX, double& StepX, 
     tmpX = minX;
 }
 
-void TChartSeries::FillSampleValues(int NumValues) {
+void TChartSeries::FillSamplesWith(int NumValues,
+                                   const std::function<void(double X, TSampleBounds& Bounds)>& AddPoint) {
     if (NumValues <= 0) throw ChartException(TeeMsgText(TeeMsg_FillSample));
     Clear();
-    double tmpX = 0, stepX = 0, tmpY = 0, minY = 0, difY = 0;
-    CalcRandomBounds(NumValues, tmpX, stepX, tmpY, minY, difY);
-    // A random walk whose steps are up to a quarter of the range.
-    const int s = Round(difY) / 4;
+    TSampleBounds bounds;
+    CalcRandomBounds(NumValues, bounds.X, bounds.StepX, bounds.Y, bounds.MinY, bounds.DifY);
     TCustomAxisPanel* chart = parentChart_;
     const bool oldAutoRepaint = chart && chart->GetAutoRepaint();
     if (chart) chart->SetAutoRepaint(false);
+    double x = bounds.X;
     for (int i = 0; i < NumValues; ++i) {
-        tmpY = std::fabs(tmpY + Random(s) - s / 2);
-        AddXY(tmpX, tmpY);
-        tmpX += stepX;
+        AddPoint(x, bounds);
+        x += bounds.StepX;
     }
     if (chart) chart->SetAutoRepaint(oldAutoRepaint);
     RefreshSeries();
     // The requests made while the chart was not repainting were dropped.
     Repaint();
+}
+
+// A random walk whose steps are up to a quarter of the range.
+void TChartSeries::FillSampleValues(int NumValues) {
+    FillSamplesWith(NumValues, [this](double X, TSampleBounds& Bounds) {
+        const int s = Round(Bounds.DifY) / 4;
+        Bounds.Y = std::fabs(Bounds.Y + Random(s) - s / 2);
+        AddXY(X, Bounds.Y);
+    });
 }

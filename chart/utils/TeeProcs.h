@@ -9,6 +9,15 @@
 #include "platform/runtime/DateUtils.h"
 #include "platform/gdi/Graphics.h"
 
+// Stores Value when it differs; whether it did. The property setters of
+// panels and series repaint on true.
+template <class T, class V>
+bool TeeStoreChanged(T& Variable, const V& Value) {
+    if (Variable == Value) return false;
+    Variable = Value;
+    return true;
+}
+
 // ---- Switches ------------------------------------------------------------
 extern char TeeLineSeparator;      // separates the lines of multi-line texts (13)
 extern bool TeeClipWhenPrinting;   // clipping allowed while printing (true)
