@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartPicture.h"
 #include "chart/series/ChartTestSupport.h"
 
 using TDrawLog = std::vector<std::string>;
@@ -102,11 +103,7 @@ struct TAxisChart {
     // One paint into a white bitmap of the chart's size; the log of it.
     TDrawLog Paint() {
         log.clear();
-        picture = std::make_unique<TBitmap>();
-        picture->SetSize(chart->GetWidth(), chart->GetHeight());
-        picture->GetCanvas()->GetBrush()->SetColor(clWhite);
-        picture->GetCanvas()->FillRect(TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
-        chart->Draw(picture->GetCanvas(), TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
+        picture = PaintOnWhite(chart);
         return log;
     }
     // Fixes the chart rectangle and an axis' range without painting.

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "chart/ChartPicture.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/series/ChartSeriesTypes.h"
 #include "chart/series/SeriesBar.h"
@@ -91,11 +92,7 @@ struct BarDraw : ::testing::Test {
     }
     TSeriesLog Paint() {
         log.clear();
-        picture = std::make_unique<TBitmap>();
-        picture->SetSize(chart->GetWidth(), chart->GetHeight());
-        picture->GetCanvas()->GetBrush()->SetColor(clWhite);
-        picture->GetCanvas()->FillRect(TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
-        chart->Draw(picture->GetCanvas(), TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
+        picture = PaintOnWhite(chart);
         return log;
     }
     TColor PixelAt(int X, int Y) const { return picture->GetCanvas()->GetPixels(X, Y); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartPicture.h"
 #include "chart/series/ChartTestSupport.h"
 #include "chart/series/Series.h"
 
@@ -173,11 +174,7 @@ struct TSeriesChart {
     // One paint into a white bitmap of the chart's size; what the series drew.
     TSeriesLog Paint() {
         log.clear();
-        picture = std::make_unique<TBitmap>();
-        picture->SetSize(chart->GetWidth(), chart->GetHeight());
-        picture->GetCanvas()->GetBrush()->SetColor(clWhite);
-        picture->GetCanvas()->FillRect(TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
-        chart->Draw(picture->GetCanvas(), TRect(0, 0, chart->GetWidth(), chart->GetHeight()));
+        picture = PaintOnWhite(chart);
         return log;
     }
     TColor PixelAt(int X, int Y) const { return picture->GetCanvas()->GetPixels(X, Y); }
