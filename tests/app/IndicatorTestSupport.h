@@ -22,7 +22,8 @@ inline std::vector<QuoteRecord> quotesFromCloses(const std::vector<double>& olde
     std::vector<QuoteRecord> quotes(oldestFirst.size());
     for (std::size_t i = 0; i < oldestFirst.size(); ++i) {
         QuoteRecord& quote = quotes[oldestFirst.size() - 1 - i];
-        quote.Date = "d" + std::to_string(i);
+        // Appended: GCC 12 warns (-Wrestrict) on "d" + string at -O3.
+        quote.Date = std::string("d").append(std::to_string(i));
         quote.Open = quote.Close = oldestFirst[i];
         quote.High = oldestFirst[i] + 1;
         quote.Low = oldestFirst[i] - 1;

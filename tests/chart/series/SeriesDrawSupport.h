@@ -57,7 +57,8 @@ public:
     }
     void Polygon(const TPoint* Points, int LastIndex) override {
         std::string s = "Polygon";
-        for (int i = 0; i <= LastIndex; ++i) s += " " + Pt(Points[i].x, Points[i].y);
+        // Appended: GCC 12 warns (-Wrestrict) on " " + string at -O3.
+        for (int i = 0; i <= LastIndex; ++i) s.append(" ").append(Pt(Points[i].x, Points[i].y));
         Log(s);
         const TNested nested(depth_);
         TTeeCanvas3D::Polygon(Points, LastIndex);
