@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/runtime/StreamBytes.h"
 #include "ChartTestSupport.h"
 #include "chart/messages/TeeExceptions.h"
 #include "platform/runtime/Filer.h"
@@ -50,14 +51,7 @@ bool Holds(const Bytes& bytes, const std::string& text) {
     return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
 }
 
-// Built at its size and filled: GCC 12 warns (-Warray-bounds) inside the
-// standard library on an insert into a one-byte vector at -O3.
-Bytes Str(const std::string& s) {
-    Bytes b(s.size() + 1);
-    b[0] = static_cast<std::uint8_t>(s.size());
-    std::copy(s.begin(), s.end(), b.begin() + 1);
-    return b;
-}
+constexpr auto Str = ShortStringBytes;
 
 void Append(Bytes& to, std::initializer_list<Bytes> parts) {
     for (const Bytes& p : parts) to.insert(to.end(), p.begin(), p.end());

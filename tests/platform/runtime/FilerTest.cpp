@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/runtime/StreamBytes.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"
 
@@ -176,14 +177,7 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     return result;
 }
 
-// Built at its size and filled: GCC 12 warns (-Warray-bounds) inside the
-// standard library on an insert into a one-byte vector at -O3.
-Bytes Str(const std::string& s) {
-    Bytes b(s.size() + 1);
-    b[0] = static_cast<std::uint8_t>(s.size());
-    std::copy(s.begin(), s.end(), b.begin() + 1);
-    return b;
-}
+constexpr auto Str = ShortStringBytes;
 
 // A root with every property set away from its default, two probes inside
 // it and one inside the second; references run forwards and backwards.
