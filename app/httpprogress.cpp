@@ -10,7 +10,6 @@ TfHttpProgress* fHttpProgress = nullptr;
 
 namespace {
 const char* const kWaitText = "Download in progress, please wait...";
-const char* const kConnectionHint = "Make sure you are connected to the Internet.";
 // Where "Done." stands at the least, and the room kept clear around it.
 constexpr int kDoneLeft = 200, kDoneGap = 6, kRightMargin = 8;
 }
@@ -25,7 +24,7 @@ TfHttpProgress::TfHttpProgress(TComponent* AOwner)
     SeSkinButton1->SetEnabled(false);
     SeSkinLabel2 = PutLabel("SeSkinLabel2", "Done.", kDoneLeft, 16);
     SeSkinLabel2->SetVisible(false);
-    SeSkinLabel3 = PutLabel("SeSkinLabel3", kConnectionHint, 16, 32);
+    SeSkinLabel3 = PutLabel("SeSkinLabel3", ConnectionHint, 16, 32);
     SeSkinLabel3->SetVisible(false);
     TransferTimer = new TTimer(this);
     TransferTimer->SetName("TransferTimer");
@@ -82,12 +81,12 @@ void TfHttpProgress::ShowDone(const AnsiString& Arrived) {
     SeSkinLabel2->SetVisible(true);
 }
 
-void TfHttpProgress::ShowFailure(const AnsiString& Caption, const AnsiString& Text, bool ConnectionHint) {
+void TfHttpProgress::ShowFailure(const AnsiString& Caption, const AnsiString& Text, const AnsiString& Hint) {
     SetCaption(Caption);
     ShowStatus(Text, 16);
     SeSkinLabel2->SetVisible(false);
-    SeSkinLabel3->SetCaption(kConnectionHint);
-    SeSkinLabel3->SetVisible(ConnectionHint);
+    SeSkinLabel3->SetCaption(Hint);
+    SeSkinLabel3->SetVisible(!Hint.IsEmpty());
     SeSkinButton1->SetEnabled(true);
 }
 

@@ -37,7 +37,10 @@ public:
     // The end of a transfer: OK enabled, "Done." and under it Arrived, what
     // the transfer brought.
     void ShowDone(const AnsiString& Arrived);
-    void ShowFailure(const AnsiString& Caption, const AnsiString& Text, bool ConnectionHint);
+    // A failed transfer: its caption, what happened and, under it, Hint
+    // (nothing when empty).
+    void ShowFailure(const AnsiString& Caption, const AnsiString& Text, const AnsiString& Hint);
+    static constexpr const char* ConnectionHint = "Make sure you are connected to the Internet.";
 
 protected:
     // Escape answers as OK does, and only once OK is enabled.

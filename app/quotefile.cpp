@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "platform/runtime/FileRead.h"
 
 namespace {
 
@@ -53,17 +53,6 @@ std::string_view takeLine(std::string_view& text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
-}
-
-// The whole file; bad() on the stream tells whether it was read to its end.
-std::string readAll(std::ifstream& in, const std::string& path) {
-    std::string text;
-    std::error_code unknown;
-    std::uintmax_t size = std::filesystem::file_size(path, unknown);
-    if (!unknown) text.reserve(size);
-    char chunk[1 << 16];
-    while (in.read(chunk, sizeof chunk), in.gcount() > 0) text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    return text;
 }
 
 // The number the digits write; -1 when the text is empty or holds anything
@@ -140,12 +129,10 @@ public:
     QuoteFileReader(const AnsiString& path, linkedList& quotes) : path_(path), quotes_(quotes) {}
 
     QuoteFileContents Read() {
-        std::ifstream in(path_.str(), std::ios::binary);
-        if (!in) Fail("the file cannot be opened", 0);
-        const std::string text = readAll(in, path_.str());
+        std::string text;
+        if (const AnsiString fault = TryReadRegularFile(path_, MaxQuoteFileBytes, text); !fault.IsEmpty())
+            Fail(fault, 0);
         std::string_view rest = text;
-        // A line cut off by a failed read is not taken for a quote.
-        if (in.bad()) rest = rest.substr(0, rest.rfind('\n') + 1);
         int number = 0;
         if (!rest.empty()) {
             ReadHeader(takeLine(rest), ++number);
@@ -156,7 +143,6 @@ public:
             ++number;
             if (!isBlank(line)) ReadRow(line, number);
         }
-        if (in.bad()) Fail("the file could not be read to its end", 0);
         if (number == 0) Fail("the file is empty", 0);
         if (contents_.QuoteCount == 0) Fail("the file holds no quotes", 0);
         return contents_;

@@ -4,6 +4,7 @@
 //   0,2,2001,4,30,2003,XYZ
 //   30-May-03,12.50,12.80,12.40,12.75,1520000
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -18,6 +19,11 @@ public:
     EQuoteFileError(const AnsiString& message, int line) : Exception(message), Line(line) {}
     int Line;
 };
+
+// The largest stock quote file read: a quote line takes about 50 bytes, so
+// this is some five million trading days, twenty thousand years of them. A
+// bigger file is refused before it is read.
+constexpr std::uint64_t MaxQuoteFileBytes = 256ull << 20;
 
 // The header line. Months count from 0, as the quote service's requests do.
 struct QuoteFileHeader {
@@ -44,7 +50,7 @@ struct QuoteFileContents {
 
 // Reads the file into quotes, replacing what they held, with the cursor on
 // the last (oldest) quote. Raises EQuoteFileError when the file cannot be
-// opened, is empty, lacks a header or quotes, or holds a row that
+// read (missing, not a regular file, not readable, too large), is empty, lacks a header or quotes, or holds a row that
 // parseQuoteRow refuses (app/quoterow.h); the quotes are then left as they
 // were. Blank lines are skipped.
 QuoteFileContents loadQuoteFile(const AnsiString& path, linkedList& quotes);

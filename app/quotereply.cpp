@@ -1,16 +1,8 @@
 #include "app/quotereply.h"
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string_view>
-#include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/quoterow.h"
 
@@ -40,22 +32,6 @@ bool IsServiceDate(std::string_view Field) {
 
 bool StartsWithDate(const std::string& Line) {
     return Line.size() >= 4 && (Line.compare(0, 4, "Date") == 0 || Line.compare(0, 4, "date") == 0);
-}
-
-// The file that writing Path changes: the end of the symbolic links Path
-// leads through, or Path itself; empty when the links go round in a circle.
-std::string WriteTarget(const std::string& Path) {
-    namespace fs = std::filesystem;
-    fs::path at = Path;
-    // As many links as the system itself follows before it gives up.
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(at, error))) return at.string();
-        const fs::path next = fs::read_symlink(at, error);
-        if (error) return std::string();
-        at = next.is_absolute() ? next : at.parent_path() / next;
-    }
-    return std::string();
 }
 
 }  // namespace
@@ -113,50 +89,10 @@ std::vector<std::string> SplitFileRows(const std::string& Text) {
     return rows;
 }
 
-bool IsReadOnlyFile(const std::string& Path) {
-    struct stat status {};
-    if (::stat(Path.c_str(), &status) != 0) return false;  // not there: nothing to keep
-    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-           ::faccessat(AT_FDCWD, Path.c_str(), W_OK, AT_EACCESS) != 0;
-}
-
 std::string QuoteFileText(const std::string& HeaderLine, std::span<const std::string> NewRows,
                           std::span<const std::string> OldRows) {
     std::string text = HeaderLine + "\n";
     for (const std::span<const std::string> rows : {NewRows, OldRows})
         for (const std::string& row : rows) (text += row) += '\n';
     return text;
-}
-
-bool WriteFileWhole(const std::string& Path, const std::string& Text) {
-    const std::string target = WriteTarget(Path);
-    if (target.empty() || IsReadOnlyFile(target)) return false;
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    const std::string temporary = target + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(Text.data(), static_cast<std::streamsize>(Text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    // The new file takes the old one's place with its permission bits and owner.
-    if (existed) {
-        if (::chown(temporary.c_str(), old.st_uid, old.st_gid) != 0) {
-            // Only root gives files away; anyone else's copy stays theirs, as an editor's would.
-        }
-        if (::chmod(temporary.c_str(), old.st_mode & 0777) != 0) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) std::remove(temporary.c_str());
-    return !error;
 }

@@ -1,9 +1,7 @@
 #pragma once
 // The quote service's reply and the stock quote file it becomes: checking a
-// reply's rows before anything is written, and writing a file whole (beside
-// the old one, then renamed into place) so that no reader ever sees it
-// half-written, while it stays the same file to the user: links, permissions
-// and owner kept.
+// reply's rows before anything is written, and the text the file is written
+// with (whole, through ReplaceFile of platform/runtime/FileReplace.h).
 
 #include <optional>
 #include <span>
@@ -37,14 +35,3 @@ std::vector<std::string> SplitFileRows(const std::string& Text);
 // line, then the rows, every line ended by "\n".
 std::string QuoteFileText(const std::string& HeaderLine, std::span<const std::string> NewRows,
                           std::span<const std::string> OldRows = {});
-
-// True when the file is there and may not be written, as an editor decides:
-// it has no write permission for anybody (which holds for root too), or none
-// for the program's effective user and group.
-bool IsReadOnlyFile(const std::string& Path);
-
-// Writes Text to the file Path names (through its links) by way of a
-// temporary file beside it, renamed into place with the old file's permission
-// bits and owner. False, with the file untouched, when it is read-only or
-// cannot be written.
-bool WriteFileWhole(const std::string& Path, const std::string& Text);

@@ -1,10 +1,9 @@
 #include "app/quotesdownload.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <iterator>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "app/httpprogress.h"
 #include "app/quotefile.h"
 #include "app/quotereply.h"
+#include "app/savetarget.h"
 #include "app/websettings.h"
 #include "app/zrmain.h"
 #include "net/NmHttp.h"
@@ -20,6 +20,8 @@
 #include "platform/host/Dialogs.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/runtime/DateUtils.h"
+#include "platform/runtime/FileRead.h"
+#include "platform/runtime/FileReplace.h"
 #include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinMessage.h"
 #include "skin/engine/KsSkinProgressBar.h"
@@ -45,7 +47,9 @@ struct Transfer {
     AnsiString nextUrl;         // the page the last handler asked for
     bool running = false;
     AnsiString stopCaption, stopText;  // why the transfer was stopped from outside
+    AnsiString writeFault;             // why the file could not be written, for the message after the dialog
     Cardinal limitMs = kTransferBaseMs;
+    int expectedPages = 1;  // what the days asked for should take
 };
 Transfer transfer;
 
@@ -68,8 +72,9 @@ long long DaysBetween(const CalendarDay& From, const CalendarDay& To) {
     return std::max(0LL, static_cast<long long>(to - from));
 }
 
-// Asks for a file as both commands do; false on Cancel.
-bool ChooseFile(const char* Title) {
+// Asks for a file as both commands do; false on Cancel. A download asks
+// before it replaces a file; an update exists to extend the chosen one.
+bool ChooseFile(const char* Title, bool Download) {
     TSaveDialog* dialog = OriginalForm1->SaveDialog1;
     dialog->SetTitle(Title);
     dialog->SetFilter("Stock Quote Files (*.zrq)|*.ZRQ");
@@ -77,6 +82,7 @@ bool ChooseFile(const char* Title) {
     if (!dialog->Execute()) return false;
     AnsiString path = dialog->GetFileName();
     if (path.Length() < 4 || path.SubString(path.Length() - 3, 4).UpperCase() != ".ZRQ") path += ".zrq";
+    if (Download && !mayWriteChosenFile(OriginalForm1->SeSkinMessage1, path)) return false;
     OriginalForm1->DownloadPath = path;
     return true;
 }
@@ -98,6 +104,28 @@ AnsiString ServiceAddress() {
 
 AnsiString PageUrl() {
     return OriginalForm1->UrlHead + IntToStr(OriginalForm1->PageOffset) + OriginalForm1->UrlTail;
+}
+
+// The pages a transfer of Days calendar days should take: a paged symbol
+// gets 200 rows a page, one for each of the five trading days a week, and
+// a last page that ends it.
+int ExpectedPages(long long Days) {
+    if (!isPagedSymbol(OriginalForm1->Symbol)) return 1;
+    return static_cast<int>(std::min<long long>(Days * 5 / 7 / kQuotePageRows + 1, kMaxQuotePages));
+}
+
+// The bar shows the share of the transfer done: the pages taken and, of the
+// page arriving, the bytes received over those its head announced (none
+// when it announced no length), over the pages expected. It never goes back.
+void ShowProgress() {
+    const TNMHTTP* client = OriginalForm1->HTTPSocket;
+    const long long length = client->GetContentLength();
+    double page = transfer.pages;
+    if (length > 0) page += std::min(1.0, static_cast<double>(client->GetBody().Length()) / static_cast<double>(length));
+    const double done = page / std::max(transfer.expectedPages, transfer.pages + 1);
+    TSeSkinProgressBar* bar = fHttpProgress->SeSkinProgressBar1;
+    const int position = bar->GetMin() + static_cast<int>(done * (bar->GetMax() - bar->GetMin()));
+    if (position > bar->GetPosition()) bar->SetPosition(position);
 }
 
 // With the end date today, the file's end date becomes the newest row's
@@ -129,8 +157,12 @@ void Finish() {
     const std::string header = (form.HeaderPrefix + IntToStr(form.ToMonth0) + "," + IntToStr(form.ToDay) + "," +
                                 IntToStr(form.ToYear) + "," + form.Symbol)
                                    .str();
-    if (!WriteFileWhole(form.DownloadPath.str(), QuoteFileText(header, transfer.rows, transfer.oldRows)))
+    const AnsiString fault = TryReplaceFile(form.DownloadPath, QuoteFileText(header, transfer.rows, transfer.oldRows));
+    if (!fault.IsEmpty()) {
+        // The whole story, with the path, is told once the dialog is closed.
+        transfer.writeFault = "Cannot write the stock quote file \"" + form.DownloadPath + "\": " + fault + ".";
         return showDownloadFailure("The stock quote file could not be written.");
+    }
     fHttpProgress->ShowDone(arrived);
 }
 
@@ -198,30 +230,29 @@ bool isPagedSymbol(const AnsiString& Symbol) { return IsPagedQuoteSymbol(Symbol.
 
 void startDownload() {
     BeginCommand(true);
-    if (!ChooseFile("Download Stock Quote File")) return;
+    if (!ChooseFile("Download Stock Quote File", true)) return;
     fDlQuotes->ShowModal();
 }
 
 void startUpdate() {
     BeginCommand(false);
-    if (!ChooseFile("Update Stock Quote File")) return;
+    if (!ChooseFile("Update Stock Quote File", false)) return;
     auto refuse = [](const AnsiString& Why) {
         OriginalForm1->SeSkinMessage1->MessageDlg("The file " + OriginalForm1->DownloadPath + Why, mtError,
                                                   TMsgDlgButtons{mbOK}, 0);
         OriginalForm1->Updating = false;
     };
-    std::ifstream in(OriginalForm1->DownloadPath.str(), std::ios::binary);
-    // A file that is not there (or not readable) is not one of the wrong kind.
-    if (!in) return refuse(" cannot be opened.");
-    std::ostringstream text;
-    text << in.rdbuf();
-    const std::string contents = text.str();
+    std::string contents;
+    // A file that cannot be read is not one of the wrong kind: the reason is told.
+    if (const AnsiString fault = TryReadRegularFile(OriginalForm1->DownloadPath, MaxQuoteFileBytes, contents);
+        !fault.IsEmpty())
+        return refuse(" cannot be read: " + fault + ".");
     std::string headerLine = contents.substr(0, contents.find('\n'));
     if (!headerLine.empty() && headerLine.back() == '\r') headerLine.pop_back();
     const std::optional<QuoteFileHeader> header = parseQuoteHeader(headerLine);
     if (!header) return refuse(" is not a stock quote file.");
     // Permission bits say whether the user may change the file, for root too.
-    if (IsReadOnlyFile(OriginalForm1->DownloadPath.str())) return refuse(" is read-only and cannot be updated.");
+    if (IsReadOnlyFile(OriginalForm1->DownloadPath)) return refuse(" is read-only and cannot be updated.");
     transfer.oldRows = SplitFileRows(contents);
     SetEndDate(TodayDate());
     OriginalForm1->Symbol = header->Symbol;
@@ -233,7 +264,9 @@ void startUpdate() {
 
 void runTransfer(const CalendarDay& From) {
     TOriginalForm1& form = *OriginalForm1;
-    transfer.limitMs = static_cast<Cardinal>(kTransferBaseMs + kTransferMsPerDay * DaysBetween(From, EndDate()));
+    const long long days = DaysBetween(From, EndDate());
+    transfer.limitMs = static_cast<Cardinal>(kTransferBaseMs + kTransferMsPerDay * days);
+    transfer.expectedPages = ExpectedPages(days);
     form.UrlHead = ServiceAddress() + "/table.csv?a=" + IntToStr(From.Month0) + "&b=" + IntToStr(From.Day) +
                    "&c=" + IntToStr(From.Year) + "&d=" + IntToStr(form.ToMonth0) + "&e=" + IntToStr(form.ToDay) +
                    "&f=" + IntToStr(form.ToYear) + "&s=" + UrlEncode(form.Symbol) + "&y=";
@@ -241,7 +274,30 @@ void runTransfer(const CalendarDay& From) {
     fHttpProgress->URL = PageUrl();
     fHttpProgress->Start = true;
     fHttpProgress->ShowModal();
+    if (!transfer.writeFault.IsEmpty()) form.SeSkinMessage1->MessageDlg(transfer.writeFault, mtError, TMsgDlgButtons{mbOK}, 0);
 }
+
+namespace {
+
+// A time-out keeps its own look; a connection refused or broken off says so
+// with the service's address; anything else (a host not found, a failing
+// network) in the socket's own words, with the hint to check the connection.
+void ShowSocketFailure(const ESockError& Error) {
+    OriginalForm1->Downloading = false;
+    OriginalForm1->Updating = false;
+    const AnsiString service = "Quote service: " + OriginalForm1->HTTPSocket->GetHost() + ":" +
+                               IntToStr(OriginalForm1->HTTPSocket->GetPort());
+    switch (Error.GetErrorCode()) {
+    case ETIMEDOUT: return showDownloadTimeout();
+    case ECONNREFUSED: return fHttpProgress->ShowFailure("Download failed", "The connection was refused.", service);
+    case ECONNRESET:
+    case ECONNABORTED:
+    case EPIPE: return fHttpProgress->ShowFailure("Download failed", "The connection was broken off.", service);
+    default: fHttpProgress->ShowFailure("Download failed", Error.GetMessage(), TfHttpProgress::ConnectionHint);
+    }
+}
+
+}  // namespace
 
 void requestPages(const AnsiString& URL) {
     // A transfer starts with no pages; an update's old rows stay.
@@ -264,9 +320,9 @@ void requestPages(const AnsiString& URL) {
     } catch (EAbortError&) {
         OriginalForm1->Downloading = false;
         OriginalForm1->Updating = false;
-        fHttpProgress->ShowFailure(transfer.stopCaption, transfer.stopText, false);
-    } catch (ESockError&) {
-        showDownloadTimeout();
+        fHttpProgress->ShowFailure(transfer.stopCaption, transfer.stopText, "");
+    } catch (ESockError& e) {
+        ShowSocketFailure(e);
     } catch (Exception& e) {
         showDownloadFailure(e.GetMessage());
     }
@@ -302,14 +358,14 @@ void finishUpdate() { TakePage(); }
 void showDownloadTimeout() {
     OriginalForm1->Downloading = false;
     OriginalForm1->Updating = false;
-    fHttpProgress->ShowFailure("Timeout", "Download timed out.", true);
+    fHttpProgress->ShowFailure("Timeout", "Download timed out.", TfHttpProgress::ConnectionHint);
 }
 
 void showDownloadFailure(const AnsiString& Text) {
     OriginalForm1->Downloading = false;
     OriginalForm1->Updating = false;
     transfer.nextUrl = "";
-    fHttpProgress->ShowFailure("Download failed", Text, false);
+    fHttpProgress->ShowFailure("Download failed", Text, "");
 }
 
 void TOriginalForm1::MenuDlQuotesClick(TObject*) { startDownload(); }
@@ -317,8 +373,7 @@ void TOriginalForm1::MenuDlQuotesClick(TObject*) { startDownload(); }
 void TOriginalForm1::MenuUpdQuotesClick(TObject*) { startUpdate(); }
 
 void TOriginalForm1::HTTPSocketPacketRecvd(TObject*) {
-    TSeSkinProgressBar* bar = fHttpProgress->SeSkinProgressBar1;
-    bar->SetPosition(bar->GetPosition() < bar->GetMax() ? bar->GetPosition() + 3 : bar->GetMin());
+    ShowProgress();
     // Raised inside the client, which closes the connection on the way out.
     if (transfer.bytesBefore + HTTPSocket->GetBody().Length() > kMaxTransferBytes)
         throw Exception(AnsiString("The reply is larger than ") + kMaxTransferText + " and was stopped.");

@@ -1,12 +1,13 @@
 #include "app/wizard.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 #include <iterator>
 #include <string>
 
 #include "app/quotefile.h"
 #include "app/zrmain.h"
+#include "platform/runtime/FileRead.h"
 #include "platform/runtime/FileUtils.h"
 #include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinButtons.h"
@@ -158,15 +159,24 @@ void resetWizard(TOriginalForm1& Form) {
     Form.WizardHiddenList->GetItems()->Clear();
     enableStockButtons(Form, false);
     Form.WizardPath = "";
+    Form.DocumentPath = "";
     Form.DocumentName = "Untitled";
 }
 
+bool readWizardDocument(TOriginalForm1& Form, const AnsiString& Path, std::string& Text) {
+    const AnsiString fault = TryReadRegularFile(Path, MaxWizardDocumentBytes, Text);
+    if (fault.IsEmpty()) return true;
+    tell(Form, "Cannot open the Vazod Erurid document \"" + Path + "\": " + fault + ".", mtError);
+    return false;
+}
+
 void openWizardFile(TOriginalForm1& Form) {
-    std::ifstream in(Form.WizardPath.str(), std::ios::binary);
-    if (!in) {
-        tell(Form, "Cannot open the Vazod Erurid document \"" + Form.WizardPath + "\".", mtError);
-        return;
-    }
+    std::string text;
+    if (readWizardDocument(Form, Form.WizardPath, text)) fillWizardDocument(Form, text);
+}
+
+void fillWizardDocument(TOriginalForm1& Form, const std::string& Text) {
+    std::istringstream in(Text);
     int listed = 0;
     std::string line;
     while (std::getline(in, line)) {

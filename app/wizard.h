@@ -7,7 +7,9 @@
 // the grid row (symbol, newest date, close, volume, advice) and the colour
 // tables.
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/llist.h"
@@ -54,9 +56,20 @@ void removeWizardRow(TOriginalForm1& Form, int Row);
 void removeWizardStock(TOriginalForm1& Form, int Index);
 // Every row gone, the lists and the document's name and path as new.
 void resetWizard(TOriginalForm1& Form);
-// Reads the document at WizardPath: every line ending in ".zrq" in any case
-// is a stock, up to MaxWizardStocks (further ones are left out, and the user
-// is told).
+// The largest document read: 249 paths of the longest a path may be (4,096
+// bytes) take 1 MB; a document may list more stocks than it can hold, so
+// there is room for many times that. A bigger file is refused unread.
+constexpr std::uint64_t MaxWizardDocumentBytes = 16ull << 20;
+// The document at Path into Text; false, after an error message saying why
+// (missing, a folder or device, not readable, too large), when it cannot be
+// read.
+bool readWizardDocument(TOriginalForm1& Form, const AnsiString& Path, std::string& Text);
+// Adds the stocks of a document's text: every line ending in ".zrq" in any
+// case is one, up to MaxWizardStocks (further ones are left out, and the
+// user is told).
+void fillWizardDocument(TOriginalForm1& Form, const std::string& Text);
+// Reads the document at WizardPath and adds its stocks, as the command line
+// asks.
 void openWizardFile(TOriginalForm1& Form);
 // The advice of every stock computed again from its file.
 void recalculateWizard(TOriginalForm1& Form);

@@ -59,6 +59,7 @@ void TOriginalForm1::OpenFromCommandLine() {
         openQuoteFile(*this, argument);
     } else if (extension == ".ZRW") {
         WizardPath = argument;
+        DocumentPath = argument;
         DocumentName = ExtractFileName(argument);
         openWizardFile(*this);
         Modified = false;

@@ -168,6 +168,9 @@ public:
     int WizardCount = 0;          // stocks in the Vazod Erurid document, at most 249
     bool Modified = false;        // the Vazod Erurid document has unsaved changes
     AnsiString WizardPath;        // path of the Vazod Erurid document
+    // The file the document was last opened from or saved to, where Save
+    // starts; empty for a new one.
+    AnsiString DocumentPath;
     AnsiString DocumentName = "Untitled";  // its file name
     AnsiString VolatilityPeriod;  // "Daily", "Weekly" or "Monthly"
     TrendLine Lines[20];          // the trend lines drawn on the chart

@@ -1,10 +1,11 @@
 // The main window's Vazod Erurid commands (the document, its stocks, their
 // advice and diagram) and the printing of the two grids.
 #include "app/gridprint.h"
-#include "app/quotereply.h"
+#include "app/savetarget.h"
 #include "app/wizard.h"
 #include "app/zrmain.h"
 #include "platform/host/Dialogs.h"
+#include "platform/runtime/FileReplace.h"
 #include "platform/runtime/FileUtils.h"
 #include "skin/engine/KsSkinButtons.h"
 #include "skin/engine/KsSkinGrids.h"
@@ -51,10 +52,15 @@ void TOriginalForm1::ToolbWizardOpenBtClick(TObject*) {
     if (!QuerySaveDocument()) return;
     prepareDialog(OpenDialog1, "Open Vazod Erurid File", DocumentFilter);
     if (!OpenDialog1->Execute()) return;
+    const AnsiString path = OpenDialog1->GetFileName();
+    std::string text;
+    // A document that cannot be read leaves the one open as it was.
+    if (!readWizardDocument(*this, path, text)) return;
     resetWizard(*this);
-    WizardPath = OpenDialog1->GetFileName();
+    WizardPath = path;
+    DocumentPath = path;
     DocumentName = ExtractFileName(WizardPath);
-    openWizardFile(*this);
+    fillWizardDocument(*this, text);
     Modified = false;
     PageControl1->SetActivePage(TabSheet4);
 }
@@ -62,16 +68,27 @@ void TOriginalForm1::ToolbWizardOpenBtClick(TObject*) {
 void TOriginalForm1::ToolbWizardSaveBtClick(TObject*) {
     PageControl1->SetActivePage(TabSheet4);
     prepareDialog(SaveDialog1, "Save Vazod Erurid File", DocumentFilter);
+    // The dialog is shared: it starts from this document's own file, never
+    // from a name another command left in it.
+    SaveDialog1->SetFileName(DocumentPath);
     if (!SaveDialog1->Execute()) return;
     const AnsiString chosen = SaveDialog1->GetFileName();
     // Only the file's own name decides: a folder may have a "." in its name.
     const AnsiString path = ExtractFileName(chosen).Pos(".") == 0 ? chosen + ".zrw" : chosen;
-    if (!WriteFileWhole(path.str(), wizardDocumentText(*this).str())) {
-        SeSkinMessage1->MessageDlg("Cannot write the Vazod Erurid document \"" + path + "\".", mtError,
-                                   TMsgDlgButtons{mbOK}, 0);
+    if (ExtractFileExt(path).UpperCase() == ".ZRQ") {
+        SeSkinMessage1->MessageDlg("\"" + path + "\" is the name of a stock quote file.\n"
+                                   "Please choose another name for the Vazod Erurid document.",
+                                   mtError, TMsgDlgButtons{mbOK}, 0);
+        return;
+    }
+    if (!mayWriteChosenFile(SeSkinMessage1, path)) return;
+    if (const AnsiString fault = TryReplaceFile(path, wizardDocumentText(*this).str()); !fault.IsEmpty()) {
+        SeSkinMessage1->MessageDlg("Cannot write the Vazod Erurid document \"" + path + "\": " + fault + ".",
+                                   mtError, TMsgDlgButtons{mbOK}, 0);
         return;
     }
     DocumentName = ExtractFileName(chosen);
+    DocumentPath = path;
     Modified = false;
 }
 

@@ -83,6 +83,7 @@ bool TNMHTTP::Exchange(TCmdType Cmd, const THttpUrl& Target, AnsiString& Locatio
 
 bool TNMHTTP::ExchangeOnce(TCmdType Cmd, const THttpUrl& Target, AnsiString& Location) {
     replyNumber_ = 0;
+    contentLength_ = -1;
     header_ = AnsiString();
     reason_ = AnsiString();
     body_ = AnsiString();
@@ -92,17 +93,16 @@ bool TNMHTTP::ExchangeOnce(TCmdType Cmd, const THttpUrl& Target, AnsiString& Loc
     SendText(RequestText(Cmd, Target));
 
     std::string received;
-    std::size_t headEnd = 0;
-    while ((headEnd = FindHeadEnd(received)) == 0) {
-        if (received.size() > kMaxHeadSize) throw HTTPException("The reply's header is too long");
-        AnsiString packet = ReceivePacket();
-        if (packet.IsEmpty())
-            throw HTTPException(received.empty() ? "The server closed the connection without a reply"
-                                                 : "The server closed the connection inside the reply's header");
-        received += packet.str();
-        if (!MayBeHttpReply(received)) throw HTTPException("The server's reply is not HTTP");
+    THttpReplyHead head;
+    // Interim replies ("100 Continue") come before the real one and are
+    // skipped; together with it their heads may not pass the head's limit.
+    for (std::size_t headBytes = 0;;) {
+        const std::size_t headEnd = ReceiveHead(received, kMaxHeadSize - headBytes);
+        head = ParseReplyHead(received.substr(0, headEnd));
+        received.erase(0, headEnd);
+        headBytes += headEnd;
+        if (head.Status < 100 || head.Status > 199) break;
     }
-    THttpReplyHead head = ParseReplyHead(received.substr(0, headEnd));
     replyNumber_ = head.Status;
     header_ = head.Text;
     reason_ = head.Reason;
@@ -113,12 +113,28 @@ bool TNMHTTP::ExchangeOnce(TCmdType Cmd, const THttpUrl& Target, AnsiString& Loc
         return true;
     }
     if (Cmd != cmdHEAD) {
-        long long expected = ContentLength(head);
-        if (received.size() > headEnd) AppendBody(received.substr(headEnd));
-        ReceiveBody(expected);
+        contentLength_ = ContentLength(head);
+        if (!received.empty()) AppendBody(received);
+        ReceiveBody(contentLength_);
     }
     Disconnect();
     return false;
+}
+
+// Reads until Received holds a whole head (more bytes may follow it) and
+// returns where the head ends; a head longer than Limit is refused.
+std::size_t TNMHTTP::ReceiveHead(std::string& Received, std::size_t Limit) {
+    std::size_t headEnd = 0;
+    while ((headEnd = FindHeadEnd(Received)) == 0 || headEnd > Limit) {
+        if (Received.size() > Limit) throw HTTPException("The reply's header is too long");
+        AnsiString packet = ReceivePacket();
+        if (packet.IsEmpty())
+            throw HTTPException(Received.empty() ? "The server closed the connection without a reply"
+                                                 : "The server closed the connection inside the reply's header");
+        Received += packet.str();
+        if (!MayBeHttpReply(Received)) throw HTTPException("The server's reply is not HTTP");
+    }
+    return headEnd;
 }
 
 // Until the server closes or, when the head gave a length, until that many

@@ -5,7 +5,8 @@
 // the same component; OnFailure for an error reply, after which Get raises
 // HTTPException "HTTP error 404: Not Found" whether or not OnFailure is
 // bound, so an error reply is never taken for success. Redirects (300-303,
-// 307, 308 with a Location) are followed up to 10 times. Only GET and HEAD
+// 307, 308 with a Location) are followed up to 10 times; interim replies
+// (1xx) before the real one are skipped. Only GET and HEAD
 // are offered; no proxy, cookies or request bodies.
 
 #include "net/Powersock.h"
@@ -27,6 +28,9 @@ public:
 
     // The last reply's status number, 0 before one arrived.
     int GetReplyNumber() const { return replyNumber_; }
+    // The length the reply's head announced for its body, -1 when it named
+    // none; known from the first OnPacketRecvd on.
+    long long GetContentLength() const { return contentLength_; }
     // The last reply's status line and header lines.
     const AnsiString& GetHeader() const { return header_; }
     // The last reply's body, bytes as received; empty after a failure other
@@ -48,10 +52,12 @@ private:
     // One request and its reply; true when the reply redirects to Location.
     bool Exchange(TCmdType Cmd, const struct THttpUrl& Target, AnsiString& Location);
     bool ExchangeOnce(TCmdType Cmd, const struct THttpUrl& Target, AnsiString& Location);
+    std::size_t ReceiveHead(std::string& Received, std::size_t Limit);
     void ReceiveBody(long long Expected);
     void AppendBody(const std::string& Bytes);
 
     int replyNumber_ = 0;
+    long long contentLength_ = -1;
     AnsiString header_;
     AnsiString reason_;
     AnsiString body_;

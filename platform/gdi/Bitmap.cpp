@@ -1,37 +1,14 @@
 // The off-screen bitmap over its own device context, its files, and the
 // picture holder.
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <new>
-#include <sstream>
 
 #include "platform/gdi/BmpFile.h"
 #include "platform/gdi/GdiInternal.h"
+#include "platform/runtime/FileRead.h"
+#include "platform/runtime/FileReplace.h"
 
 namespace {
-
-AnsiString SystemError() { return AnsiString(std::strerror(errno)); }
-
-std::string ReadFile(const AnsiString& FileName) {
-    errno = 0;
-    std::ifstream in(FileName.str(), std::ios::binary);
-    if (!in) throw EFOpenError("Cannot open file \"" + FileName + "\". " + SystemError());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) throw EFOpenError("Cannot read file \"" + FileName + "\". " + SystemError());
-    return bytes.str();
-}
-
-void WriteFile(const AnsiString& FileName, const std::string& bytes) {
-    errno = 0;
-    std::ofstream out(FileName.str(), std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError("Cannot create file \"" + FileName + "\". " + SystemError());
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw EFCreateError("Cannot write file \"" + FileName + "\". " + SystemError());
-}
 
 TPixelFormat FormatOfDepth(int bits) {
     switch (bits) {
@@ -126,7 +103,7 @@ void TBitmap::Assign(TPersistent* Source) {
 }
 
 void TBitmap::LoadFromFile(const AnsiString& FileName) {
-    std::string bytes = ReadFile(FileName);
+    std::string bytes = ReadRegularFile(FileName, MaxPictureFileBytes);
     int depth = 0;
     bool monochrome = false;
     surface_->Image() = DecodeBmp(bytes, &depth, &monochrome);
@@ -137,7 +114,7 @@ void TBitmap::LoadFromFile(const AnsiString& FileName) {
 
 void TBitmap::SaveToFile(const AnsiString& FileName) {
     if (GetEmpty()) throw EInvalidGraphic("Cannot save an empty bitmap to \"" + FileName + "\"");
-    WriteFile(FileName, EncodeBmp(surface_->Image(), GetMonochrome()));
+    ReplaceFile(FileName, EncodeBmp(surface_->Image(), GetMonochrome()));
 }
 
 bool TBitmap::GetMonochrome() const { return surface_->surface->monochrome; }

@@ -155,6 +155,11 @@ private:
 // ---- Graphics ------------------------------------------------------------
 class TCanvas;
 
+// The largest picture file read: a picture of 8,000 by 8,000 pixels at 32
+// bits is 244 MB, more than any chart or skin image; a bigger file is refused
+// before it is read.
+constexpr std::uint64_t MaxPictureFileBytes = 256ull << 20;
+
 class TGraphic : public TPersistent {
 public:
     virtual int GetWidth() const = 0;

@@ -2,13 +2,12 @@
 #include "platform/gdi/Metafile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "platform/gdi/MetafileRecords.h"
+#include "platform/runtime/FileRead.h"
+#include "platform/runtime/FileReplace.h"
 
 bool SamePen(const LOGPEN& a, const LOGPEN& b) {
     return a.lopnStyle == b.lopnStyle && a.lopnWidth.x == b.lopnWidth.x && a.lopnColor == b.lopnColor;
@@ -70,8 +69,6 @@ TMetaRecord& Append(HDC DC, TMetaOp op) {
 }
 
 int Utf8Length(unsigned char lead) { return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1; }
-
-AnsiString SystemError() { return AnsiString(std::strerror(errno)); }
 
 }  // namespace
 
@@ -175,23 +172,13 @@ std::string TMetafile::SaveToBytes() const {
 }
 
 void TMetafile::SaveToFile(const AnsiString& FileName) {
-    std::string bytes = SaveToBytes();
-    errno = 0;
-    std::ofstream out(FileName.str(), std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError("Cannot create file \"" + FileName + "\". " + SystemError());
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw EFCreateError("Cannot write file \"" + FileName + "\". " + SystemError());
+    ReplaceFile(FileName, SaveToBytes());
 }
 
 void TMetafile::LoadFromFile(const AnsiString& FileName) {
-    errno = 0;
-    std::ifstream in(FileName.str(), std::ios::binary);
-    if (!in) throw EFOpenError("Cannot open file \"" + FileName + "\". " + SystemError());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    const std::string bytes = ReadRegularFile(FileName, MaxPictureFileBytes);
     auto recording = std::make_shared<TMetaRecording>();
-    if (!ReadEnhancedMetafile(bytes.str(), *recording))
+    if (!ReadEnhancedMetafile(bytes, *recording))
         throw EInvalidGraphic("\"" + FileName + "\" is not an enhanced metafile of the kind this program writes");
     recording_ = recording;
     width_ = recording->width;

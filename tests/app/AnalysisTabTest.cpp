@@ -13,8 +13,10 @@
 #include "skin/engine/KsSkinMenus.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinSpeedButton.h"
+#include "support/HostileFiles.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <span>
 
 namespace {
@@ -211,10 +213,31 @@ TEST_F(AnalysisTabTest, AFileThatCannotBeReadIsReportedAndTheOpenFileStays) {
         EXPECT_NE(MessageText().Pos(path.c_str()), 0) << MessageText().str();
         EXPECT_TRUE(Snapshot() == before) << file.Name;
     }
-    AnswerMessage(mrOk);
-    OpenThroughDialog(dir_.File("gone.zrq"));
-    EXPECT_NE(MessageText().Pos("cannot be opened"), 0) << MessageText().str();
-    EXPECT_TRUE(Snapshot() == before);
+    // Paths that are no stock quote file: refused unread, saying what they are.
+    std::filesystem::permissions(dir_.Path(), std::filesystem::perms(0755));
+    MakeFifo(dir_.File("pipe.zrq"));
+    MakeLink(dir_.File("zero.zrq"), "/dev/zero");
+    std::filesystem::create_directory(dir_.File("folder.zrq"));
+    WriteFile("secret.zrq", XyzFile("\n"));
+    std::filesystem::permissions(dir_.File("secret.zrq"), std::filesystem::perms(0600));
+    const struct {
+        const char* Name;
+        const char* Reason;
+    } hostile[] = {{"gone.zrq", "it does not exist"},
+                   {"pipe.zrq", "it is a pipe, not a file"},
+                   {"zero.zrq", "it is a device, not a file"},
+                   {"folder.zrq", "it is a folder"},
+                   {"secret.zrq", "you do not have permission to read it"}};
+    for (const auto& file : hostile) {
+        AnswerMessage(mrOk);
+        {
+            UnprivilegedUser nobody;
+            OpenThroughDialog(dir_.File(file.Name));
+        }
+        EXPECT_EQ(MessageText(),
+                  ("Cannot read the stock quote file \"" + dir_.File(file.Name) + "\": " + file.Reason + ".").c_str());
+        EXPECT_TRUE(Snapshot() == before) << file.Name;
+    }
 }
 
 TEST_F(AnalysisTabTest, ARefusedFirstFileLeavesCreateAnalysisDisabled) {

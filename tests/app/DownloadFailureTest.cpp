@@ -75,7 +75,9 @@ TEST_F(DownloadFailureTest, ARedirectLoopEnds) {
     ExpectIdleProgress();
 }
 
-TEST_F(DownloadFailureTest, ARefusedConnectionShowsTheTimeoutLook) {
+// A refused or broken-off connection is no time-out: it says so, with the
+// service's address under it.
+TEST_F(DownloadFailureTest, ARefusedOrBrokenConnectionSaysSo) {
     int port = 0;
     {
         LocalQuoteServer gone;
@@ -83,7 +85,16 @@ TEST_F(DownloadFailureTest, ARefusedConnectionShowsTheTimeoutLook) {
     }
     StartWith("http://127.0.0.1:" + std::to_string(port));
     path_ = WriteFile("xyz.zrq", kOldFile);
-    ExpectTimeout(Update(path_));
+    ProgressLook look = Update(path_);
+    ExpectFailure(look, "The connection was refused.");
+    EXPECT_EQ(look.hintText, "Quote service: 127.0.0.1:" + std::to_string(port));
+    FinishAll();
+
+    quote_server::Options options;
+    options.reset = true;
+    look = UpdateFrom(options);
+    ExpectFailure(look, "The connection was broken off.");
+    EXPECT_EQ(look.hintText.rfind("Quote service: 127.0.0.1:", 0), 0u) << look.hintText;
 }
 
 TEST_F(DownloadFailureTest, AStallingServerTimesOut) {
@@ -152,27 +163,6 @@ TEST_F(DownloadFailureTest, ATricklingTransferEndsAtItsLimitOrWhenCancelled) {
         }
         FinishAll();
     }
-}
-
-TEST_F(DownloadFailureTest, AFileThatCannotBeWrittenIsReported) {
-    LocalQuoteServer server;
-    server.WriteSymbol("XYZ", MakeQuoteRows(3, 20031205));
-    StartWith(server.Url("/"));
-    path_ = WriteFile("xyz.zrq", kOldFile);
-    const ProgressLook look = Download(dir_.File("missing/xyz.zrq"), "XYZ", {2003, 0, 1}, {2003, 11, 5});
-    ExpectFailure(look, "The stock quote file could not be written.");
-}
-
-// A read-only file is not replaced by a download, for root either.
-TEST_F(DownloadFailureTest, AReadOnlyFileIsNotReplaced) {
-    LocalQuoteServer server;
-    server.WriteSymbol("XYZ", MakeQuoteRows(3, 20031205));
-    StartWith(server.Url("/"));
-    path_ = WriteFile("xyz.zrq", kOldFile);
-    std::filesystem::permissions(path_, std::filesystem::perms(0444));
-    const ProgressLook look = Download(path_, "XYZ", {2003, 0, 1}, {2003, 11, 5});
-    ExpectFailure(look, "The stock quote file could not be written.");
-    EXPECT_EQ(std::filesystem::status(path_).permissions(), std::filesystem::perms(0444));
 }
 
 TEST_F(DownloadFailureTest, ARedirectIsFollowed) {

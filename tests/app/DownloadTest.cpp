@@ -11,6 +11,7 @@
 #include "platform/host/Dialogs.h"
 #include "skin/engine/KsSkinComboBox.h"
 #include "skin/engine/KsSkinProgressBar.h"
+#include "support/PacedServer.h"
 
 class DownloadTest : public QuoteDownloadTest {};
 
@@ -209,17 +210,32 @@ TEST_F(DownloadTest, CancelInTheSaveDialogEndsTheCommand) {
     EXPECT_TRUE(server.Log().empty());
 }
 
-TEST_F(DownloadTest, PacketsCycleTheBar) {
-    LocalQuoteServer server;
-    StartWith(server.Url("/"));
-    for (int packet = 1; packet <= 40; ++packet) {
-        form_->HTTPSocketPacketRecvd(form_->HTTPSocket);
-        const int position = fHttpProgress->SeSkinProgressBar1->GetPosition();
-        if (packet == 33 || packet == 34) {
-            EXPECT_EQ(position, packet == 33 ? 99 : 0);
-        }
-    }
-    EXPECT_EQ(fHttpProgress->SeSkinProgressBar1->GetPosition(), 18);
+// The bar follows the bytes received over the length the reply announced
+// (it once cycled by packets, standing at 70 % with 7 % received), and an
+// interim "100 Continue" before the reply is skipped.
+TEST_F(DownloadTest, TheBarFollowsTheBytesAndAnInterimReplyIsSkipped) {
+    const std::string body = std::string(kQuoteHeading) + "\n" + QuoteLines(MakeQuoteRows(40, 20031205));
+    const int tenth = static_cast<int>(body.size()) / 10, half = static_cast<int>(body.size()) / 2;
+    PacedServer server({"HTTP/1.1 100 Continue\r\n\r\n",
+                        "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+                            body.substr(0, tenth),
+                        body.substr(tenth, half - tenth), body.substr(half)});
+    server.SendNext();
+    server.SendNext();
+    StartWith(server.Url(""));
+    // Each part's end noted as the bar stood then; only then is the next one sent.
+    std::vector<int> positions;
+    form_->HTTPSocket->OnPacketRecvd = TNotifyEvent([&](TObject* Sender) {
+        form_->HTTPSocketPacketRecvd(Sender);
+        const int received = form_->HTTPSocket->GetBody().Length();
+        if (received != tenth && received != half) return;
+        positions.push_back(fHttpProgress->SeSkinProgressBar1->GetPosition());
+        server.SendNext();
+    });
+    EXPECT_TRUE(Download(dir_.File("xyz.zrq"), "XYZ", {2003, 0, 1}, {2003, 11, 5}).done);
+    EXPECT_EQ(positions, (std::vector<int>{99 * tenth / static_cast<int>(body.size()),
+                                           99 * half / static_cast<int>(body.size())}));
+    EXPECT_EQ(ReadFile(dir_.File("xyz.zrq")), "0,1,2003,11,5,2003,XYZ\n" + QuoteLines(MakeQuoteRows(40, 20031205)));
 }
 
 TEST_F(DownloadTest, DaysAfterAndBeforeAMonthsEnd) {

@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, AWizardDocumentOnTheCommandLineNamesTheDocument) {
     // Not there: said, and the document keeps the name it was asked by.
     AnswerMessage(mrOk);
     TOriginalForm1* form = Start({"C:\\w\\tech.ZRW"});
-    EXPECT_EQ(MessageText(), "Cannot open the Vazod Erurid document \"C:\\w\\tech.ZRW\".");
+    EXPECT_EQ(MessageText(), "Cannot open the Vazod Erurid document \"C:\\w\\tech.ZRW\": it does not exist.");
     EXPECT_EQ(form->WizardPath, "C:\\w\\tech.ZRW");
     EXPECT_EQ(form->DocumentName, "tech.ZRW");
     EXPECT_FALSE(form->Modified);
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, OtherArgumentsLeaveTheStartState) {
 TEST_F(MainWindowTest, AnUnreadableFileOnTheCommandLineIsReportedAndTheWindowStillOpens) {
     AnswerMessage(mrOk);
     TOriginalForm1* form = Start({dir_.File("missing.zrq")});
-    EXPECT_NE(MessageText().Pos("cannot be opened"), 0) << MessageText().str();
+    EXPECT_NE(MessageText().Pos(": it does not exist."), 0) << MessageText().str();
     EXPECT_EQ(form->PageControl1->GetActivePage(), form->TabSheet4);
     EXPECT_FALSE(form->BtCreateAnalysis->GetEnabled());
     EXPECT_TRUE(form->QuoteFilePath.IsEmpty());

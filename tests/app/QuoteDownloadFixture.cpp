@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -62,6 +63,7 @@ void QuoteDownloadTest::AnswerProgress(ProgressLook& Look) {
         const bool third = dialog->SeSkinLabel3->GetVisible();
         if (Look.done && third) Look.arrived = dialog->SeSkinLabel3->GetCaption().str();
         Look.hint = !Look.done && third;
+        if (Look.hint) Look.hintText = dialog->SeSkinLabel3->GetCaption().str();
         Look.okEnabled = dialog->SeSkinButton1->GetEnabled();
         if (Look.done) {
             EXPECT_EQ(dialog->SeSkinProgressBar1->GetPosition(), 99);
@@ -74,6 +76,9 @@ ProgressLook QuoteDownloadTest::Download(const std::string& Path, const std::str
                                          CalendarDay To) {
     ProgressLook look;
     AnswerNextFileDialog(Path.c_str());
+    // A file already there is replaced: the question is answered Yes.
+    std::error_code unknown;
+    if (std::filesystem::exists(std::filesystem::symlink_status(Path, unknown))) AnswerMessage(IDYES);
     AnswerNextModalForm([=](TCustomForm*) { FillDownload(Symbol, From, To); });
     AnswerProgress(look);
     form_->FindMenuItem("Quotes", "Download Quotes")->Click();

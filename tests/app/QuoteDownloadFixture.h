@@ -23,6 +23,7 @@ struct ProgressLook {
     bool done = false;
     std::string arrived;  // what the done look says arrived
     bool hint = false;
+    std::string hintText;  // the line under a failure's status
     bool okEnabled = false;
 };
 
@@ -36,7 +37,8 @@ protected:
     // Frees the window and the dialogs, for a test that starts again.
     void FinishAll();
 
-    // Runs Download Quotes into Path for Symbol over the dates (month from 0).
+    // Runs Download Quotes into Path for Symbol over the dates (month from 0),
+    // answering Yes when asked whether to replace a file already there.
     ProgressLook Download(const std::string& Path, const std::string& Symbol, CalendarDay From, CalendarDay To);
     // Runs Update Quotes on Path.
     ProgressLook Update(const std::string& Path);

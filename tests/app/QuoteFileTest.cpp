@@ -183,7 +183,7 @@ TEST(QuoteFile, RefusesFilesWithoutQuotes) {
         ADD_FAILURE() << "a missing file was read";
     } catch (const EQuoteFileError& error) {
         EXPECT_NE(error.GetMessage().Pos("missing.zrq"), 0);
-        EXPECT_NE(error.GetMessage().Pos("cannot be opened"), 0);
+        EXPECT_NE(error.GetMessage().Pos(": it does not exist."), 0);
     }
     EXPECT_EQ(datesInChainOrder(quotes), std::vector<std::string>{"kept"});
 }

@@ -155,7 +155,7 @@ TEST_F(UpdateTest, AFileThatIsNotThereCannotBeOpened) {
     AnswerMessage(IDOK);
     form_->FindMenuItem("Quotes", "Update Quotes")->Click();
 
-    EXPECT_EQ(MessageText(), ("The file " + path + " cannot be opened.").c_str());
+    EXPECT_EQ(MessageText(), ("The file " + path + " cannot be read: it does not exist.").c_str());
     EXPECT_EQ(MessageCaption(), "Error");
     EXPECT_TRUE(server.Log().empty());
     EXPECT_FALSE(form_->Updating);

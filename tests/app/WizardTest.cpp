@@ -170,9 +170,10 @@ TEST_F(WizardTest, SavingKeepsTheOldDocumentUntilTheNewOneIsWhole) {
     std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
     const std::string two = StockFile("two.zrq", "TWO", Trend(250, 50, -0.5));
     AddStock(two);
+    AnswerMessage(mrYes);  // replace it
     AnswerMessage(mrOk);
     SaveAs(kept);
-    EXPECT_EQ(MessageText(), ("Cannot write the Vazod Erurid document \"" + kept + "\".").c_str());
+    EXPECT_EQ(MessageText(), ("Cannot write the Vazod Erurid document \"" + kept + "\": it is read-only.").c_str());
     EXPECT_EQ(dir_.Read("kept.zrw"), "/old/one.zrq\n");
     EXPECT_TRUE(form->Modified);
     EXPECT_EQ(form->DocumentName, "tech");
@@ -180,14 +181,19 @@ TEST_F(WizardTest, SavingKeepsTheOldDocumentUntilTheNewOneIsWhole) {
     // A folder that is not there.
     AnswerMessage(mrOk);
     SaveAs(dir_.File("missing/doc.zrw"));
+    EXPECT_EQ(MessageText(), ("Cannot write the Vazod Erurid document \"" + dir_.File("missing/doc.zrw") +
+                              "\": the folder " + dir_.File("missing") + " does not exist.")
+                                 .c_str());
     EXPECT_TRUE(form->Modified);
 
     // Written beside the old file and renamed into place: nothing else is left.
     const std::string replaced = WriteFile("replaced.zrw", "/old/one.zrq\n/old/two.zrq\n/old/three.zrq\n");
+    AnswerMessage(mrYes);
     SaveAs(replaced);
     EXPECT_FALSE(form->Modified);
     EXPECT_EQ(dir_.Read("replaced.zrw"), one + "\n" + two + "\n");
-    EXPECT_FALSE(std::filesystem::exists(replaced + ".part"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+        EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();
 
     // A cancelled dialog changes nothing.
     form->Modified = true;

@@ -75,3 +75,26 @@ TEST(HttpReply, RelativeLocationsAndTheStatusRangeOfRedirects) {
     EXPECT_EQ(FailureOf(probe, server.Url()), "HTTP error 305: Use Proxy");
     EXPECT_EQ(probe.failures.size(), 1u);
 }
+
+// An interim reply ("100 Continue") is skipped, however many come; the real
+// reply's length is known from its first packet on. Interim heads count
+// against the head's limit, so a server sending them without end is refused.
+TEST(HttpReply, InterimRepliesAreSkipped) {
+    const std::string interim = "HTTP/1.1 100 Continue\r\n\r\n";
+    std::string flood;
+    while (flood.size() <= 65536) flood += "HTTP/1.1 102 Processing\r\nX-Wait: " + std::string(100, 'w') + "\r\n\r\n";
+    ScriptedServer server({interim + "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello",
+                           interim + interim + "HTTP/1.0 404 Not Found\r\n\r\n", flood + "HTTP/1.0 200 OK\r\n\r\nx"});
+    HttpProbe probe;
+    std::vector<long long> lengths;
+    probe.http->OnPacketRecvd = [&](TObject*) { lengths.push_back(probe.http->GetContentLength()); };
+    probe.http->Get(AnsiString(server.Url()));
+    EXPECT_EQ(probe.http->GetBody(), "hello");
+    EXPECT_EQ(probe.http->GetReplyNumber(), 200);
+    EXPECT_EQ(probe.http->GetHeader(), "HTTP/1.0 200 OK\r\nContent-Length: 5");
+    EXPECT_EQ(lengths, std::vector<long long>{5});
+    EXPECT_EQ(FailureOf(probe, server.Url()), "HTTP error 404: Not Found");
+    EXPECT_EQ(probe.http->GetContentLength(), -1);
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The reply's header is too long");
+    EXPECT_EQ(probe.successes.size(), 1u);
+}

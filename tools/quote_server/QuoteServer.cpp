@@ -146,6 +146,16 @@ void Server::HandleClient(int fd) {
     std::string method = line.substr(0, first);
     std::string target = first == std::string::npos ? std::string() : line.substr(first + 1, second - first - 1);
 
+    if (options_.reset) {
+        {
+            std::lock_guard<std::mutex> guard(logLock_);
+            log_.push_back({head, target, 0});
+        }
+        // Closing with a zero linger time sends a reset instead of the end.
+        const linger abort{1, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+        return;
+    }
     if (options_.endless && method == "GET") {
         {
             std::lock_guard<std::mutex> guard(logLock_);

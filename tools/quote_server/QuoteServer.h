@@ -28,6 +28,7 @@ struct Options {
     bool redirectLoop = false;     // answer 302 with a relative Location back to itself, forever
     int status = 0;                // answer every request with this status and a short text
     bool endless = false;          // answer 200 without Content-Length and rows that never end
+    bool reset = false;            // read the request, then break the connection off (a TCP reset)
 };
 
 // The request head and the reply's status, one per connection served.

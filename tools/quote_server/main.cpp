@@ -1,7 +1,7 @@
 // The quote server on the command line:
 //     quote_server --dir FOLDER [--port N] [--paging service|every|never]
 //                  [--stall-ms N] [--drip] [--html] [--redirect-to URL]
-//                  [--redirect-loop] [--status N] [--endless]
+//                  [--redirect-loop] [--status N] [--endless] [--reset]
 // It listens on 127.0.0.1 only, prints the address it serves on and runs
 // until interrupted. FOLDER holds one SYMBOL.csv per symbol.
 
@@ -20,14 +20,15 @@ namespace {
 int Usage() {
     std::cerr << "usage: quote_server --dir FOLDER [--port N] [--paging service|every|never]\n"
                  "                    [--stall-ms N] [--drip] [--html] [--redirect-to URL]\n"
-                 "                    [--redirect-loop] [--status N] [--endless]\n"
+                 "                    [--redirect-loop] [--status N] [--endless] [--reset]\n"
                  "Serves GET /table.csv?...&s=SYMBOL&y=OFFSET on 127.0.0.1 from FOLDER/SYMBOL.csv,\n"
                  "and the symbol lookup /l and exchanges /sd pages.\n"
                  "--port 0 (the default) picks a free port.\n"
                  "--paging service (the default) cuts replies to pages of 200 rows only for a\n"
                  "symbol with a one- or two-letter suffix after a dot, not .OB, as the service\n"
                  "does; every pages every symbol and never none, as a misbehaving service would.\n"
-                 "--endless answers every GET with rows that never end and no Content-Length.\n";
+                 "--endless answers every GET with rows that never end and no Content-Length.\n"
+                 "--reset reads each request and breaks the connection off with a reset.\n";
     return 2;
 }
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
             else if (arg == "--redirect-loop") options.redirectLoop = true;
             else if (arg == "--status") options.status = Number(value());
             else if (arg == "--endless") options.endless = true;
+            else if (arg == "--reset") options.reset = true;
             else return Usage();
         }
     } catch (const std::exception&) {
