@@ -215,28 +215,14 @@ TEST_F(AnalysisTabTest, AFileThatCannotBeReadIsReportedAndTheOpenFileStays) {
     }
     // Paths that are no stock quote file: refused unread, saying what they are.
     std::filesystem::permissions(dir_.Path(), std::filesystem::perms(0755));
-    MakeFifo(dir_.File("pipe.zrq"));
-    MakeLink(dir_.File("zero.zrq"), "/dev/zero");
-    std::filesystem::create_directory(dir_.File("folder.zrq"));
-    WriteFile("secret.zrq", XyzFile("\n"));
-    std::filesystem::permissions(dir_.File("secret.zrq"), std::filesystem::perms(0600));
-    const struct {
-        const char* Name;
-        const char* Reason;
-    } hostile[] = {{"gone.zrq", "it does not exist"},
-                   {"pipe.zrq", "it is a pipe, not a file"},
-                   {"zero.zrq", "it is a device, not a file"},
-                   {"folder.zrq", "it is a folder"},
-                   {"secret.zrq", "you do not have permission to read it"}};
-    for (const auto& file : hostile) {
+    for (const HostilePath& file : MakeHostilePaths(dir_.Path().string(), ".zrq", XyzFile("\n"))) {
         AnswerMessage(mrOk);
         {
             UnprivilegedUser nobody;
-            OpenThroughDialog(dir_.File(file.Name));
+            OpenThroughDialog(file.Path);
         }
-        EXPECT_EQ(MessageText(),
-                  ("Cannot read the stock quote file \"" + dir_.File(file.Name) + "\": " + file.Reason + ".").c_str());
-        EXPECT_TRUE(Snapshot() == before) << file.Name;
+        EXPECT_EQ(MessageText(), ("Cannot read the stock quote file \"" + file.Path + "\": " + file.Reason + ".").c_str());
+        EXPECT_TRUE(Snapshot() == before) << file.Path;
     }
 }
 

@@ -175,24 +175,11 @@ TEST_F(UserFilesTest, WhatIsNoFileIsRefusedUnreadSayingWhy) {
     ASSERT_EQ(form_->WizardCount, 1);
     said.clear();
 
-    const struct {
-        const char* Stem;
-        const char* Reason;
-    } hostile[] = {{"gone", "it does not exist"},
-                   {"pipe", "it is a pipe, not a file"},
-                   {"zero", "it is a device, not a file"},
-                   {"folder", "it is a folder"},
-                   {"secret", "you do not have permission to read it"}};
-    for (const char* extension : {".zrq", ".zrw"}) {
-        MakeFifo(dir_.File(std::string("pipe") + extension));
-        MakeLink(dir_.File(std::string("zero") + extension), "/dev/zero");
-        fs::create_directory(dir_.File(std::string("folder") + extension));
-        WriteFile(std::string("secret") + extension, extension == std::string(".zrq") ? kOldFile : stock + "\n");
-        fs::permissions(dir_.File(std::string("secret") + extension), fs::perms(0600));
-    }
-    for (const auto& file : hostile) {
-        const std::string quotes = dir_.File(std::string(file.Stem) + ".zrq");
-        const std::string document = dir_.File(std::string(file.Stem) + ".zrw");
+    const std::vector<HostilePath> quoteFiles = MakeHostilePaths(dir_.Path().string(), ".zrq", kOldFile);
+    const std::vector<HostilePath> documents = MakeHostilePaths(dir_.Path().string(), ".zrw", stock + "\n");
+    for (std::size_t i = 0; i < quoteFiles.size(); ++i) {
+        const std::string& quotes = quoteFiles[i].Path;
+        const std::string& document = documents[i].Path;
         said.clear();
         {
             UnprivilegedUser nobody;
@@ -205,11 +192,11 @@ TEST_F(UserFilesTest, WhatIsNoFileIsRefusedUnreadSayingWhy) {
             AnswerNextFileDialog(quotes.c_str());
             form_->FindMenuItem("Quotes", "Update Quotes")->Click();
         }
-        const std::string why = std::string(file.Reason) + ".";
+        const std::string why = quoteFiles[i].Reason + ".";
         EXPECT_EQ(said, (std::vector<std::string>{"Cannot open the Vazod Erurid document \"" + document + "\": " + why,
                                                   "Cannot read the stock quote file \"" + quotes + "\": " + why,
                                                   "The file " + quotes + " cannot be read: " + why}));
-        EXPECT_EQ(form_->WizardCount, 1) << file.Stem;
+        EXPECT_EQ(form_->WizardCount, 1) << quotes;
         EXPECT_EQ(form_->DocumentName, "open.zrw");
         EXPECT_EQ(form_->WizardListBox->GetItems()->GetCount(), 1);
     }

@@ -33,6 +33,24 @@ void MakeLink(const std::string& Path, const std::string& Target) {
     if (::symlink(Target.c_str(), Path.c_str()) != 0) Fail("symlink " + Path);
 }
 
+std::vector<HostilePath> MakeHostilePaths(const std::string& Folder, const std::string& Extension,
+                                          const std::string& SecretText) {
+    const auto path = [&](const char* Stem) { return Folder + "/" + Stem + Extension; };
+    MakeFifo(path("pipe"));
+    MakeLink(path("zero"), "/dev/zero");
+    std::filesystem::create_directory(path("folder"));
+    {
+        std::ofstream secret(path("secret"), std::ios::binary);
+        secret << SecretText;
+    }
+    std::filesystem::permissions(path("secret"), std::filesystem::perms(0600));
+    return {{path("gone"), "it does not exist"},
+            {path("pipe"), "it is a pipe, not a file"},
+            {path("zero"), "it is a device, not a file"},
+            {path("folder"), "it is a folder"},
+            {path("secret"), "you do not have permission to read it"}};
+}
+
 std::string FolderListing(const std::string& Folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Folder)) {

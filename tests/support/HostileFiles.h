@@ -4,12 +4,26 @@
 // disk that is full, a user who may not read, a read-only folder.
 
 #include <string>
+#include <vector>
 
 // A named pipe at Path with no writer: a reader that opens it without care
 // waits for ever.
 void MakeFifo(const std::string& Path);
 // A symbolic link at Path to Target.
 void MakeLink(const std::string& Path, const std::string& Target);
+// A path that is no file a user means, and the reason a careful reader
+// gives for refusing it.
+struct HostilePath {
+    std::string Path;
+    std::string Reason;
+};
+// Made in Folder (which anybody may pass through), each name ending in
+// Extension: a missing file, a pipe, a link to /dev/zero, a folder, and a
+// file holding SecretText that only its owner (root) may read, refused when
+// read as an UnprivilegedUser.
+std::vector<HostilePath> MakeHostilePaths(const std::string& Folder, const std::string& Extension,
+                                          const std::string& SecretText);
+
 // The bytes of every regular file under Folder, by relative name, so that a
 // test can see nothing was added, changed or left behind.
 std::string FolderListing(const std::string& Folder);

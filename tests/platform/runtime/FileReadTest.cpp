@@ -20,9 +20,6 @@ TEST(FileRead, ReadsARegularFileAndRefusesEverythingElseSayingWhy) {
     dir.Write("quotes.zrq", "0,2,2001,4,30,2003,XYZ\n");
     dir.Write("limit.zrq", std::string(1024, 'x'));
     dir.Write("big.zrq", std::string(1025, 'x'));
-    MakeFifo(dir.File("pipe.zrq"));
-    MakeLink(dir.File("zero.zrq"), "/dev/zero");
-    fs::create_directory(dir.File("folder.zrq"));
     MakeLink(dir.File("loop1.zrq"), dir.File("loop2.zrq"));
     MakeLink(dir.File("loop2.zrq"), dir.File("loop1.zrq"));
     const struct {
@@ -33,10 +30,6 @@ TEST(FileRead, ReadsARegularFileAndRefusesEverythingElseSayingWhy) {
         {"quotes.zrq", "", 23},
         {"limit.zrq", "", 1024},
         {"big.zrq", "it is larger than 1 kB", 0},
-        {"pipe.zrq", "it is a pipe, not a file", 0},  // a reader that waits for a writer never gets here
-        {"zero.zrq", "it is a device, not a file", 0},
-        {"folder.zrq", "it is a folder", 0},
-        {"missing.zrq", "it does not exist", 0},
         {"loop1.zrq", "its links go round in a circle", 0},
     };
     for (const auto& c : cases) {
@@ -44,13 +37,12 @@ TEST(FileRead, ReadsARegularFileAndRefusesEverythingElseSayingWhy) {
         EXPECT_EQ(TryReadRegularFile(dir.File(c.Name).c_str(), 1024, bytes), c.Fault) << c.Name;
         EXPECT_EQ(bytes.size(), c.Bytes) << c.Name;
     }
-
-    dir.Write("secret.zrq", "x");
-    fs::permissions(dir.File("secret.zrq"), fs::perms(0600));
-    std::string bytes;
-    {
+    // A pipe's reader that waited for a writer would never come back here.
+    for (const HostilePath& path : MakeHostilePaths(dir.Path().string(), ".zrq", "x")) {
+        std::string bytes = "left over";
         UnprivilegedUser nobody;
-        EXPECT_EQ(TryReadRegularFile(dir.File("secret.zrq").c_str(), 1024, bytes), "you do not have permission to read it");
+        EXPECT_EQ(TryReadRegularFile(path.Path.c_str(), 1024, bytes), path.Reason.c_str());
+        EXPECT_EQ(bytes, "");
     }
 
     try {
