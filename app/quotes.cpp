@@ -71,6 +71,8 @@ bool openQuoteFile(TOriginalForm1& Form, const AnsiString& Path) {
     return true;
 }
 
+void resetQuoteChart(TOriginalForm1& Form) { Form.ResetBigChart(Form.StringGrid2->GetCells(0, 0)); }
+
 void findChosenDates(TOriginalForm1& Form) {
     TSeCustomComboBox* start = Form.StartDateCombo;
     TSeCustomComboBox* end = Form.EndDateCombo;

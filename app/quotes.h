@@ -25,6 +25,10 @@ void fillDateCombos(const linkedList& Quotes, TSeCustomComboBox* StartCombo, TSe
 // nothing; false then.
 bool openQuoteFile(TOriginalForm1& Form, const AnsiString& Path);
 
+// The chart made ready for Create Analysis: its title the open file's
+// symbol, every series empty and out of the legend.
+void resetQuoteChart(TOriginalForm1& Form);
+
 // Sets the quote series' window from the two date combos, as Create
 // Analysis does before it fills the chart.
 void findChosenDates(TOriginalForm1& Form);

@@ -8,9 +8,7 @@
 // tables.
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/llist.h"
 
@@ -75,20 +73,3 @@ void openWizardFile(TOriginalForm1& Form);
 void recalculateWizard(TOriginalForm1& Form);
 // The document's text: one path per line, in row order.
 AnsiString wizardDocumentText(const TOriginalForm1& Form);
-
-// What the Diagram page shows for a stock: the newest 100 quotes (all when
-// there are fewer), oldest first, one point per quote; an average has no
-// value (nullopt) where it lacks the quotes it needs, and no points at all
-// when the file is too short for it.
-struct TWizardDiagram {
-    AnsiString Title;  // the symbol
-    std::vector<double> Close;
-    std::vector<double> Volume;
-    std::vector<std::optional<double>> MovingAverage;     // of LongAdvicePeriod closes
-    std::vector<std::optional<double>> ExpMovingAverage;  // of ShortAdvicePeriod closes
-};
-
-constexpr int WizardDiagramQuotes = 100;
-
-// The diagram of a stock's quotes (newest first, at least one).
-TWizardDiagram wizardDiagram(const linkedList& Quotes);

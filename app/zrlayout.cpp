@@ -217,11 +217,7 @@ void TOriginalForm1::CreateDiagramPage() {
         button->SetBounds(left, 4, 28, 26);
         left += button == BtDiagrExp ? 44 : 32;  // a gap between the file and the drawing commands
     }
-    BigChart = new TPanel(this);
-    NameControl(BigChart, "BigChart");
-    BigChart->SetParent(TabSheet7);
-    BigChart->SetAlign(alClient);
-    BigChart->SetColor(clWhite);
+    CreateDiagramChart();
 }
 
 void TOriginalForm1::CreateBrowserPage() {

@@ -21,6 +21,7 @@ TOriginalForm1::TOriginalForm1(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(787);
     SetClientHeight(536);
     BtAnalysisOpen->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbAnalysisOpenBtClick);
+    BtCreateAnalysis->OnClick = TNotifyEvent(this, &TOriginalForm1::BtCreateAnalysisClick);
     OnCreate = TNotifyEvent(this, &TOriginalForm1::FormCreate);
     OnCloseQuery = TCloseQueryEvent(this, &TOriginalForm1::FormCloseQuery);
     OnClose = TCloseEvent(this, &TOriginalForm1::FormClose);
@@ -33,8 +34,7 @@ void TOriginalForm1::FormCreate(TObject*) {
     Downloading = false;
     Updating = false;
     PageOffset = -1;
-    // The chart's axes, series and panes are set up here once the chart
-    // replaces its stand-in; PriceAxis stays unset until then.
+    SetUpBigChart();
     const char* quoteHeadings[] = {"Date", "Open", "High", "Low", "Close", "Volume"};
     for (int column = 1; column <= 6; ++column) StringGrid2->SetCells(column, 0, quoteHeadings[column - 1]);
     const char* wizardHeadings[] = {"Symbol Name", "Date", "Close", "Volume", "Short", "Long"};

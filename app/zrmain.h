@@ -5,10 +5,17 @@
 
 #include "app/llist.h"
 #include "app/wizard.h"
+#include "app/wizarddiagram.h"
 #include "net/NmHttp.h"
 #include "platform/controls/Forms.h"
 
 class TChartAxis;
+class TChart;
+class TChartSeries;
+class TLineSeries;
+class TCandleSeries;
+class TBarSeries;
+class TPointSeries;
 class TSeSkinEngine;
 class TSeSkinForm;
 class TSeSkinControlBar;
@@ -32,7 +39,6 @@ class TSaveDialog;
 class TNMHTTP;
 class TImage;
 class TCppWebBrowser;
-class TPanel;
 
 // One trend line drawn on the chart, in chart pixels.
 struct TrendLine {
@@ -86,7 +92,19 @@ public:
     TSeSkinButton* BtCreateAnalysis = nullptr;
     TSeSkinSpeedButton* BtAnalysisOpen = nullptr;
     TSeSkinSpeedButton* BtAnalysisPrintQuotes = nullptr;
-    TPanel* BigChart = nullptr;  // stands in for the chart until it is built
+    TChart* BigChart = nullptr;
+    TLineSeries* Series1 = nullptr;    // the price line, or labelled null points under candles
+    TCandleSeries* Series2 = nullptr;  // candles
+    TLineSeries* Series3 = nullptr;    // moving averages
+    TBarSeries* Series4 = nullptr;     // volume bars (lower pane)
+    TLineSeries* Series5 = nullptr;    // oscillators (lower pane)
+    TLineSeries* Series6 = nullptr;    // a second oscillator line (lower pane)
+    TLineSeries* Series7 = nullptr;    // further indicator lines (lower pane)
+    TLineSeries* Series8 = nullptr;
+    TPointSeries* Series9 = nullptr;   // parabolic SAR
+    TLineSeries* Series10 = nullptr;   // Bollinger bands
+    TLineSeries* Series11 = nullptr;
+    TLineSeries* Series12 = nullptr;
     TSeSkinSpeedButton* BtDiagrPrint = nullptr;
     TSeSkinSpeedButton* BtDiagrExp = nullptr;
     TSeSkinSpeedButton* BtDiagrTrendl = nullptr;
@@ -114,6 +132,8 @@ public:
     void MenuFileExitClick(TObject* Sender);
     void MenuAboutClick(TObject* Sender);
     void ToolbAnalysisOpenBtClick(TObject* Sender);
+    // Create Analysis: the price series, the indicator and the volume bars.
+    void BtCreateAnalysisClick(TObject* Sender);
     // The Vazod Erurid document and the printing of the grids.
     void ToolbWizardNewBtClick(TObject* Sender);
     void ToolbWizardOpenBtClick(TObject* Sender);
@@ -181,6 +201,9 @@ public:
     AnsiString HelpFilePath;      // full path of the help file, from the settings
     TWizardDiagram WizardDiagram; // what Show Diagram puts on the chart
 
+    // The chart's title Title alone, every series empty and out of the legend.
+    void ResetBigChart(const AnsiString& Title);
+
     // The menu items, by their captions, for the commands that are bound
     // to them; every item is owned by the form.
     TSeSkinItem* FindMenuItem(const AnsiString& Menu, const AnsiString& Caption) const;
@@ -193,6 +216,9 @@ private:
     void CreateWizardPage();
     void CreateAnalysisPage();
     void CreateDiagramPage();
+    void CreateDiagramChart();
+    // The price axis and the two panes, once the chart and its series exist.
+    void SetUpBigChart();
     void CreateBrowserPage();
     // The browser out of sight until its first page has loaded.
     void HideBrowser();

@@ -106,7 +106,7 @@ void TOriginalForm1::CreateMenus() {
           {"Remove Stocks", &TOriginalForm1::BtWizardRemClick},
           {"Show Diagram", &TOriginalForm1::BtWizardShowDiagrClick},
           {"Recalculate Predicitons", &TOriginalForm1::BtWizardRecalcClick}}},
-        {"&Analysis", {{"Create Analysis"}}},
+        {"&Analysis", {{"Create Analysis", &TOriginalForm1::BtCreateAnalysisClick}}},
         {"&Diagram",
          {{"Export to Bitmap"}, {"Draw Trendlines"}, {"Draw Fibonacci Arcs"}, {"Erase Trendlines and Arcs"}}},
         {"&Quotes", {{"Download Quotes", &TOriginalForm1::MenuDlQuotesClick},

@@ -3,6 +3,8 @@
 #include "app/gridprint.h"
 #include "app/savetarget.h"
 #include "app/wizard.h"
+#include "app/wizarddiagram.h"
+#include "chart/control/Chart.h"
 #include "app/zrmain.h"
 #include "platform/host/Dialogs.h"
 #include "platform/runtime/FileReplace.h"
@@ -122,15 +124,8 @@ void TOriginalForm1::BtWizardShowDiagrClick(TObject*) {
                                    TMsgDlgButtons{mbOK}, 0);
         return;
     }
-    if (!loadWizardQuotes(*this, WizardHiddenList->GetItems()->GetStrings(index))) return;
-    WizardDiagram = wizardDiagram(WizardQuotes);
-    if (WizardDiagram.MovingAverage.empty())
-        SeSkinMessage1->MessageDlg("There are not enough quotes to calculate the Moving Average.", mtInformation,
-                                   TMsgDlgButtons{mbOK}, 0);
-    if (WizardDiagram.ExpMovingAverage.empty())
-        SeSkinMessage1->MessageDlg("There are not enough quotes to calculate the Exponential Moving Average.",
-                                   mtInformation, TMsgDlgButtons{mbOK}, 0);
-    PageControl1->SetActivePage(TabSheet7);
+    BigChart->UndoZoom();
+    showWizardDiagram(*this, WizardHiddenList->GetItems()->GetStrings(index));
 }
 
 void TOriginalForm1::StringGrid1DrawCell(TObject*, int ACol, int ARow, const TRect& Rect, TGridDrawState) {

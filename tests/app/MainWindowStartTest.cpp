@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/about.h"
+#include "chart/control/Chart.h"
 #include "net/NmHttp.h"
 #include "platform/host/Dialogs.h"
 #include "platform/controls/ExtCtrls.h"
@@ -122,7 +123,7 @@ TEST_F(MainWindowTest, LaysOutTheComponentsAsTheProgramUsesThem) {
     EXPECT_EQ(form->SeSkinEngine1->GetName(), "SeSkinEngine1");
     // Names stay names: no button shows its name as a caption.
     EXPECT_TRUE(form->ToolbAnalysisOpenBt->GetCaption().IsEmpty());
-    EXPECT_TRUE(form->BigChart->GetCaption().IsEmpty());
+    EXPECT_EQ(form->FindComponent("BigChart"), static_cast<TComponent*>(form->BigChart));
     EXPECT_EQ(form->FindComponent("StringGrid2"), form->StringGrid2);
     EXPECT_EQ(form->FindComponent("WizardHiddenList"), form->WizardHiddenList);
 }

@@ -6,6 +6,10 @@
 #include <numeric>
 
 #include "WizardFixture.h"
+#include "chart/axis/TeEngineAxis.h"
+#include "chart/control/Chart.h"
+#include "chart/series/Series.h"
+#include "chart/series/SeriesBar.h"
 #include "platform/host/Dialogs.h"
 #include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinButtons.h"
@@ -322,6 +326,36 @@ TEST_F(WizardTest, ShowDiagramGivesTheNewest100QuotesWithTheirAverages) {
         EXPECT_NEAR(*diagram.ExpMovingAverage[point], ema, 1e-9);
     }
 
+    // On the chart: the closes and the averages on the price axis, the
+    // volumes under them, each in the legend; nothing else.
+    EXPECT_EQ(form->BigChart->GetTitle()->GetText()->GetStrings(0), "WAVE");
+    const struct {
+        TChartSeries* Series;
+        const char* Title;
+        TColor Color;
+        int Nulls;
+    } drawn[] = {{form->Series10, "Close", TColor(0xFF8000), 0},
+                 {form->Series4, "Volume", TColor(0xFF8000), 0},
+                 {form->Series11, "200-Day Moving Average", clRed, 49},
+                 {form->Series12, "14-Day Exponential Moving Average", clLime, 0}};
+    for (const auto& d : drawn) {
+        SCOPED_TRACE(d.Title);
+        EXPECT_EQ(d.Series->GetTitle(), d.Title);
+        EXPECT_EQ(d.Series->GetSeriesColor(), d.Color);
+        EXPECT_TRUE(d.Series->GetShowInLegend());
+        ASSERT_EQ(d.Series->Count(), 100);
+        for (int point = 0; point < 100; ++point) EXPECT_EQ(d.Series->IsNull(point), point < d.Nulls) << point;
+    }
+    EXPECT_DOUBLE_EQ(form->Series10->GetYValues()->GetValue(0), diagram.Close.front());
+    EXPECT_DOUBLE_EQ(form->Series11->GetYValues()->GetValue(99), *diagram.MovingAverage.back());
+    EXPECT_EQ(form->PriceAxis->GetTitle()->GetCaption(), "Price");
+    EXPECT_EQ(form->BigChart->GetLeftAxis()->GetTitle()->GetCaption(), "Volume");
+    for (TChartSeries* empty : {static_cast<TChartSeries*>(form->Series1), static_cast<TChartSeries*>(form->Series3),
+                                static_cast<TChartSeries*>(form->Series5)}) {
+        EXPECT_EQ(empty->Count(), 0);
+        EXPECT_FALSE(empty->GetShowInLegend());
+    }
+
     // Fifteen quotes: no averages at all, and both said. From the menu, as
     // the button's page is no longer shown.
     form->WizardListBox->SetItemIndex(1);
@@ -334,6 +368,9 @@ TEST_F(WizardTest, ShowDiagramGivesTheNewest100QuotesWithTheirAverages) {
     EXPECT_EQ(form->WizardDiagram.Close.size(), 15u);
     EXPECT_TRUE(form->WizardDiagram.MovingAverage.empty());
     EXPECT_TRUE(form->WizardDiagram.ExpMovingAverage.empty());
+    EXPECT_EQ(form->Series10->Count(), 15);
+    EXPECT_EQ(form->Series11->Count(), 0);
+    EXPECT_TRUE(form->Series11->GetShowInLegend());
 }
 
 TEST_F(WizardTest, ShortFilesSeedTheExponentialAverageInsideTheRange) {
