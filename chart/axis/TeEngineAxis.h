@@ -247,6 +247,8 @@ public:
     void DrawTitle(int X, int Y);
 
 private:
+    // The widest series title, what the depth axis labels with.
+    int WidestSeriesTitle();
     friend class TAxisPainter;
     void RecalcSizeCenter();
     int InternalCalcPosValue(double Value, bool FromEnd) const;

@@ -182,6 +182,10 @@ void TAxisPainter::DrawPointLabels(bool Marks) {
         const int p = axis_->CalcPosValue(value);
         if (!axis_->tickOnLabelsOnly_) ticks_.push_back(p);
         if (!axis_->labels_) continue;
+        // A label whose place lies inside the last one drawn cannot fit,
+        // however narrow: dense points are skipped without being measured.
+        if (axis_->labelsSeparation_ != 0 && drawnAny && (p >= lastPos ? p < lastPos + lastHalf : p > lastPos - lastHalf))
+            continue;
         int lines = 0;
         int size = chart_->MultiLineTextWidth(text, lines);
         if (!across) size = canvas_->FontHeight() * lines;

@@ -126,7 +126,16 @@ int TCustomChartAxis::MaxLabelsWidth() {
         return widest + parentChart_->GetCanvas()->TextWidth(" ");
     }
     case talMark: return parentChart_->MaxMarkWidth();
-    case talText: return parentChart_->MaxTextWidth();
+    case talText: return isDepth_ ? WidestSeriesTitle() : parentChart_->MaxTextWidth();
     default: return 0;
     }
+}
+
+// The depth axis names the series' slots, not their points: its widest
+// label is the widest series title.
+int TCustomChartAxis::WidestSeriesTitle() {
+    int widest = 0, lines = 0;
+    for (int i = 0; i < parentChart_->SeriesCount(); ++i)
+        widest = std::max(widest, parentChart_->MultiLineTextWidth(parentChart_->SeriesTitleLegend(i), lines));
+    return widest;
 }

@@ -240,6 +240,8 @@ double TCustomAxisPanel::InternalMinMax(const TCustomChartAxis* AAxis, bool IsMi
     double result = 0;
     for (TChartSeries* s : *seriesList_) {
         if (s->Count() == 0 || (anyActive && !s->GetActive())) continue;
+        // Null points only: placeholders, nothing for a value axis to show.
+        if (!IsX && s->AllPointsNull()) continue;
         const bool onAxis = IsX ? s->GetHorizAxis() == aBothHorizAxis || s->GetHorizontalAxis() == AAxis
                                 : s->GetVertAxis() == aBothVertAxis || s->GetVerticalAxis() == AAxis;
         if (!onAxis) continue;

@@ -45,14 +45,19 @@ void TOHLCSeries::NotifyNewValue(TChartSeries* Sender, int ValueIndex) {
     TCustomSeries::NotifyNewValue(Sender, ValueIndex);
 }
 
-double TOHLCSeries::MaxYValue() const {
-    return std::max({TCustomSeries::MaxYValue(), highValues_->GetMaxValue(), lowValues_->GetMaxValue(),
-                     closeValues_->GetMaxValue()});
-}
+double TOHLCSeries::MaxYValue() const { return QuoteLimit(false); }
 
-double TOHLCSeries::MinYValue() const {
-    return std::min({TCustomSeries::MinYValue(), highValues_->GetMinValue(), lowValues_->GetMinValue(),
-                     closeValues_->GetMinValue()});
+double TOHLCSeries::MinYValue() const { return QuoteLimit(true); }
+
+double TOHLCSeries::QuoteLimit(bool IsMin) const {
+    double limit = TCustomSeries::MaxYValue();
+    if (IsMin) limit = TCustomSeries::MinYValue();
+    for (const TChartValueList* list : {highValues_, lowValues_, closeValues_}) {
+        const double v = DrawnLimit(list, IsMin);
+        // NaN (no quote drawn) never wins.
+        if (std::isnan(limit) || (IsMin ? v < limit : v > limit)) limit = v;
+    }
+    return limit;
 }
 
 bool TOHLCSeries::IsValidSourceOf(TChartSeries* Value) const {

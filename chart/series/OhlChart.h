@@ -39,6 +39,9 @@ protected:
     void NotifyNewValue(TChartSeries* Sender, int ValueIndex) override;
 
 private:
+    // The lowest (IsMin) or highest of the open, high, low and close of the
+    // quotes drawn.
+    double QuoteLimit(bool IsMin) const;
     void SetValueList(TChartValueList* List, TChartValueList* Value);
     // Close, high and low around AOpen within the range's noise.
     static void GetRandomOHLC(double AOpen, double& AClose, double& AHigh, double& ALow, double Range);

@@ -143,8 +143,13 @@ public:
     // ---- Value limits ---------------------------------------------------------
     virtual double MaxXValue() const { return xValues_->GetMaxValue(); }
     virtual double MinXValue() const { return xValues_->GetMinValue(); }
-    virtual double MaxYValue() const { return yValues_->GetMaxValue(); }
-    virtual double MinYValue() const { return yValues_->GetMinValue(); }
+    // A null point's value is a placeholder, no value: the Y limits are
+    // those of the points drawn, NaN when every point is null (the axes then
+    // take nothing from the series).
+    virtual double MaxYValue() const { return DrawnLimit(yValues_, false); }
+    virtual double MinYValue() const { return DrawnLimit(yValues_, true); }
+    // True when the series has points and every one of them is null.
+    bool AllPointsNull() const;
 
     // ---- Properties -------------------------------------------------------------
     bool GetActive() const { return active_; }
@@ -331,6 +336,10 @@ public:
     TSeriesOnGetMarkText OnGetMarkText;
 
 protected:
+    // The smallest (IsMin) or largest value of List over the points that
+    // are not null; NaN when there is none.
+    double DrawnLimit(const TChartValueList* List, bool IsMin) const;
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // After a point reached ValueIndex: OnAfterAdd, the linked series, a
     // repaint request.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "chart/messages/TeeConst.h"
@@ -124,6 +125,24 @@ void TChartSeries::SetXValue(int Index, double Value) {
 void TChartSeries::SetYValue(int Index, double Value) {
     yValues_->SetValue(Index, Value);
     Repaint();
+}
+
+bool TChartSeries::AllPointsNull() const {
+    return Count() > 0 && colors_.size() >= static_cast<std::size_t>(Count()) &&
+           std::all_of(colors_.begin(), colors_.end(), [](TColor c) { return c == clNone; });
+}
+
+double TChartSeries::DrawnLimit(const TChartValueList* List, bool IsMin) const {
+    const bool anyNull = std::find(colors_.begin(), colors_.end(), clNone) != colors_.end();
+    if (!anyNull) return IsMin ? List->GetMinValue() : List->GetMaxValue();
+    double limit = std::numeric_limits<double>::quiet_NaN();
+    const int n = std::min(List->Count(), static_cast<int>(colors_.size()));
+    for (int i = 0; i < n; ++i) {
+        if (colors_[static_cast<std::size_t>(i)] == clNone) continue;
+        const double v = List->GetValue(i);
+        if (std::isnan(limit) || (IsMin ? v < limit : v > limit)) limit = v;
+    }
+    return limit;
 }
 
 // ---- Labels and colours ------------------------------------------------------------------

@@ -195,6 +195,20 @@ TEST_F(AxisScale, LabelStyleFollowsTheSeriesOnTheAxis) {
     EXPECT_EQ(chart->GetDepthAxis()->CalcLabelStyle(), talText);
 }
 
+// The depth axis labels the series' slots with their titles: its widest
+// label is the widest title, whatever the points' own labels (which once
+// were all measured on every paint, a long history costing more than the
+// rest of the chart).
+TEST_F(AxisScale, TheDepthAxisIsAsWideAsTheWidestSeriesTitle) {
+    TChartSeries* s = NewSeries();
+    s->SetTitle("A rather long series title");
+    for (int i = 0; i < 3; ++i) s->Add(i, "a much, much longer point label than any title");
+    NewSeries()->SetTitle("Short");
+    int lines = 0;
+    EXPECT_EQ(chart->GetDepthAxis()->MaxLabelsWidth(), chart->MultiLineTextWidth("A rather long series title", lines));
+    EXPECT_EQ(bottom->MaxLabelsWidth(), chart->MultiLineTextWidth("a much, much longer point label than any title", lines));
+}
+
 TEST_F(AxisScale, LabelTextsByFormatEventAndLines) {
     EXPECT_EQ(bottom->LabelValue(1234.5678).str(), "1,234.568");
     bottom->SetValuesFormat("0.0");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/messages/TeeExceptions.h"
+#include "chart/series/CandleCh.h"
 #include "chart/series/ChartTestSupport.h"
 
 namespace {
@@ -76,6 +77,30 @@ TEST_F(AxisPanel, AutomaticRangesComeFromTheSeriesOnEachAxis) {
     left->SetAutomaticMaximum(true);
     EXPECT_TRUE(left->GetAutomatic());
     EXPECT_EQ(Range(left), std::make_pair(10.0, 14.0));
+}
+
+// A null point's placeholder 0 is no value: it neither widens an axis nor,
+// when a series holds nothing else, gives the axis a range at all. Candles
+// over a line of labelled null points keep the candles' own range.
+TEST_F(AxisPanel, NullPointsLeaveTheRangesAlone) {
+    TChartSeries* line = NewSeries();
+    line->AddNull("first");
+    line->Add(100);
+    line->Add(110);
+    line->AddNull("last");
+    EXPECT_EQ(Range(chart->GetLeftAxis()), std::make_pair(100.0, 110.0));
+    EXPECT_EQ(Range(chart->GetBottomAxis()), std::make_pair(0.0, 3.0));  // the nulls' places stay
+
+    auto* candles = new TCandleSeries(form);
+    candles->SetParentChart(chart);
+    candles->AddCandle(0, 140, 150, 135, 145);
+    candles->AddCandle(1, 145, 160, 144, 158);
+    line->Clear();
+    line->AddNull("1 Jun");
+    line->AddNull("2 Jun");
+    EXPECT_EQ(Range(chart->GetLeftAxis()), std::make_pair(135.0, 160.0));
+    candles->Clear();
+    EXPECT_EQ(Range(chart->GetLeftAxis()), std::make_pair(0.0, 0.0));
 }
 
 TEST_F(AxisPanel, FixedRangesAreCheckedAndNeverEmpty) {
