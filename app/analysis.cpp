@@ -1,5 +1,6 @@
 #include "app/analysis.h"
 
+#include <cmath>
 #include <span>
 #include <string_view>
 
@@ -15,6 +16,7 @@
 #include "app/stochastic.h"
 #include "app/zrmain.h"
 #include "chart/axis/TeEngineAxis.h"
+#include "chart/canvas/TeCanvas.h"
 #include "chart/control/Chart.h"
 #include "chart/series/CandleCh.h"
 #include "chart/series/Series.h"
@@ -204,4 +206,38 @@ void calcHistoricalVolatility(int N, const AnsiString& PeriodName) {
     if (!quotes.empty())
         Fill(OriginalForm1->Series5,
              computeHistoricalVolatility(quotes, WindowCount(), N, volatilityPeriodsPerYear(PeriodName.str())));
+}
+
+void drawFibonacciArcs(int i) {
+    const TrendLine& line = OriginalForm1->Lines[i];
+    TCanvas3D* canvas = OriginalForm1->BigChart->GetCanvas();
+    const double length = std::hypot(static_cast<double>(line.X2 - line.X1), static_cast<double>(line.Y2 - line.Y1));
+    // Screen y grows downward: a line falling to its end gets the upper half.
+    const bool upper = line.Y2 > line.Y1;
+    for (double factor : {0.382, 0.5, 0.618}) {
+        const int r = static_cast<int>(length * factor);
+        // The midpoint circle, one octant and its mirrors in the chosen half.
+        int x = 0, y = r, d = 3 - 2 * r;
+        while (x <= y) {
+            const int cx = line.X2, cy = line.Y2;
+            if (upper) {
+                canvas->SetPixel(cx + y, cy - x, clBlack);
+                canvas->SetPixel(cx + x, cy - y, clBlack);
+                canvas->SetPixel(cx - x, cy - y, clBlack);
+                canvas->SetPixel(cx - y, cy - x, clBlack);
+            } else {
+                canvas->SetPixel(cx + x, cy + y, clBlack);
+                canvas->SetPixel(cx + y, cy + x, clBlack);
+                canvas->SetPixel(cx - y, cy + x, clBlack);
+                canvas->SetPixel(cx - x, cy + y, clBlack);
+            }
+            ++x;
+            if (d < 0) {
+                d += 4 * x + 6;
+            } else {
+                --y;
+                d += 4 * (x - y) + 10;
+            }
+        }
+    }
 }

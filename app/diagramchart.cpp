@@ -62,6 +62,13 @@ void TOriginalForm1::CreateDiagramChart() {
     BigChart->GetTitle()->GetFont()->SetName("Tahoma");
     BigChart->GetTitle()->GetText()->Clear();
     BigChart->GetTitle()->GetText()->Add("");
+    BigChart->OnZoom = TNotifyEvent(this, &TOriginalForm1::BigChartZoom);
+    BigChart->OnUndoZoom = TNotifyEvent(this, &TOriginalForm1::BigChartUndoZoom);
+    BigChart->OnAfterDraw = TNotifyEvent(this, &TOriginalForm1::BigChartAfterDraw);
+    BigChart->OnBeforeDrawAxes = TNotifyEvent(this, &TOriginalForm1::BigChartBeforeDrawAxes);
+    BigChart->OnMouseDown = TMouseEvent(this, &TOriginalForm1::BigChartMouseDown);
+    BigChart->OnMouseMove = TMouseMoveEvent(this, &TOriginalForm1::BigChartMouseMove);
+    BigChart->OnMouseUp = TMouseEvent(this, &TOriginalForm1::BigChartMouseUp);
 
     Series1 = MakeLine(this, BigChart, "Series1", clRed);
     Series2 = MakeSeries<TCandleSeries>(this, BigChart, "Series2", clGreen);

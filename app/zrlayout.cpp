@@ -217,6 +217,13 @@ void TOriginalForm1::CreateDiagramPage() {
         button->SetBounds(left, 4, 28, 26);
         left += button == BtDiagrExp ? 44 : 32;  // a gap between the file and the drawing commands
     }
+    // Both modes start off: a mode button is off while it is transparent.
+    BtDiagrTrendl->SetTransparent(true);
+    BtDiagrFibonacci->SetTransparent(true);
+    BtDiagrExp->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrExpBtClick);
+    BtDiagrTrendl->OnClick = TNotifyEvent(this, &TOriginalForm1::BtDiagrTrendlClick);
+    BtDiagrFibonacci->OnClick = TNotifyEvent(this, &TOriginalForm1::BtDiagrFibonacciClick);
+    BtDiagrTrendlErase->OnClick = TNotifyEvent(this, &TOriginalForm1::BtDiagrTrendlEraseClick);
     CreateDiagramChart();
 }
 

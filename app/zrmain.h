@@ -134,6 +134,18 @@ public:
     void ToolbAnalysisOpenBtClick(TObject* Sender);
     // Create Analysis: the price series, the indicator and the volume bars.
     void BtCreateAnalysisClick(TObject* Sender);
+    // The Diagram page's tools and the chart's events they work through.
+    void ToolbDiagrExpBtClick(TObject* Sender);
+    void BtDiagrTrendlClick(TObject* Sender);
+    void BtDiagrFibonacciClick(TObject* Sender);
+    void BtDiagrTrendlEraseClick(TObject* Sender);
+    void BigChartMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BigChartMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void BigChartMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BigChartAfterDraw(TObject* Sender);
+    void BigChartBeforeDrawAxes(TObject* Sender);
+    void BigChartZoom(TObject* Sender);
+    void BigChartUndoZoom(TObject* Sender);
     // The Vazod Erurid document and the printing of the grids.
     void ToolbWizardNewBtClick(TObject* Sender);
     void ToolbWizardOpenBtClick(TObject* Sender);

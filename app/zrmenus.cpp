@@ -78,6 +78,7 @@ void TOriginalForm1::CreateToolBars() {
     ToolbAnalysisPrintQuotesBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbAnalysisPrintQuotesBtClick);
     ToolbHelpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbHelpBtClick);
     ToolbSymbLookupBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbSymbLookupBtClick);
+    ToolbDiagrExpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrExpBtClick);
 }
 
 void TOriginalForm1::CreateMenus() {
@@ -108,7 +109,10 @@ void TOriginalForm1::CreateMenus() {
           {"Recalculate Predicitons", &TOriginalForm1::BtWizardRecalcClick}}},
         {"&Analysis", {{"Create Analysis", &TOriginalForm1::BtCreateAnalysisClick}}},
         {"&Diagram",
-         {{"Export to Bitmap"}, {"Draw Trendlines"}, {"Draw Fibonacci Arcs"}, {"Erase Trendlines and Arcs"}}},
+         {{"Export to Bitmap", &TOriginalForm1::ToolbDiagrExpBtClick},
+          {"Draw Trendlines", &TOriginalForm1::BtDiagrTrendlClick},
+          {"Draw Fibonacci Arcs", &TOriginalForm1::BtDiagrFibonacciClick},
+          {"Erase Trendlines and Arcs", &TOriginalForm1::BtDiagrTrendlEraseClick}}},
         {"&Quotes", {{"Download Quotes", &TOriginalForm1::MenuDlQuotesClick},
           {"Update Quotes", &TOriginalForm1::MenuUpdQuotesClick}, {"Symbol Lookup", &TOriginalForm1::ToolbSymbLookupBtClick},
           {"Exchanges", &TOriginalForm1::MenuQuotesExchangesClick}}},
