@@ -113,6 +113,7 @@ TPixelImage DecodeBmp(const std::string& Bytes, int* BitsPerPixel, bool* Monochr
         if (count > (1u << bpp)) Invalid("its colour table is too long");
         std::size_t entry = core ? 3 : 4;
         if (tableAt + count * entry > in.Size()) Invalid("the file ends inside its colour table");
+        if (tableAt + count * entry > offBits) Invalid("its colour table runs into its pixels");
         for (std::size_t i = 0; i < count; ++i) {
             std::size_t at = tableAt + i * entry;
             palette.push_back(Rgb(in.U8(at + 2), in.U8(at + 1), in.U8(at)));

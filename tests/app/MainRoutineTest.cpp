@@ -15,7 +15,31 @@
 
 namespace {
 
-TEST(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
+// The main routine makes the program's forms into the global pointers; each
+// test leaves the process as it found it: the forms freed, the pointers
+// cleared, the application without a main form.
+class MainRoutine : public ::testing::Test {
+protected:
+    void TearDown() override {
+        FreeForm(fAbout);
+        FreeForm(fEnterDays4);
+        FreeForm(fEnterDays3);
+        FreeForm(fEnterDays2);
+        FreeForm(fHttpProgress);
+        FreeForm(fEnterDays);
+        FreeForm(fDlQuotes);
+        FreeForm(OriginalForm1);
+        ResetApplicationState();
+        ClearAutomation();
+    }
+    template <class T>
+    static void FreeForm(T*& Form) {
+        if (Form) Form->Free();
+        Form = nullptr;
+    }
+};
+
+TEST_F(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
     CreateApplicationForms();
     EXPECT_EQ(Application->GetTitle(), "Velmora");
     ASSERT_NE(OriginalForm1, nullptr);
@@ -38,7 +62,7 @@ TEST(MainRoutine, CreatesTheMainWindowFirstThenTheDialogsInOrder) {
     EXPECT_EQ(fEnterDays4->GetClientWidth() - frame.Left - frame.Right, 279);
 }
 
-TEST(MainRoutine, RunsUntilTheMainWindowIsClosed) {
+TEST_F(MainRoutine, RunsUntilTheMainWindowIsClosed) {
     // In real time, as the program runs: the host wakes its loop for the timer.
     RunClock();
     // Closes the window as a person would, once the loop shows it.

@@ -1,10 +1,27 @@
 #include "MainWindowFixture.h"
 
+#include "app/websettings.h"
+#include "platform/host/Registry.h"
 #include "platform/host/TrayIcon.h"
 #include "platform/runtime/FileUtils.h"
 #include "skin/controls/SeComboBox.h"
 
-void MainWindowTest::SetUp() { ClearAutomation(); }
+namespace {
+
+// Every test starts from no settings: what one test's window wrote when it
+// closed is not the next one's start.
+void ForgetSettings() {
+    TRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    registry.DeleteKey(AnsiString("\\") + kWebSettingsKey);
+}
+
+}  // namespace
+
+void MainWindowTest::SetUp() {
+    ClearAutomation();
+    ForgetSettings();
+}
 
 void MainWindowTest::TearDown() {
     Finish();

@@ -48,13 +48,14 @@ TEST(HttpReply, ContentLengthEndsTheBodyAndAShortBodyRaises) {
 
 TEST(HttpReply, RepliesThatAreNotHttpRaise) {
     ScriptedServer server({"", "HTTP/1.0 200 OK\r\nContent-", "<html><body>quotes</body></html>",
-                           "HTTP/1.0 OK\r\n\r\nbody", "HTTP/1.0 20x Fine\r\n\r\n"});
+                           "HTTP/1.0 OK\r\n\r\nbody", "HTTP/1.0 20x Fine\r\n\r\n", "HTTP/1.0 2000 OK\r\n\r\nbody"});
     HttpProbe probe;
     EXPECT_EQ(FailureOf(probe, server.Url()), "The server closed the connection without a reply");
     EXPECT_EQ(FailureOf(probe, server.Url()), "The server closed the connection inside the reply's header");
     EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP");
     EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP: 'HTTP/1.0 OK'");
     EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP: 'HTTP/1.0 20x Fine'");
+    EXPECT_EQ(FailureOf(probe, server.Url()), "The server's reply is not HTTP: 'HTTP/1.0 2000 OK'");
     EXPECT_TRUE(probe.successes.empty());
     EXPECT_TRUE(probe.failures.empty());
     EXPECT_EQ(probe.packets, 0);

@@ -237,6 +237,7 @@ TEST(BitmapFile, MalformedFilesAreRefusedAndLeaveThePictureAlone) {
         {"run-length coded", patched(pal8, 30, 1)},
         {"palette too long", patched(pal8, 46, 300)},
         {"palette beyond the file", patched(pal8, 46, 200)},
+        {"palette running into the pixels", patched(pal8, 10, 54 + 4)},
         {"pixels beyond the file", patched(good, 10, 1000)},
         {"cut in the pixels", good.substr(0, good.size() - 3)},
         {"enormous", patched(patched(good, 18, 100000), 22, 100000)},

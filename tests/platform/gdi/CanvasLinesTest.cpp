@@ -120,11 +120,12 @@ TEST(CanvasLines, StyleRunsOnAcrossTheSegmentsOfAPolyline) {
     TCanvas* c = b->GetCanvas();
     c->GetBrush()->SetStyle(bsClear);
     c->GetPen()->SetStyle(psDot);
-    TPoint pts[] = {{0, 0}, {4, 0}, {4, 10}};
-    c->Polyline(pts, 3);
-    // Four pixels along x (on, on, on, off), then the pattern continues down.
+    TPoint pts[] = {{0, 0}, {4, 0}, {4, 6}, {0, 6}};
+    c->Polyline(pts, 4);
+    // Four pixels along x (on, on, on, off), then the pattern continues down
+    // and, past the second corner, back along the bottom.
     EXPECT_EQ(Art(b.get(), TRect(0, 0, 5, 7)),
-              (Rows{"###..", ".....", "....#", "....#", "....#", ".....", "....."}));
+              (Rows{"###..", ".....", "....#", "....#", "....#", ".....", ".##.."}));
 }
 
 TEST(CanvasLines, AlternatePenLightsEveryOtherPixelThroughTheCanvasPen) {

@@ -394,6 +394,11 @@ TEST(FormStream, MalformedStreamsRaiseAClearError) {
          "Error reading P.Count: Invalid property value"},
         {"number out of range", ProbeWith("Count", {vaInt64, 0, 0, 0, 0, 1, 0, 0, 0}),
          "Error reading P.Count: Invalid property value"},
+        // A 32-bit number read outside a property (a component's position, a
+        // series' defined style) has its range checked as well.
+        {"child position beyond 32 bits",
+         Concat({{'T', 'P', 'F', '0', 0xF2, vaInt64, 0, 0, 0, 0, 1, 0, 0, 0}, Str("TProbe"), Str("P"), {0, 0}}),
+         "Invalid property value"},
         {"no such member", ProbeWith("Shape", Concat({{vaIdent}, Str("shOval")})), "Invalid property value"},
         {"no such set member", ProbeWith("Flags", Concat({{vaSet}, Str("pfPink"), {0}})), "Invalid property value"},
         {"value for a sub-object", ProbeWith("Font", {vaNil}), "Invalid property value"},
