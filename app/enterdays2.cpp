@@ -7,12 +7,9 @@ TfEnterDays2* fEnterDays2 = nullptr;
 
 TfEnterDays2::TfEnterDays2(TComponent* AOwner)
     : TFramedDialog(AOwner, "fEnterDays2", "Period", 251, 104, poMainFormCenter) {
-    SeSkinLabel1 = PutLabel("SeSkinLabel1", "Period:", 8, 12);
-    SeSkinEdit1 = PutEdit("SeSkinEdit1", 56, 8, 65);
-    SeSkinLabel2 = PutLabel("SeSkinLabel2", "%K:", 8, 42);
-    SeSkinEdit2 = PutEdit("SeSkinEdit2", 56, 38, 65);
-    SeSkinLabel3 = PutLabel("SeSkinLabel3", "%D:", 8, 72);
-    SeSkinEdit3 = PutEdit("SeSkinEdit3", 56, 68, 65);
+    PutDaysRow(0, "Period:", SeSkinLabel1, SeSkinEdit1);
+    PutDaysRow(1, "%K:", SeSkinLabel2, SeSkinEdit2);
+    PutDaysRow(2, "%D:", SeSkinLabel3, SeSkinEdit3);
     SeSkinButton1 = PutButton("SeSkinButton1", "OK", 168, 70, TNotifyEvent(this, &TfEnterDays2::SeSkinButton1Click));
     SetActiveControl(SeSkinEdit1);
 }

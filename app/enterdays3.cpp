@@ -7,10 +7,8 @@ TfEnterDays3* fEnterDays3 = nullptr;
 
 TfEnterDays3::TfEnterDays3(TComponent* AOwner)
     : TFramedDialog(AOwner, "fEnterDays3", "Period", 251, 117, poMainFormCenter) {
-    SeSkinLabel1 = PutLabel("SeSkinLabel1", "MA 1:", 8, 12);
-    SeSkinEdit1 = PutEdit("SeSkinEdit1", 56, 8, 65);
-    SeSkinLabel2 = PutLabel("SeSkinLabel2", "MA 2:", 8, 42);
-    SeSkinEdit2 = PutEdit("SeSkinEdit2", 56, 38, 65);
+    PutDaysRow(0, "MA 1:", SeSkinLabel1, SeSkinEdit1);
+    PutDaysRow(1, "MA 2:", SeSkinLabel2, SeSkinEdit2);
     SeSkinLabel3 = PutLabel("SeSkinLabel3", "Display analysis as:", 8, 70);
     Points = PutRadio("Points", 8, 90, 64, TNotifyEvent(this, &TfEnterDays3::PointsClick));
     Percentages = PutRadio("Percentages", 76, 90, 88, TNotifyEvent(this, &TfEnterDays3::PercentagesClick));

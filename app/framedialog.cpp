@@ -1,5 +1,7 @@
 #include "app/framedialog.h"
 
+#include <string>
+
 #include "skin/controls/SeConst.h"
 
 TFramedDialog::TFramedDialog(TComponent* AOwner, const char* Name, const char* Caption, int ClientWidth,
@@ -21,6 +23,12 @@ TSeSkinLabel* TFramedDialog::PutLabel(const char* Name, const AnsiString& Captio
 
 TSeSkinEdit* TFramedDialog::PutEdit(const char* Name, int Left, int Top, int Width) {
     return Put(new TSeSkinEdit(this), Name, Left, Top, Width, 21);
+}
+
+void TFramedDialog::PutDaysRow(int Row, const char* Caption, TSeSkinLabel*& Label, TSeSkinEdit*& Edit) {
+    const std::string number = std::to_string(Row + 1);
+    Label = PutLabel(("SeSkinLabel" + number).c_str(), Caption, 8, 12 + 30 * Row);
+    Edit = PutEdit(("SeSkinEdit" + number).c_str(), 56, 8 + 30 * Row, 65);
 }
 
 TSeSkinRadioButton* TFramedDialog::PutRadio(const char* Name, int Left, int Top, int Width, TNotifyEvent OnClick) {

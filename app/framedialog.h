@@ -32,6 +32,10 @@ protected:
     TSeSkinLabel* PutLabel(const char* Name, const AnsiString& Caption, int Left, int Top);
     TSeSkinEdit* PutEdit(const char* Name, int Left, int Top, int Width);
     TSeSkinRadioButton* PutRadio(const char* Name, int Left, int Top, int Width, TNotifyEvent OnClick);
+    // Row Row (from 0) of the dialogs that ask for several day counts: the
+    // label SeSkinLabel<Row+1> with Caption and, beside it, the edit
+    // SeSkinEdit<Row+1>.
+    void PutDaysRow(int Row, const char* Caption, TSeSkinLabel*& Label, TSeSkinEdit*& Edit);
     // The default button (Enter clicks it).
     TSeSkinButton* PutButton(const char* Name, const char* Caption, int Left, int Top, TNotifyEvent OnClick);
     // Ends ShowModal with Result; a dialog shown without ShowModal hides.

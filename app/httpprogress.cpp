@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/quotesdownload.h"
 #include "platform/controls/ExtCtrls.h"
 #include "skin/engine/KsSkinProgressBar.h"
 
@@ -29,7 +28,6 @@ TfHttpProgress::TfHttpProgress(TComponent* AOwner)
     TransferTimer = new TTimer(this);
     TransferTimer->SetName("TransferTimer");
     TransferTimer->SetEnabled(false);
-    TransferTimer->OnTimer = TNotifyEvent(this, &TfHttpProgress::TransferTimerTimer);
     SeSkinForm1Create(SeSkinForm1);
     OnActivate = TNotifyEvent(this, &TfHttpProgress::FormActivate);
     OnCloseQuery = TCloseQueryEvent(this, &TfHttpProgress::FormCloseQuery);
@@ -45,7 +43,7 @@ void TfHttpProgress::SeSkinForm1Create(TObject*) {
 void TfHttpProgress::FormActivate(TObject*) {
     if (!Start) return;
     Start = false;
-    requestPages(URL);
+    if (OnTransfer) OnTransfer(this);
 }
 
 void TfHttpProgress::ShowStatus(const AnsiString& Text, int Left) {
@@ -96,13 +94,17 @@ void TfHttpProgress::Dispatch(TMessage& Message) {
     const bool running = !SeSkinButton1->GetEnabled();
     if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_ESCAPE) {
         Message.Result = 1;
-        if (running)
-            cancelTransfer();
-        else
+        if (running) {
+            if (OnCancelTransfer) OnCancelTransfer(this);
+        } else {
             SeSkinButton1Click(this);
+        }
         return;
     }
-    if (Message.Msg == WM_CLOSE && running) return cancelTransfer();
+    if (Message.Msg == WM_CLOSE && running) {
+        if (OnCancelTransfer) OnCancelTransfer(this);
+        return;
+    }
     TFramedDialog::Dispatch(Message);
 }
 
@@ -124,5 +126,3 @@ void TfHttpProgress::FormCloseQuery(TObject*, bool& CanClose) {
     CanClose = SeSkinButton1->GetEnabled();
     if (CanClose) ResetLook();
 }
-
-void TfHttpProgress::TransferTimerTimer(TObject*) { transferTimeUp(); }

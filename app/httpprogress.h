@@ -1,10 +1,12 @@
 #pragma once
 // The progress dialog of a quote transfer. The command sets URL and the
-// start flag and shows it modally; activation sends the first request, the
-// request's packets move the bar, and the end of the transfer shows "Done."
-// with what arrived, or a failure text, and enables OK, which resets the
-// dialog and closes it. While the transfer runs, Escape and the window's
-// close button cancel it.
+// start flag, binds the transfer's handlers and shows it modally; activation
+// runs OnTransfer (which sends the requests), the requests' packets move the
+// bar, and the end of the transfer shows "Done." with what arrived, or a
+// failure text, and enables OK, which resets the dialog and closes it. While
+// the transfer runs, Escape and the window's close button run
+// OnCancelTransfer. The dialog only shows the transfer: the download module
+// owns it (app/quotesdownload.h).
 
 #include "app/framedialog.h"
 
@@ -20,17 +22,21 @@ public:
     TSeSkinButton* SeSkinButton1;
     TSeSkinLabel* SeSkinLabel2;
     TSeSkinLabel* SeSkinLabel3;
-    // Armed by the transfer with the time it may take.
+    // Armed by the transfer with the time it may take; its handler is the
+    // transfer's.
     TTimer* TransferTimer;
 
     AnsiString URL;      // the first page's request
     bool Start = false;  // the next activation sends it
+    // Sends URL and whatever follows it; runs inside the activation.
+    TNotifyEvent OnTransfer;
+    // Stops the running transfer at the user's word.
+    TNotifyEvent OnCancelTransfer;
 
     void SeSkinForm1Create(TObject* Sender);
     void FormActivate(TObject* Sender);
     void SeSkinButton1Click(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
-    void TransferTimerTimer(TObject* Sender);
 
     // The first label's text, at Left in layout coordinates.
     void ShowStatus(const AnsiString& Text, int Left);

@@ -273,6 +273,9 @@ void runTransfer(const CalendarDay& From) {
     form.UrlTail = "&g=d&ignore=.csv";
     fHttpProgress->URL = PageUrl();
     fHttpProgress->Start = true;
+    fHttpProgress->OnTransfer = [](TObject*) { requestPages(fHttpProgress->URL); };
+    fHttpProgress->OnCancelTransfer = [](TObject*) { cancelTransfer(); };
+    fHttpProgress->TransferTimer->OnTimer = [](TObject*) { transferTimeUp(); };
     fHttpProgress->ShowModal();
     if (!transfer.writeFault.IsEmpty()) form.SeSkinMessage1->MessageDlg(transfer.writeFault, mtError, TMsgDlgButtons{mbOK}, 0);
 }

@@ -70,21 +70,20 @@ bool loadWizardQuotes(TOriginalForm1& Form, const AnsiString& Path) {
     return true;
 }
 
-bool smaAdvice(const linkedList& Quotes, int N) {
-    const std::span<const QuoteRecord> records = Quotes.Records();
+bool smaAdvice(std::span<const QuoteRecord> Quotes) {
     double sum = 0;
-    for (int i = Quotes.StartMark; i > Quotes.StartMark - N; --i) sum += records[i].Close;
-    return records.front().Close > sum / N;
+    for (const QuoteRecord& quote : Quotes) sum += quote.Close;
+    return Quotes.front().Close > sum / static_cast<double>(Quotes.size());
 }
 
-bool emaAdvice(const linkedList& Quotes, int N) {
-    const std::span<const QuoteRecord> records = Quotes.Records();
+bool emaAdvice(std::span<const QuoteRecord> Quotes, int N) {
+    const std::size_t n = static_cast<std::size_t>(N), oldest = Quotes.size() - 1;
     const double alpha = 2.0 / (N + 1);
     double ema = 0;
-    for (int i = Quotes.StartMark; i > Quotes.StartMark - N; --i) ema += records[i].Close;
+    for (std::size_t i = oldest; i > oldest - n; --i) ema += Quotes[i].Close;
     ema /= N;
-    for (int i = Quotes.StartMark - N; i >= 0; --i) ema += (records[i].Close - ema) * alpha;
-    return records.front().Close > ema;
+    for (std::size_t i = oldest - n + 1; i-- > 0;) ema += (Quotes[i].Close - ema) * alpha;
+    return Quotes.front().Close > ema;
 }
 
 void computeAdvice(TOriginalForm1& Form, int Row, const AnsiString& FileName) {
@@ -98,19 +97,18 @@ void computeAdvice(TOriginalForm1& Form, int Row, const AnsiString& FileName) {
     if (count == 0) {
         grid->SetCells(0, Row, FileName);  // the stock could not be read: its name, and no advice
     } else {
-        quotes.EndMark = 0;
+        const std::span<const QuoteRecord> records = quotes.Records();
         if (count < LongAdvicePeriod) {
             tell(Form, "There are not enough quotes to calculate the long term advice.");
         } else {
-            quotes.StartMark = LongAdvicePeriod - 1;
-            advise(5, Form.LongAdviceColors, smaAdvice(quotes, LongAdvicePeriod));
+            advise(5, Form.LongAdviceColors, smaAdvice(records.first(LongAdvicePeriod)));
         }
         if (count <= ShortAdvicePeriod) {
             tell(Form, "There are not enough quotes to calculate the short term advice.");
         } else {
             // With the long-term range read, the short-term average starts there too.
-            if (count < LongAdvicePeriod) quotes.StartMark = ShortAdvicePeriod;
-            advise(4, Form.ShortAdviceColors, emaAdvice(quotes, ShortAdvicePeriod));
+            const int span = count < LongAdvicePeriod ? ShortAdvicePeriod + 1 : LongAdvicePeriod;
+            advise(4, Form.ShortAdviceColors, emaAdvice(records.first(static_cast<std::size_t>(span)), ShortAdvicePeriod));
         }
         quotes.Cursor = 0;
         quotes.loadCurrent();

@@ -8,6 +8,7 @@
 // tables.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "app/llist.h"
@@ -34,13 +35,13 @@ bool loadWizardQuotes(TOriginalForm1& Form, const AnsiString& Path);
 // base name (FileName) alone.
 void computeAdvice(TOriginalForm1& Form, int Row, const AnsiString& FileName);
 
-// Whether the newest close is above the average of the N closes from
-// StartMark toward the newer quotes (which must end on the newest).
-bool smaAdvice(const linkedList& Quotes, int N);
-// Whether the newest close is above the exponential moving average seeded
-// with the average of the N closes from StartMark toward the newer quotes
-// and stepped over every newer quote after them.
-bool emaAdvice(const linkedList& Quotes, int N);
+// Whether the newest close is above the average of the closes of Quotes
+// (newest first: the average's span ends on the newest).
+bool smaAdvice(std::span<const QuoteRecord> Quotes);
+// Whether the newest close is above the exponential moving average over
+// Quotes (newest first) seeded with the average of its N oldest closes and
+// stepped over every newer one.
+bool emaAdvice(std::span<const QuoteRecord> Quotes, int N);
 
 // Adds the stock of the quote file Path as the last row, its advice
 // computed at once. False, with nothing added, when the document is full or
