@@ -127,7 +127,7 @@ TEST_F(PrinterTest, PagesAreTextAndPathsInTheirPlaces) {
 
 // ---- What the page shows ----------------------------------------------------
 
-// Every kind of drawing call once, within 1,200 x 900 device pixels.
+// Every kind of drawing call once, within 1,200 x 1,100 device pixels.
 void DrawScene(TCanvas* c, TBitmap* Picture) {
     c->GetFont()->SetPixelsPerInch(600);
     c->GetPen()->SetColor(clBlack);
@@ -176,9 +176,28 @@ void DrawScene(TCanvas* c, TBitmap* Picture) {
     c->GetBrush()->SetColor(clFuchsia);
     c->Ellipse(1000, 500, 1200, 720);
     SelectClipRgn(c->GetHandle(), nullptr);
+    // A picture whose key colour lets the yellow under it show.
+    c->GetBrush()->SetStyle(bsSolid);
+    c->GetBrush()->SetColor(clYellow);
+    c->FillRect(TRect(20, 920, 260, 1080));
+    Picture->SetTransparent(true);
+    c->StretchDraw(TRect(20, 920, 260, 1080), Picture);
+    Picture->SetTransparent(false);
+    // A block in the brush, hatched.
+    c->GetBrush()->SetStyle(bsCross);
+    c->GetBrush()->SetColor(clMaroon);
+    c->Rectangle(300, 920, 301, 921);
+    PatBlt(c->GetHandle(), 300, 920, 200, 160, PATCOPY);
+    // Text turned upright.
+    LOGFONT turned;
+    GetObject(c->GetFont()->GetHandle(), sizeof turned, &turned);
+    turned.lfEscapement = 900;
+    c->GetFont()->SetHandle(CreateFontIndirect(&turned));
+    c->GetBrush()->SetStyle(bsClear);
+    c->TextOut(560, 1090, "Turned");
 }
 
-constexpr int SceneWidth = 1200, SceneHeight = 900;
+constexpr int SceneWidth = 1200, SceneHeight = 1100;
 
 struct TScenePixels {
     std::vector<TColor> pixels = std::vector<TColor>(SceneWidth * SceneHeight);
@@ -229,7 +248,8 @@ TEST_F(PrinterTest, ThePageShowsWhatTheRasterDraws) {
     printer.BeginDoc();
     DrawScene(printer.GetCanvas(), &picture);
     printer.EndDoc();
-    EXPECT_EQ(CountPdfImages(pdf), 1);
+    // The two pictures, and the mask of the one with a key colour.
+    EXPECT_EQ(CountPdfImages(pdf), 3);
 
     // Today's raster at the printer's resolution: a recording canvas draws
     // as it records.
