@@ -8,7 +8,6 @@
 
 #include "WizardFixture.h"
 #include "app/gridprint.h"
-#include "platform/host/Printers.h"
 #include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinGrids.h"
 #include "skin/engine/KsSkinPages.h"
@@ -23,16 +22,6 @@ constexpr int AreaHeight = 6733;
 
 class GridPrintTest : public WizardTest {
 protected:
-    void SetUp() override {
-        WizardTest::SetUp();
-        Printer()->SetPrinterIndex(0);
-        Printer()->SetFileName(pdf_.c_str());
-    }
-    void TearDown() override {
-        Printer()->SetFileName("");
-        Printer()->SetPrinterIndex(-1);
-        WizardTest::TearDown();
-    }
     // Opens the quote file into the quotes grid and prints it, answering the message.
     void PrintQuotes(const std::string& File) {
         AnswerNextFileDialog(File.c_str());
@@ -55,6 +44,7 @@ protected:
     }
 
     const std::string pdf_ = dir_.File("printed.pdf");
+    TPrintingToPdf printing_{pdf_};
 };
 
 TEST_F(GridPrintTest, TheSamplesQuotesPrintInFullOnPagesOfTheLayoutsHeight) {

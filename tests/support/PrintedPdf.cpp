@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/host/Printers.h"
+
 namespace {
 
 std::string Run(const std::string& Command) {
@@ -30,6 +32,17 @@ std::string Joined(const std::string& Line) {
 }
 
 }  // namespace
+
+TPrintingToPdf::TPrintingToPdf(const std::string& File) {
+    Printer()->SetPrinterIndex(0);
+    Printer()->SetOrientation(poPortrait);
+    Printer()->SetFileName(File.c_str());
+}
+
+TPrintingToPdf::~TPrintingToPdf() {
+    Printer()->SetFileName("");
+    Printer()->SetPrinterIndex(-1);
+}
 
 TPdfInfo ReadPdfInfo(const std::string& File) {
     TPdfInfo info;

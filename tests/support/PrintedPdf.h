@@ -1,10 +1,20 @@
 #pragma once
-// What poppler's readers say of a printed PDF file: pdfinfo's page count
-// and size, pdftotext's lines, pdffonts' fonts, pdfimages' pictures and
-// pdftoppm's pixels.
+// The program's printer printing to a PDF file, and what poppler's readers
+// say of the file: pdfinfo's page count and size, pdftotext's lines and
+// words, pdffonts' fonts, pdfimages' pictures and pdftoppm's pixels.
 
 #include <string>
 #include <vector>
+
+// While it lives, Printer() is the PDF printer, portrait, writing File;
+// then the default printer again, choosing its own file names.
+class TPrintingToPdf {
+public:
+    explicit TPrintingToPdf(const std::string& File);
+    ~TPrintingToPdf();
+    TPrintingToPdf(const TPrintingToPdf&) = delete;
+    TPrintingToPdf& operator=(const TPrintingToPdf&) = delete;
+};
 
 struct TPdfInfo {
     int pages = 0;

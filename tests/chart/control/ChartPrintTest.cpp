@@ -5,7 +5,6 @@
 
 #include "ChartControlTestSupport.h"
 #include "chart/series/Series.h"
-#include "platform/host/Printers.h"
 #include "support/PrintedPdf.h"
 #include "support/TempDir.h"
 
@@ -17,17 +16,9 @@ namespace {
 constexpr int Scale = 10, Margin = 142;
 
 struct ChartPrint : ::testing::Test, TChartControlOnForm {
-    ChartPrint() {
-        Printer()->SetPrinterIndex(0);
-        Printer()->SetOrientation(poPortrait);
-        Printer()->SetFileName(pdf.c_str());
-    }
-    ~ChartPrint() override {
-        Printer()->SetFileName("");
-        Printer()->SetPrinterIndex(-1);
-    }
     TempDir dir;
     const std::string pdf = dir.File("chart.pdf");
+    TPrintingToPdf printing{pdf};
 };
 
 TEST_F(ChartPrint, TheChartLiesInsideThePrintRectangle) {

@@ -184,16 +184,8 @@ struct TPage {
 }
 
 struct PanelPrinting : PanelExport {
-    PanelPrinting() {
-        Printer()->SetPrinterIndex(0);
-        Printer()->SetOrientation(poPortrait);
-        Printer()->SetFileName(pdf.c_str());
-    }
-    ~PanelPrinting() override {
-        Printer()->SetFileName("");
-        Printer()->SetPrinterIndex(-1);
-    }
     const std::string pdf = dir.File("chart.pdf");
+    TPrintingToPdf printing{pdf};
 };
 
 TEST_F(PanelPrinting, PrintRectScalesThePanelIntoTheRectangle) {
