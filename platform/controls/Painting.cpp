@@ -57,7 +57,7 @@ void RequestPaint(TWinControl* Control) {
     else if (waiting[known->second].second.expired()) waiting[known->second].second = Control->AliveToken();
     if (passQueued) return;
     passQueued = true;
-    PostHostCall([] { PaintWaitingControls(); });
+    PostHostPaintCall([] { PaintWaitingControls(); });
 }
 
 }  // namespace

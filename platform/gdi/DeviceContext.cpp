@@ -73,8 +73,19 @@ int TDeviceContext::DeviceLengthY(int logical) const {
     return static_cast<int>(std::lround(std::fabs(logical * ScaleY())));
 }
 
+int TDeviceContext::DeviceFontHeight(int logical) const {
+    if (logical == 0) return 0;
+    int h = static_cast<int>(std::lround(std::fabs(logical * ScaleY())));
+    return (logical < 0 ? -1 : 1) * std::max(1, h);
+}
+
+TPixelBox TDeviceContext::PageBox() const {
+    if (technology == DT_RASPRINTER) return TPixelBox(0, 0, deviceSize.cx - 1, deviceSize.cy - 1);
+    return TPixelBox(0, 0, Width() - 1, Height() - 1);
+}
+
 void TDeviceContext::BuildClip() {
-    TPixelBox device(0, 0, Width() - 1, Height() - 1);
+    TPixelBox device = PageBox();
     clipRects.clear();
     if (!st.hasClip) {
         if (!device.Empty()) clipRects.push_back(device);

@@ -195,7 +195,7 @@ COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
     if (!DC) return CLR_INVALID;
     if (DC->recording) MetaRecordPixel(DC, X, Y, Color);
     TPoint p = DC->ToDevice(X, Y);
-    if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
+    if (DC->surface->Null() || !DC->InClip(p.x, p.y)) return CLR_INVALID;
     std::uint32_t pixel = DC->ColorPixel(Color);
     DC->Image().Row(p.y)[p.x] = pixel;
     return ColorOfPixel(pixel);
@@ -204,6 +204,6 @@ COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
 COLORREF GetPixel(HDC DC, int X, int Y) {
     if (!DC) return CLR_INVALID;
     TPoint p = DC->ToDevice(X, Y);
-    if (!DC->InClip(p.x, p.y)) return CLR_INVALID;
+    if (DC->surface->Null() || !DC->InClip(p.x, p.y)) return CLR_INVALID;
     return ColorOfPixel(DC->Image().Pixel(p.x, p.y));
 }

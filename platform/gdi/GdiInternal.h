@@ -157,6 +157,12 @@ struct TDeviceContext {
     // A logical length along x or y in device pixels (at least Minimum).
     int DeviceLengthX(int logical) const;
     int DeviceLengthY(int logical) const;
+    // A font's logical height in device pixels, its sign kept (negative for
+    // the character height), at least one pixel unless it is 0.
+    int DeviceFontHeight(int logical) const;
+    // The device pixels drawing may reach: the surface's picture, or a
+    // printer's page, whose drawing is recorded rather than put on pixels.
+    TPixelBox PageBox() const;
 
     TPoint Position();
     void SetPosition(TPoint Logical);
@@ -185,7 +191,9 @@ struct TDeviceContext {
     TSize deviceSize;
     TDcState st;
     std::vector<TDcState> saved;
-    // A metafile's context: every drawing call is recorded here as well (MetafileRecords.h).
+    // A metafile's context: every drawing call is recorded here as well
+    // (MetafileRecords.h). A printer's context records only: its surface
+    // has no pixels.
     TMetaRecording* recording = nullptr;
 
 private:

@@ -22,6 +22,8 @@ constexpr double kTie = 1e-9;
 
 int PatternScale(const TDeviceContext* dc) { return std::max(1, (dc->dpiY + 48) / 96); }
 
+const std::uint8_t* HatchRows(int hatch) { return kHatches[std::clamp(hatch, 0, 5)]; }
+
 TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
     TBrushPaint paint;
     if (!brush) return paint;
@@ -36,7 +38,7 @@ TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush) {
         paint.color = dc->ColorPixel(brush->color);
         paint.back = dc->ColorPixel(dc->st.bkColor);
         paint.opaque = dc->st.bkMode == OPAQUE;
-        paint.rows = kHatches[std::clamp(brush->hatch, 0, 5)];
+        paint.rows = HatchRows(brush->hatch);
         paint.scale = PatternScale(dc);
         break;
     case BS_PATTERN:
@@ -66,7 +68,8 @@ TPixelPainter::TPixelPainter(TDeviceContext* dc) {
         bits_ = image.Bits();
         stride_ = image.Width();
     }
-    bounds_ = dc->ClipBounds();
+    // A printer's page has a clip but no pixels: nothing is painted there.
+    bounds_ = image.Null() ? TPixelBox() : dc->ClipBounds();
     rects_ = &dc->ClipRects();
     single_ = rects_->size() <= 1;
     if (!bounds_.Empty()) {
@@ -113,20 +116,22 @@ void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t ga
 }
 
 // Dash lengths in pixels of the styled pens on a screen.
-TPenStyler::TPenStyler(unsigned style, int scale) {
-    static const int dash[] = {18, 6}, dot[] = {3, 3}, dashDot[] = {9, 6, 3, 6}, dashDotDot[] = {9, 3, 3, 3, 3, 3},
-                     alternate[] = {1, 1};
-    const int* lengths = nullptr;
-    int count = 0;
+std::vector<int> PenDashes(unsigned style) {
     switch (style & PS_STYLE_MASK) {
-    case PS_DASH: lengths = dash; count = 2; break;
-    case PS_DOT: lengths = dot; count = 2; break;
-    case PS_DASHDOT: lengths = dashDot; count = 4; break;
-    case PS_DASHDOTDOT: lengths = dashDotDot; count = 6; break;
-    case PS_ALTERNATE: lengths = alternate; count = 2; scale = 1; break;
-    default: return;
+    case PS_DASH: return {18, 6};
+    case PS_DOT: return {3, 3};
+    case PS_DASHDOT: return {9, 6, 3, 6};
+    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
+    case PS_ALTERNATE: return {1, 1};
+    default: return {};
     }
-    for (int i = 0; i < count; ++i) on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0);
+}
+
+TPenStyler::TPenStyler(unsigned style, int scale) {
+    if ((style & PS_STYLE_MASK) == PS_ALTERNATE) scale = 1;
+    const std::vector<int> lengths = PenDashes(style);
+    for (std::size_t i = 0; i < lengths.size(); ++i)
+        on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0);
 }
 
 // ---- Symmetric shapes ------------------------------------------------------------

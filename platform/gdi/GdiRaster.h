@@ -100,6 +100,11 @@ private:
 TBrushPaint MakeBrushPaint(TDeviceContext* dc, TGdiBrush* brush);
 // Device pixels per hatch or style unit: 1 on screens, more on printers.
 int PatternScale(const TDeviceContext* dc);
+// The 8 rows of a hatch (HS_...), most significant bit leftmost.
+const std::uint8_t* HatchRows(int hatch);
+// A styled pen's dash and gap lengths in style units, from a dash; empty
+// for a solid pen. The alternate pen's units are always pixels.
+std::vector<int> PenDashes(unsigned style);
 
 // ---- Pixel access through the clip -------------------------------------------
 class TPixelPainter {

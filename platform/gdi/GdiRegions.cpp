@@ -26,7 +26,7 @@ int SetClip(TDeviceContext* dc, const TPixelRegion& region) {
 }
 
 TPixelRegion CurrentClip(TDeviceContext* dc) {
-    return dc->st.hasClip ? dc->st.clip : TPixelRegion(TPixelBox(0, 0, dc->Width() - 1, dc->Height() - 1));
+    return dc->st.hasClip ? dc->st.clip : TPixelRegion(dc->PageBox());
 }
 
 }  // namespace

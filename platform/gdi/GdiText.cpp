@@ -10,17 +10,10 @@
 
 namespace {
 
-// The font's height in device pixels, its sign kept (negative for the character height).
-int DeviceFontHeight(const TDeviceContext* dc, int logical) {
-    if (logical == 0) return 0;
-    int h = static_cast<int>(std::lround(std::fabs(logical * dc->ScaleY())));
-    return (logical < 0 ? -1 : 1) * std::max(1, h);
-}
-
 TGdiFont* RealisedFont(TDeviceContext* dc, const THostFont*& font) {
     TGdiFont* f = dc->Font();
     if (!f) f = static_cast<TGdiFont*>(GetStockObject(SYSTEM_FONT));
-    font = &f->Realise(DeviceFontHeight(dc, f->lf.lfHeight));
+    font = &f->Realise(dc->DeviceFontHeight(f->lf.lfHeight));
     return f;
 }
 
@@ -47,8 +40,9 @@ TPixelBox DeviceBox(TDeviceContext* dc, const TRect& r) {
 }  // namespace
 
 bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const char* Text, int Length, const int* Dx) {
-    if (!DC || DC->surface->Null()) return DC != nullptr;
+    if (!DC) return false;
     if (DC->recording) MetaRecordText(DC, X, Y, Options, Rect, Text, Length, Dx);
+    if (DC->surface->Null()) return true;
     const TDcState& st = DC->st;
     const THostFont* font = nullptr;
     TGdiFont* gdiFont = RealisedFont(DC, font);
@@ -124,7 +118,7 @@ void MoveToTextEnd(HDC DC, int X, int Y, const char* Text, int Length) {
     DC->SetPosition(TPoint(X, Y));
     TDcState::TTextEnd& end = DC->st.textEnd;
     end.font = TGdiRef(font);
-    end.deviceHeight = DeviceFontHeight(DC, font->lf.lfHeight);
+    end.deviceHeight = DC->DeviceFontHeight(font->lf.lfHeight);
     end.scaleX = DC->ScaleX();
     if (Length < 0) end.text.assign(Text ? Text : "");
     else end.text.assign(Text, static_cast<std::size_t>(Length));

@@ -37,16 +37,28 @@ LOGBRUSH BrushRecord(const TGdiBrush* brush) {
     return b;
 }
 
+bool OnDevicePage(HDC DC) { return DC->recording->devicePage; }
+
+// Where a logical point goes in a record: itself, or its device pixel on a printer's page.
+TPoint Placed(HDC DC, TPoint p) { return OnDevicePage(DC) ? DC->ToDevice(p.x, p.y) : p; }
+
 TMetaState CaptureState(HDC DC) {
     TMetaState s;
+    const bool device = OnDevicePage(DC);
     if (const TGdiPen* pen = DC->Pen()) {
         unsigned style = pen->Style();
         s.pen.lopnStyle = style == PS_ALTERNATE ? PS_DOT : style;
         s.pen.lopnWidth.x = pen->Cosmetic() ? 0 : pen->width;
+        // On the page the width is the one the raster draws: at least a pixel.
+        if (device) s.pen.lopnWidth.x = s.pen.lopnWidth.x == 0 ? 1 : std::max(1, DC->DeviceLengthX(pen->width));
         s.pen.lopnColor = pen->color;
     }
     s.brush = BrushRecord(DC->Brush());
     if (const TGdiFont* font = DC->Font()) s.font = font->lf;
+    if (device) {
+        s.font.lfHeight = DC->DeviceFontHeight(s.font.lfHeight);
+        s.font.lfWidth = DC->DeviceLengthX(s.font.lfWidth);
+    }
     const TDcState& st = DC->st;
     s.textColor = st.textColor;
     s.bkColor = st.bkColor;
@@ -54,10 +66,15 @@ TMetaState CaptureState(HDC DC) {
     s.rop2 = st.rop2;
     s.textAlign = st.textAlign & ~TA_UPDATECP;
     s.polyFillMode = st.polyFillMode;
+    s.brushOrg = st.brushOrg;
     if (st.hasClip) {
         s.hasClip = true;
         TPixelBox b = st.clip.Bounds();
         TPoint a = DC->ToLogical(b.x0, b.y0), c = DC->ToLogical(b.x1 + 1, b.y1 + 1);
+        if (device) {
+            a = TPoint(b.x0, b.y0);
+            c = TPoint(b.x1 + 1, b.y1 + 1);
+        }
         s.clip = TRect(std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y));
     }
     return s;
@@ -72,7 +89,16 @@ int Utf8Length(unsigned char lead) { return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 :
 
 }  // namespace
 
-void MetaRecordShape(HDC DC, TMetaOp Op, std::vector<TPoint> Points) { Append(DC, Op).points = std::move(Points); }
+void MetaRecordShape(HDC DC, TMetaOp Op, std::vector<TPoint> Points) {
+    if (OnDevicePage(DC)) {
+        // A rounded rectangle's third point is its corner's size.
+        const std::size_t corners = Op == TMetaOp::RoundRect ? 2 : Points.size();
+        for (std::size_t i = 0; i < Points.size(); ++i)
+            Points[i] = i < corners ? Placed(DC, Points[i])
+                                    : TPoint(DC->DeviceLengthX(Points[i].x), DC->DeviceLengthY(Points[i].y));
+    }
+    Append(DC, Op).points = std::move(Points);
+}
 
 void MetaRecordFill(HDC DC, const TRect& Rect, HBRUSH Brush) {
     if (Rect.IsEmpty()) return;
@@ -83,16 +109,24 @@ void MetaRecordFill(HDC DC, const TRect& Rect, HBRUSH Brush) {
     r.state.pen = LOGPEN();
     r.state.pen.lopnStyle = PS_NULL;
     r.state.rop2 = R2_COPYPEN;
-    r.points = {TPoint(Rect.Left, Rect.Top), TPoint(Rect.Right + 1, Rect.Bottom + 1)};
+    TPoint a = Placed(DC, TPoint(Rect.Left, Rect.Top)), b = Placed(DC, TPoint(Rect.Right, Rect.Bottom));
+    r.points = {TPoint(std::min(a.x, b.x), std::min(a.y, b.y)), TPoint(std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1)};
 }
 
 void MetaRecordText(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const char* Text, int Length,
                     const int* Dx) {
     std::string text = Length < 0 ? std::string(Text ? Text : "") : std::string(Text, static_cast<std::size_t>(Length));
     TMetaRecord& r = Append(DC, TMetaOp::Text);
-    r.points = {(DC->st.textAlign & TA_UPDATECP) ? DC->Position() : TPoint(X, Y)};
+    r.points = {Placed(DC, (DC->st.textAlign & TA_UPDATECP) ? DC->Position() : TPoint(X, Y))};
     r.options = Rect ? Options & (ETO_OPAQUE | ETO_CLIPPED) : 0;
-    if (Rect) r.rect = *Rect;
+    if (Rect) r.rect = TRect(Placed(DC, TPoint(Rect->Left, Rect->Top)), Placed(DC, TPoint(Rect->Right, Rect->Bottom)));
+    if (OnDevicePage(DC)) {
+        if (Dx)
+            for (int i = 0, n = CharacterCount(text.data(), static_cast<int>(text.size())); i < n; ++i)
+                r.dx.push_back(DC->DeviceLengthX(Dx[i]));
+        r.text = std::move(text);
+        return;
+    }
     // Each character's advance, so that readers with other fonts keep the
     // text's width.
     int previous = 0, index = 0;
@@ -113,7 +147,7 @@ void MetaRecordText(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, c
 
 void MetaRecordPixel(HDC DC, int X, int Y, COLORREF Color) {
     TMetaRecord& r = Append(DC, TMetaOp::Pixel);
-    r.points = {TPoint(X, Y)};
+    r.points = {Placed(DC, TPoint(X, Y))};
     r.options = static_cast<unsigned>(Color);
 }
 
@@ -121,7 +155,7 @@ void MetaRecordImage(HDC DC, const TRect& Dest, HDC Source, const TPixelBox& Sou
                      const COLORREF* Key) {
     if (SourceBox.Empty() || Source->surface->Null()) return;
     TMetaRecord& r = Append(DC, TMetaOp::Image);
-    r.points = {TPoint(Dest.Left, Dest.Top), TPoint(Dest.Right, Dest.Bottom)};
+    r.points = {Placed(DC, TPoint(Dest.Left, Dest.Top)), Placed(DC, TPoint(Dest.Right, Dest.Bottom))};
     r.image = std::make_shared<TPixelImage>(Source->Image().Copy(SourceBox));
     r.rop = Rop;
     r.keyed = Key != nullptr;
@@ -130,7 +164,7 @@ void MetaRecordImage(HDC DC, const TRect& Dest, HDC Source, const TPixelBox& Sou
 
 void MetaRecordPatBlt(HDC DC, const TRect& Dest, unsigned Rop) {
     TMetaRecord& r = Append(DC, TMetaOp::PatBlt);
-    r.points = {TPoint(Dest.Left, Dest.Top), TPoint(Dest.Right, Dest.Bottom)};
+    r.points = {Placed(DC, TPoint(Dest.Left, Dest.Top)), Placed(DC, TPoint(Dest.Right, Dest.Bottom))};
     r.rop = Rop;
 }
 

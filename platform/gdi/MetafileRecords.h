@@ -2,7 +2,8 @@
 // Platform-internal: what a metafile's device context records. Every
 // drawing call is kept in logical units with a copy of the state it was
 // drawn under; the file writers and the playback compare each record's
-// state with the one before and put down only what changed.
+// state with the one before and put down only what changed. A printer's
+// page is recorded the same way, in device pixels (see devicePage).
 
 #include <memory>
 #include <string>
@@ -21,6 +22,7 @@ struct TMetaState {
     int polyFillMode = ALTERNATE;
     bool hasClip = false;
     TRect clip;  // logical bounds of the clip region
+    TPoint brushOrg;  // device pixels, where hatches start
 };
 
 bool SamePen(const LOGPEN& a, const LOGPEN& b);
@@ -56,6 +58,11 @@ struct TMetaRecord {
 struct TMetaRecording {
     int width = 0, height = 0;  // pixels
     std::vector<TMetaRecord> records;
+    // A printer's page: points, sizes, pen widths, font heights and the clip
+    // are device pixels, rounded as the raster rounds them; text keeps only
+    // the advances its caller gave, the page's painter lays out the rest.
+    bool devicePage = false;
+    int patternScale = 1;  // device pixels per unit of a hatch or a pen's dashes
 };
 
 // The recording side: called by the GDI functions on a context that

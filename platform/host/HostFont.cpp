@@ -24,9 +24,6 @@
 
 namespace {
 
-const TPixelImage* listenedImage = nullptr;
-THostTextListener textListener;
-
 // The host font family standing in for a Windows face name.
 QString HostFontFamily(const char* FaceName) {
     // Windows face names the program's layouts use, and the metric-compatible
@@ -156,11 +153,9 @@ int THostFont::TextWidth(const char* Text, int Length) const {
 // sets only what changed.
 struct THostTextPainter::TImpl {
     explicit TImpl(TPixelImage& image)
-        : image(&image),
-          view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
+        : view(reinterpret_cast<uchar*>(image.Bits()), image.Width(), image.Height(),
                static_cast<qsizetype>(image.Width()) * 4, QImage::Format_RGB32),
           painter(&view) {}
-    const TPixelImage* image;
     QImage view;
     QPainter painter;
     std::uint64_t fontSerial = 0;
@@ -219,9 +214,6 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
         impl_->ink = Ink;
     }
     QString text = Decode(Line.text, Line.length);
-    if (textListener && listenedImage == impl_->image)
-        textListener(Font.impl_->font, QPointF(Line.refX, Line.refY), Line.angle, QPointF(Line.baseX, Line.baseY),
-                     text);
     if (Line.advances) {
         std::vector<QString> chars = Characters(text);
         int x = Line.baseX;
@@ -240,14 +232,11 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
     }
 }
 
-void ListenToHostText(const TPixelImage* Image, THostTextListener Listener) {
-    listenedImage = Listener ? Image : nullptr;
-    textListener = std::move(Listener);
-}
-
 int CharacterCount(const char* Text, int Length) { return static_cast<int>(Characters(Decode(Text, Length)).size()); }
 
 QFont HostFontOf(TFont* Font) {
     const LOGFONT& lf = static_cast<TGdiFont*>(Font->GetHandle())->lf;
     return MakeFont(lf, lf.lfHeight);
 }
+
+QFont HostFontFor(const LOGFONT& Font, int DeviceHeight) { return MakeFont(Font, DeviceHeight); }

@@ -1,8 +1,9 @@
 // One host timer and one posted call that wake the platform's timer queue.
 #include "platform/host/HostWake.h"
 
-#include <QCoreApplication>
 #include <QTimer>
+
+#include "platform/host/HostCall.h"
 
 namespace {
 
@@ -48,13 +49,10 @@ void WakeHostAfter(int DelayMs, void (*Wake)()) {
     postRequest = request;
     if (postPending) return;
     postPending = true;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [] {
-            postPending = false;
-            Answer(postRequest);
-        },
-        Qt::QueuedConnection);
+    PostHostCall([] {
+        postPending = false;
+        Answer(postRequest);
+    });
 }
 
 void CancelHostWake() {

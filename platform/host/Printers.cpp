@@ -1,5 +1,6 @@
 // The printer: PDF files through QPdfWriter, system printers through
-// QPrinter, each page rendered by our own device context first.
+// QPrinter. The device context records each page, which goes to the host's
+// painter as vectors when the next page starts or the document ends.
 #include "platform/host/Printers.h"
 
 #include <QDir>
@@ -13,13 +14,18 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gdi/GdiInternal.h"
+#include "platform/gdi/GdiRaster.h"
+#include "platform/gdi/MetafileRecords.h"
 #include "platform/host/Host.h"
-#include "platform/host/QtBridge.h"
+#include "platform/host/HostCall.h"
+#include "platform/host/PagePainter.h"
 
 namespace {
 
-constexpr int kDpi = 300;
+// The resolution of a common office laser printer, and its margins of 6 mm
+// as whole pixels.
+constexpr int kDpi = 600;
+constexpr int kPdfMargin = 142;
 const char* const kPdfPrinter = "Print to PDF file";
 
 QString ToQt(const AnsiString& s) { return QString::fromUtf8(s.c_str()); }
@@ -33,28 +39,27 @@ QString SafeBaseName(const AnsiString& title) {
     return base.isEmpty() ? QStringLiteral("Document") : base;
 }
 
+// The PDF printer's sheet: A4 with the margins a printer keeps free.
+QPageLayout PdfLayout(QPageLayout::Orientation Orientation) {
+    const double points = kPdfMargin * 72.0 / kDpi;
+    return QPageLayout(QPageSize(QPageSize::A4), Orientation, QMarginsF(points, points, points, points),
+                       QPageLayout::Point);
+}
+
 }  // namespace
 
-// A line of text drawn on the page, as the host told it.
-struct TPrintedText {
-    QFont font;
-    QPointF reference;
-    double angle;
-    QPointF start;
-    QString text;
-};
-
-// The document being printed: its destination, the painter on it and, for a
-// PDF file, the text of the page being drawn.
+// The document being printed: its destination, the painter on it and the
+// page being recorded.
 struct TPrinter::TJob {
     std::unique_ptr<QFile> file;
     std::unique_ptr<QPdfWriter> pdf;
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
-    std::vector<TPrintedText> texts;
+    TMetaRecording page;
     QPagedPaintDevice* Device() { return pdf ? static_cast<QPagedPaintDevice*>(pdf.get()) : printer.get(); }
 };
 
+// The context has no pixels: what is drawn on it is recorded for the page.
 TPrinter::TPrinter() : dc_(CreateImageDC(0, 0, kDpi, DT_RASPRINTER)), canvas_(new TCanvas) {
     canvas_->SetHandle(dc_);
     canvas_->GetFont()->SetPixelsPerInch(kDpi);
@@ -84,13 +89,15 @@ const std::vector<AnsiString>& TPrinter::GetPrinters() {
     return printers_;
 }
 
+// A real printer is the default: the system's default one, else the first;
+// the PDF printer only where there is none.
 int TPrinter::GetPrinterIndex() {
     const std::vector<AnsiString>& names = GetPrinters();
     if (index_ >= 0) return index_;
     QString system = QPrinterInfo::defaultPrinterName();
     for (std::size_t i = 1; i < names.size(); ++i)
         if (!system.isEmpty() && FromQt(system) == names[i]) return static_cast<int>(i);
-    return 0;
+    return names.size() > 1 ? 1 : 0;
 }
 
 void TPrinter::SetPrinterIndex(int Value) {
@@ -116,16 +123,18 @@ int TPrinter::GetPageHeight() {
     return dc_->deviceSize.cy;
 }
 
-// The page of the chosen printer in the chosen orientation: the PDF
-// printer's is a whole A4 sheet, a system printer's its printable area.
+// The printable area of the chosen printer in the chosen orientation, the
+// device's origin at its top left: the PDF printer's is an A4 sheet inside
+// its margins, a system printer's what the printer reports.
 void TPrinter::UpdatePage() {
     if (printing_) return;
     int index = GetPrinterIndex();
     auto orientation = orientation_ == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     QRect full, paint;
     if (index == 0) {
-        QPageLayout layout(QPageSize(QPageSize::A4), orientation, QMarginsF());
-        full = paint = layout.fullRectPixels(kDpi);
+        const QPageLayout layout = PdfLayout(orientation);
+        full = layout.fullRectPixels(kDpi);
+        paint = layout.paintRectPixels(kDpi);
     } else {
         QPrinter printer(QPrinterInfo::printerInfo(ToQt(printers_[static_cast<std::size_t>(index)])),
                          QPrinter::HighResolution);
@@ -146,6 +155,7 @@ void TPrinter::BeginDoc() {
     int index = GetPrinterIndex();
     auto job = std::make_unique<TJob>();
     auto orientation = orientation_ == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    documentFileName_ = "";
     if (index == 0) {
         QString path = ToQt(fileName_);
         job->file = std::make_unique<QFile>();
@@ -166,7 +176,7 @@ void TPrinter::BeginDoc() {
                            FromQt(job->file->errorString()));
         job->pdf = std::make_unique<QPdfWriter>(job->file.get());
         job->pdf->setResolution(kDpi);
-        job->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
+        job->pdf->setPageLayout(PdfLayout(orientation));
         job->pdf->setTitle(ToQt(title_));
         job->pdf->setCreator(QStringLiteral("Velmora"));
         documentFileName_ = FromQt(job->file->fileName());
@@ -183,16 +193,15 @@ void TPrinter::BeginDoc() {
         if (job->file) job->file->remove();
         throw EPrinter("Cannot start printing on \"" + GetPrinters()[static_cast<std::size_t>(index)] + "\"");
     }
-    // Text and lines stay sharp: no lossy compression of the pages.
+    // Pictures stay sharp: no lossy compression.
     job->painter.setRenderHint(QPainter::LosslessImageRendering);
+    job->page.devicePage = true;
+    job->page.patternScale = PatternScale(dc_);
+    job->page.width = dc_->deviceSize.cx;
+    job->page.height = dc_->deviceSize.cy;
     job_ = job.release();
-    if (job_->pdf)
-        ListenToHostText(&dc_->Image(), [this](const QFont& Font, QPointF Reference, double Angle, QPointF Start,
-                                               const QString& Text) {
-            job_->texts.push_back({Font, Reference, Angle, Start, Text});
-        });
-    dc_->Image() = TPixelImage(dc_->deviceSize.cx, dc_->deviceSize.cy, 0xFFFFFFFFu);
     dc_->Reset();
+    dc_->recording = &job_->page;
     canvas_->SetHandle(dc_);
     printing_ = true;
     aborted_ = false;
@@ -200,21 +209,8 @@ void TPrinter::BeginDoc() {
 }
 
 void TPrinter::ShipPage() {
-    // A PDF page's text goes under its picture, where it is not seen but can
-    // be searched and copied.
-    QPainter& painter = job_->painter;
-    for (const TPrintedText& line : job_->texts) {
-        painter.save();
-        painter.translate(line.reference);
-        painter.rotate(-line.angle);
-        painter.setFont(line.font);
-        painter.drawText(line.start, line.text);
-        painter.restore();
-    }
-    job_->texts.clear();
-    // A view made for this page: the writer may know images by their identity.
-    painter.drawImage(QPoint(0, 0), ImageView(dc_->Image()));
-    dc_->Image().Fill(0xFFFFFFFFu);
+    PaintRecordedPage(job_->page, job_->painter);
+    job_->page.records.clear();
 }
 
 void TPrinter::NewPage() {
@@ -222,6 +218,8 @@ void TPrinter::NewPage() {
     ShipPage();
     if (!job_->Device()->newPage()) throw EPrinter("The printer cannot start a new page");
     ++pageNumber_;
+    // A long document keeps the program's windows drawn, and takes no input.
+    ProcessHostPaintEvents();
 }
 
 void TPrinter::EndDoc() {
@@ -254,10 +252,9 @@ void TPrinter::Abort() {
 }
 
 void TPrinter::FinishJob() {
-    ListenToHostText(nullptr, {});
+    dc_->recording = nullptr;
     delete job_;
     job_ = nullptr;
-    dc_->Image() = TPixelImage();
     dc_->Reset();
     canvas_->SetHandle(dc_);
     printing_ = false;

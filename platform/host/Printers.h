@@ -1,10 +1,13 @@
 #pragma once
 // The printer of the class library. Each page is drawn on a canvas at the
-// printer's resolution (300 pixels per inch) and handed to the printer when
-// the next page starts or the document ends. The first printer, "Print to
-// PDF file", is always there, so that printing works on a machine without
-// printers (its pages carry the text drawn on them under the picture, to be
-// searched and copied); the system's printers follow it.
+// resolution of an office laser printer (600 pixels per inch), its origin at
+// the top left of the printable area, and handed to the printer as vectors
+// (text as text, lines and shapes as paths, pictures as images) when the
+// next page starts or the document ends; between pages the program's
+// windows are painted, and no input reaches it. The first printer, "Print
+// to PDF file", is always there, so that printing works on a machine without
+// printers (an A4 sheet with margins of 6 mm); the system's printers follow
+// it, and the default is one of them when there is any.
 
 #include <vector>
 
@@ -18,16 +21,16 @@ public:
     ~TPrinter() override;
 
     const std::vector<AnsiString>& GetPrinters();
-    // -1 chooses the default printer (the system's default, else the PDF
-    // printer); reading gives the index in use. EPrinter for an index out of
-    // range or while printing.
+    // -1 chooses the default printer (the system's default, else its first
+    // printer, else the PDF printer); reading gives the index in use.
+    // EPrinter for an index out of range or while printing.
     int GetPrinterIndex();
     void SetPrinterIndex(int Value);
     const AnsiString& GetTitle() const { return title_; }
     void SetTitle(const AnsiString& Value) { title_ = Value; }
     TPrinterOrientation GetOrientation() const { return orientation_; }
     void SetOrientation(TPrinterOrientation Value);
-    // The printable page in device pixels.
+    // The printable area in device pixels.
     int GetPageWidth();
     int GetPageHeight();
 
@@ -46,7 +49,7 @@ public:
     // folder named after the title, never one that exists already.
     const AnsiString& GetFileName() const { return fileName_; }
     void SetFileName(const AnsiString& Value) { fileName_ = Value; }
-    // The file the last PDF document went to.
+    // The file the last document went to; empty when it went to a printer.
     const AnsiString& GetDocumentFileName() const { return documentFileName_; }
 
 private:

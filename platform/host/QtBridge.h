@@ -4,11 +4,8 @@
 
 #include <QFont>
 #include <QImage>
-#include <QPointF>
-#include <QString>
 
-#include <functional>
-
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/Graphics.h"
 
 class TPixelImage;
@@ -22,11 +19,6 @@ QImage ImageView(const TPixelImage& Image);
 void SetBitmapImage(TBitmap* Bitmap, const QImage& Image);
 // The host font a TFont is drawn in on a bitmap (96 pixels per inch, unmapped).
 QFont HostFontOf(TFont* Font);
-// Lines of text drawn onto Image are told to Listener as well: the font, the
-// reference point, the turn about it (degrees, counter-clockwise) and the
-// baseline's start from there in the turned frame. One image at a time; an
-// empty Listener stops. The PDF printer lays a page's text under its picture
-// with it, so that printed text can be searched and copied.
-using THostTextListener =
-    std::function<void(const QFont& Font, QPointF Reference, double Angle, QPointF Start, const QString& Text)>;
-void ListenToHostText(const TPixelImage* Image, THostTextListener Listener);
+// The host font that draws Font at a device height in pixels (negative for
+// the character height), as the device context's text output draws it.
+QFont HostFontFor(const LOGFONT& Font, int DeviceHeight);

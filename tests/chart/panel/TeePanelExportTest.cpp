@@ -11,6 +11,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/MetafileSvg.h"
 #include "platform/host/Clipbrd.h"
+#include "support/PrintedPdf.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -145,34 +146,28 @@ TEST_F(PanelExport, ClipboardTakesTheBitmapAndTheMetafile) {
 
 // ---- Printing ---------------------------------------------------------------
 
-// A page rendered by poppler at 30 pixels per inch; a printer pixel (300 per inch) is a tenth of one.
+// A page rendered by poppler at 60 pixels per inch: a pixel is ten
+// printer pixels (600 per inch), whose origin lies 142 of them (the PDF
+// printer's margin) inside the sheet's corner.
 struct TPage {
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgb;
+    static constexpr int Scale = 10, Margin = 142;
+    TRenderedPage page;
 
-    TPage(const std::string& pdf, const std::string& ppm) {
-        Shell("pdftoppm -r 30 -singlefile '" + pdf + "' '" + ppm.substr(0, ppm.size() - 4) + "'");
-        std::ifstream in(ppm, std::ios::binary);
-        std::string magic;
-        int maxval = 0;
-        in >> magic >> width >> height >> maxval;
-        in.get();
-        rgb.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-        in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
-        if (magic != "P6" || !in) width = height = 0;
-    }
+    explicit TPage(const std::string& pdf) : page(RenderPdfPage(pdf, 1, 60)) {}
+    int width() const { return page.width; }
+    int height() const { return page.height; }
     // The box of the pixels near a colour, in printer pixels.
     TRect Box(TColor colour) const {
-        TRect box(1 << 30, 1 << 30, -1, -1);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-                if (std::abs(p[0] - GetRValue(colour)) < 50 && std::abs(p[1] - GetGValue(colour)) < 50 &&
-                    std::abs(p[2] - GetBValue(colour)) < 50) {
-                    box.Left = std::min(box.Left, x * 10);
-                    box.Top = std::min(box.Top, y * 10);
-                    box.Right = std::max(box.Right, x * 10 + 10);
-                    box.Bottom = std::max(box.Bottom, y * 10 + 10);
+        TRect box(1 << 30, 1 << 30, -1 << 30, -1 << 30);
+        for (int y = 0; y < page.height; ++y)
+            for (int x = 0; x < page.width; ++x) {
+                const TColor p = page.At(x, y);
+                if (std::abs(GetRValue(p) - GetRValue(colour)) < 50 && std::abs(GetGValue(p) - GetGValue(colour)) < 50 &&
+                    std::abs(GetBValue(p) - GetBValue(colour)) < 50) {
+                    box.Left = std::min(box.Left, x * Scale - Margin);
+                    box.Top = std::min(box.Top, y * Scale - Margin);
+                    box.Right = std::max(box.Right, x * Scale + Scale - Margin);
+                    box.Bottom = std::max(box.Bottom, y * Scale + Scale - Margin);
                 }
             }
         return box;
@@ -189,32 +184,23 @@ struct TPage {
 }
 
 struct PanelPrinting : PanelExport {
-    PanelPrinting() {
-        Printer()->SetPrinterIndex(0);
-        Printer()->SetOrientation(poPortrait);
-        Printer()->SetFileName(pdf.c_str());
-    }
-    ~PanelPrinting() override {
-        Printer()->SetFileName("");
-        Printer()->SetPrinterIndex(-1);
-    }
     const std::string pdf = dir.File("chart.pdf");
-    const std::string ppm = dir.File("page.ppm");
+    TPrintingToPdf printing{pdf};
 };
 
 TEST_F(PanelPrinting, PrintRectScalesThePanelIntoTheRectangle) {
     // 800 x 500 printer pixels: twice the panel's size.
     panel->PrintRect(TRect(300, 400, 1100, 900));
     EXPECT_EQ(Printer()->GetTitle(), "QuoteChart");
-    TPage page(pdf, ppm);
-    ASSERT_GT(page.width, 0);
+    TPage page(pdf);
+    ASSERT_GT(page.width(), 0);
     EXPECT_TRUE(Near(page.Box(clRed), TRect(300 + 80, 400 + 100, 300 + 280, 400 + 240), 20));
     EXPECT_TRUE(Near(page.Box(clBlue), TRect(300 + 500, 400 + 300, 300 + 700, 400 + 440), 20));
     EXPECT_NE(Shell("pdftotext '" + pdf + "' -").find("Closing"), std::string::npos);
 
     // A reversed rectangle prints the same.
     panel->PrintRect(TRect(1100, 900, 300, 400));
-    TPage reversed(pdf, ppm);
+    TPage reversed(pdf);
     EXPECT_EQ(reversed.Box(clRed), page.Box(clRed));
     EXPECT_EQ(reversed.Box(clBlue), page.Box(clBlue));
 }
@@ -234,7 +220,7 @@ TEST_F(PanelPrinting, PrintUsesTheMarginsOfThePage) {
     const int m = static_cast<int>(std::nearbyint(100 * (ph - 0.6 * pw * 0.625) / ph)) / 2;
     EXPECT_EQ(panel->PrintMargins, TRect(15, m, 15, m));
     TRect printed = panel->ChartPrintRect();
-    TPage page(pdf, ppm);
+    TPage page(pdf);
     // The red box at (40, 50)-(140, 120) of 400 x 250, scaled into the rectangle.
     const double sx = printed.Width() / 400.0, sy = printed.Height() / 250.0;
     TRect red(printed.Left + int(40 * sx), printed.Top + int(50 * sy), printed.Left + int(140 * sx),
@@ -246,8 +232,8 @@ TEST_F(PanelPrinting, PrintUsesTheMarginsOfThePage) {
 TEST_F(PanelPrinting, LandscapeTurnsThePrinterOnlyForTheDocument) {
     panel->PrintLandscape();
     EXPECT_EQ(Printer()->GetOrientation(), poPortrait);
-    TPage page(pdf, ppm);
-    EXPECT_GT(page.width, page.height);
+    TPage page(pdf);
+    EXPECT_GT(page.width(), page.height());
 }
 
 TEST_F(PanelPrinting, PartialPrintLeavesThePrintersMappingAsItWas) {
@@ -266,7 +252,7 @@ TEST_F(PanelPrinting, PartialPrintLeavesThePrintersMappingAsItWas) {
     canvas->GetBrush()->SetColor(clGreen);
     canvas->FillRect(TRect(1500, 2000, 1700, 2200));
     Printer()->EndDoc();
-    TPage page(pdf, ppm);
+    TPage page(pdf);
     EXPECT_TRUE(Near(page.Box(clGreen), TRect(1500, 2000, 1700, 2200), 20));
     EXPECT_TRUE(Near(page.Box(clRed), TRect(100 + 40, 100 + 50, 100 + 140, 100 + 120), 20));
     EXPECT_FALSE(panel->GetPrinting());
