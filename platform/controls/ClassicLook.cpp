@@ -1,3 +1,4 @@
+// The classic look's drawing routines, shared by the standard controls.
 #include "platform/controls/ClassicLook.h"
 
 #include <cctype>
@@ -115,6 +116,13 @@ void ClassicGroupFrame(TCanvas* Canvas, const TRect& R, const AnsiString& Captio
     const TRect gap = Bounds(R.Left + 6, R.Top, text.cx + 4, text.cy);
     ClassicFill(Canvas, gap, Back);
     ClassicCaption(Canvas, gap.Left + 2, gap.Top, Caption, Enabled);
+}
+
+void ClassicItemText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, bool Selected, bool Enabled) {
+    ClassicFill(Canvas, R, Selected ? clHighlight : Enabled ? clWindow : clBtnFace);
+    Canvas->GetFont()->SetColor(!Enabled ? clGrayText : Selected ? clHighlightText : clWindowText);
+    Canvas->GetBrush()->SetStyle(bsClear);
+    Canvas->TextRect(R, R.Left + 2, R.Top + (R.Height() - Canvas->TextHeight("Wg")) / 2, Text);
 }
 
 void ClassicFocusRect(TCanvas* Canvas, const TRect& R) {

@@ -22,6 +22,9 @@ void ClassicArrow(TCanvas* Canvas, const TRect& R, TClassicArrow Direction, bool
 // The etched frame of a group box with its caption cut into the top edge
 // over the group's Back colour.
 void ClassicGroupFrame(TCanvas* Canvas, const TRect& R, const AnsiString& Caption, TColor Back, bool Enabled);
+// One row of a list (or a combo box's text) in R: white, or highlighted
+// when Selected, the text greyed when not Enabled.
+void ClassicItemText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, bool Selected, bool Enabled);
 // The dotted focus rectangle: every other pixel of the edge inverted, so
 // drawing it twice restores what was there.
 void ClassicFocusRect(TCanvas* Canvas, const TRect& R);

@@ -6,7 +6,7 @@
 #include "platform/controls/ComboDropDown.h"
 
 namespace {
-constexpr int kButtonWidth = 17;
+constexpr int kButtonWidth = 16;
 }  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner) : TCustomControl(AOwner), items_(new TStringList) {
@@ -68,67 +68,64 @@ void TComboBox::CloseUp(bool ChooseMarked) {
     if (ChooseMarked && marked >= 0) Choose(marked);
 }
 
+TRect TComboBox::ButtonRect() const {
+    TRect inner = GetClientRect();
+    InflateRect(inner, -2, -2);
+    return TRect(std::max(inner.Left, inner.Right - kButtonWidth), inner.Top, inner.Right, inner.Bottom);
+}
+
 void TComboBox::Paint() {
     TCanvas* canvas = GetCanvas();
-    TRect frame = GetClientRect();
-    ClassicSunkenEdge(canvas, frame);
-    ClassicFill(canvas, frame, GetEnabled() ? GetColor() : clBtnFace);
-    TRect button = frame;
-    button.Left = std::max(frame.Left, frame.Right - kButtonWidth);
-    TRect face = button;
-    ClassicButtonFace(canvas, face, droppedDown_);
-    ClassicArrow(canvas, face, caDown, GetEnabled());
-
-    TRect text(frame.Left + 1, frame.Top + 1, button.Left - 1, frame.Bottom - 1);
+    TRect inner = GetClientRect();
+    ClassicSunkenEdge(canvas, inner);
+    ClassicFill(canvas, inner, GetEnabled() ? GetColor() : clBtnFace);
+    TRect button = ButtonRect();
+    ClassicButtonFace(canvas, button, droppedDown_);
+    ClassicArrow(canvas, button, caDown, GetEnabled());
+    // The text shows selected while the box has the focus and the list is shut.
+    const TRect text(inner.Left + 1, inner.Top + 1, ButtonRect().Left - 1, inner.Bottom - 1);
+    const bool marked = Focused() && !droppedDown_;
     canvas->SetFont(GetFont());
-    // Focused and closed, the text shows selected.
-    const bool selected = Focused() && !droppedDown_;
-    if (selected) {
-        ClassicFill(canvas, text, clHighlight);
-        canvas->GetFont()->SetColor(clHighlightText);
-    }
-    if (!GetEnabled()) canvas->GetFont()->SetColor(clGrayText);
-    canvas->GetBrush()->SetStyle(bsClear);
-    canvas->TextRect(text, text.Left + 2, text.Top + (text.Height() - canvas->TextHeight("Wg")) / 2, GetText());
-    if (selected) ClassicFocusRect(canvas, text);
+    ClassicItemText(canvas, text, GetText(), marked, GetEnabled());
+    if (marked) ClassicFocusRect(canvas, text);
 }
 
 void TComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft && GetEnabled()) {
+        if (!Focused() && CanFocus()) SetFocus();
+        if (droppedDown_) CloseUp(false);
+        else SetDroppedDown(true);
+    }
     TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (Button != mbLeft || !GetEnabled()) return;
-    if (CanFocus() && !Focused()) SetFocus();
-    SetDroppedDown(!droppedDown_);
+}
+
+int TComboBox::KeyTarget(Word Key) const {
+    const int last = items_->GetCount() - 1;
+    const int from = droppedDown_ ? dropDown_->GetMarked() : itemIndex_;
+    const int page = std::max(1, (droppedDown_ ? dropDown_->GetRows() : dropDownCount_) - 1);
+    switch (Key) {
+    case VK_HOME: return 0;
+    case VK_END: return last;
+    case VK_UP: case VK_LEFT: return std::max(0, from - 1);
+    case VK_DOWN: case VK_RIGHT: return std::min(last, from + 1);
+    case VK_PRIOR: return std::max(0, from - page);
+    case VK_NEXT: return std::min(last, std::max(0, from) + page);
+    default: return -1;
+    }
 }
 
 void TComboBox::KeyDown(Word& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
-    if (Key == VK_F4 || (Shift.Contains(ssAlt) && (Key == VK_DOWN || Key == VK_UP))) {
-        if (droppedDown_) CloseUp(true);
-        else SetDroppedDown(true);
-        return;
-    }
-    if (droppedDown_ && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-        CloseUp(Key == VK_RETURN);
-        return;
-    }
-    const int count = items_->GetCount();
-    if (count == 0) return;
-    const int current = droppedDown_ ? dropDown_->GetMarked() : itemIndex_;
-    const int page = droppedDown_ ? std::max(1, dropDown_->GetRows() - 1) : std::max(1, dropDownCount_ - 1);
-    int next;
-    switch (Key) {
-    case VK_UP: case VK_LEFT: next = current - 1; break;
-    case VK_DOWN: case VK_RIGHT: next = current + 1; break;
-    case VK_PRIOR: next = current - page; break;
-    case VK_NEXT: next = std::max(0, current) + page; break;
-    case VK_HOME: next = 0; break;
-    case VK_END: next = count - 1; break;
-    default: return;
-    }
-    next = std::clamp(next, 0, count - 1);
-    // Open, the keys move the mark; closed, they choose.
-    if (droppedDown_) dropDown_->Mark(next);
-    else Choose(next);
+    const bool openOrShut = Key == VK_F4 || (Shift.Contains(ssAlt) && (Key == VK_UP || Key == VK_DOWN));
+    if (openOrShut && droppedDown_) return CloseUp(true);
+    if (openOrShut) return SetDroppedDown(true);
+    if (droppedDown_ && (Key == VK_RETURN || Key == VK_ESCAPE)) return CloseUp(Key == VK_RETURN);
+    if (items_->GetCount() == 0) return;
+    const int target = KeyTarget(Key);
+    if (target < 0) return;
+    // Shut, the keys choose; open, they move the mark.
+    if (droppedDown_) dropDown_->Mark(target);
+    else Choose(target);
 }
 
 void TComboBox::DoEnter() {

@@ -1,3 +1,4 @@
+// The combo box's open list: its rows, its scroll bar and the mouse it holds.
 #include "platform/controls/ComboDropDown.h"
 
 #include <algorithm>
@@ -8,11 +9,6 @@ namespace {
 
 constexpr int kBorder = 1;
 constexpr int kWheelRows = 3;
-
-bool IsPress(Cardinal Msg) {
-    return Msg == WM_LBUTTONDOWN || Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDOWN || Msg == WM_RBUTTONDBLCLK ||
-           Msg == WM_MBUTTONDOWN || Msg == WM_MBUTTONDBLCLK;
-}
 
 }  // namespace
 
@@ -58,7 +54,7 @@ void TComboDropDown::Open() {
 }
 
 void TComboDropDown::Shut() {
-    scrollBarPressed_ = false;
+    scrollBarHeld_ = false;
     if (GetCaptureControl() == this) SetCaptureControl(nullptr);
     Hide();
 }
@@ -81,10 +77,10 @@ void TComboDropDown::Mark(int Index) {
     Invalidate();
 }
 
-int TComboDropDown::ItemAt(const TPoint& Pos) const {
+int TComboDropDown::ItemAt(int X, int Y) const {
     const int right = scrollBar_->GetVisible() ? scrollBar_->GetLeft() : GetWidth() - kBorder;
-    if (Pos.x < kBorder || Pos.x >= right || Pos.y < kBorder || Pos.y >= GetHeight() - kBorder) return -1;
-    const int index = top_ + (Pos.y - kBorder) / ItemHeight();
+    if (X < kBorder || X >= right || Y < kBorder || Y >= GetHeight() - kBorder) return -1;
+    const int index = top_ + (Y - kBorder) / ItemHeight();
     return index < combo_->GetItems()->GetCount() ? index : -1;
 }
 
@@ -98,49 +94,54 @@ void TComboDropDown::Paint() {
     for (int row = 0; row < rows_ && top_ + row < combo_->GetItems()->GetCount(); ++row) {
         const int index = top_ + row;
         const TRect r(kBorder, kBorder + row * itemHeight, right, kBorder + (row + 1) * itemHeight);
-        const bool marked = index == marked_;
-        ClassicFill(canvas, r, marked ? clHighlight : clWindow);
-        canvas->GetFont()->SetColor(marked ? clHighlightText : clWindowText);
-        canvas->GetBrush()->SetStyle(bsClear);
-        canvas->TextRect(r, r.Left + 2, r.Top + 1, combo_->GetItems()->GetStrings(index));
+        ClassicItemText(canvas, r, combo_->GetItems()->GetStrings(index), index == marked_, true);
     }
 }
 
-void TComboDropDown::Mouse(TMessage& Message) {
-    const TPoint pos(MousePosX(Message.LParam), MousePosY(Message.LParam));
+void TComboDropDown::HoldMouse() {
+    if (GetVisible()) SetCaptureControl(this);
+}
+
+void TComboDropDown::PassToScrollBar(Cardinal Msg, WPARAM Keys, int X, int Y) {
     std::weak_ptr<char> alive = AliveToken();
-    if (!combo_->GetShowing()) {
-        // The combo box's window went away under the open list.
-        combo_->CloseUp(false);
-        return;
-    }
-    const bool press = IsPress(Message.Msg);
-    const bool onScrollBar = scrollBar_->GetVisible() && scrollBar_->GetBoundsRect().Contains(pos);
-    if (scrollBarPressed_ || (press && onScrollBar)) {
-        // The bar gets the press, the moves and the release as if it had the mouse itself.
-        const bool release = Message.Msg == WM_LBUTTONUP || Message.Msg == WM_RBUTTONUP || Message.Msg == WM_MBUTTONUP;
-        scrollBarPressed_ = !release;
-        scrollBar_->Perform(Message.Msg, Message.WParam, MakeMousePos(pos.x - scrollBar_->GetLeft(), pos.y - scrollBar_->GetTop()));
-    } else if (press && !GetClientRect().Contains(pos)) {
-        combo_->CloseUp(false);
-        return;
-    } else {
-        const int index = ItemAt(pos);
-        if (index >= 0 && (Message.Msg == WM_MOUSEMOVE || press)) Mark(index);
-        if (Message.Msg == WM_LBUTTONUP && index >= 0) {
-            combo_->CloseUp(true);
-            return;
-        }
-    }
-    if (!alive.expired() && GetVisible()) SetCaptureControl(this);
+    scrollBar_->Perform(Msg, Keys, MakeMousePos(X - scrollBar_->GetLeft(), Y - scrollBar_->GetTop()));
+    if (!alive.expired()) HoldMouse();
 }
 
-void TComboDropDown::WndProc(TMessage& Message) {
-    if (Message.Msg >= WM_MOUSEMOVE && Message.Msg <= WM_MBUTTONDBLCLK) {
-        Mouse(Message);
+void TComboDropDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomForm::MouseDown(Button, Shift, X, Y);
+    // A press anywhere but on the list closes it; so does the combo box's window going away.
+    if (!combo_->GetShowing() || !GetClientRect().Contains({X, Y})) {
+        combo_->CloseUp(false);
         return;
     }
-    TCustomForm::WndProc(Message);
+    if (Button == mbLeft && scrollBar_->GetVisible() && scrollBar_->GetBoundsRect().Contains({X, Y})) {
+        scrollBarHeld_ = true;
+        PassToScrollBar(WM_LBUTTONDOWN, MK_LBUTTON, X, Y);
+        return;
+    }
+    Mark(ItemAt(X, Y));
+}
+
+void TComboDropDown::MouseMove(TShiftState Shift, int X, int Y) {
+    TCustomForm::MouseMove(Shift, X, Y);
+    if (scrollBarHeld_) PassToScrollBar(WM_MOUSEMOVE, MK_LBUTTON, X, Y);
+    else if (ItemAt(X, Y) >= 0) Mark(ItemAt(X, Y));
+}
+
+void TComboDropDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomForm::MouseUp(Button, Shift, X, Y);
+    if (scrollBarHeld_ && Button == mbLeft) {
+        scrollBarHeld_ = false;
+        PassToScrollBar(WM_LBUTTONUP, 0, X, Y);
+        return;
+    }
+    // The release over a row chooses it; the release of the press that opened the list lands elsewhere.
+    if (Button == mbLeft && ItemAt(X, Y) >= 0) {
+        combo_->CloseUp(true);
+        return;
+    }
+    HoldMouse();
 }
 
 bool TComboDropDown::DoMouseWheelDown(TShiftState, TPoint) {

@@ -19,19 +19,24 @@ public:
 
 protected:
     void Paint() override;
-    void WndProc(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
 private:
     int ItemHeight() const;
-    int ItemAt(const TPoint& Pos) const;
+    int ItemAt(int X, int Y) const;
     void ScrollTo(int Top);
-    void Mouse(TMessage& Message);
+    // Hands a mouse message at (X, Y) of the list to its scroll bar, and
+    // takes the mouse back afterwards.
+    void PassToScrollBar(Cardinal Msg, WPARAM Keys, int X, int Y);
+    void HoldMouse();
 
     TComboBox* combo_;
     TScrollBar* scrollBar_;
-    bool scrollBarPressed_ = false;
+    bool scrollBarHeld_ = false;  // a press on the scroll bar goes on there until released
     int marked_ = -1;
     int top_ = 0;
     int rows_ = 1;

@@ -115,7 +115,8 @@ void TScrollBar::StepPressedPart() {
 void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !GetEnabled()) return;
-    if (CanFocus() && !Focused()) SetFocus();
+    // A bar that is a tab stop takes the focus; one serving a list leaves it where it is.
+    if (GetTabStop() && CanFocus() && !Focused()) SetFocus();
     mouse_ = {X, Y};
     pressed_ = PartAt(X, Y);
     if (pressed_ == spThumb) {

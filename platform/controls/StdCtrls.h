@@ -213,7 +213,8 @@ public:
     void SetMax(int Value) { SetParams(position_, min_, Value); }
     int GetPosition() const { return position_; }
     void SetPosition(int Value) { SetParams(Value, min_, max_); }
-    // EInvalidOperation when AMax < AMin; the position is kept inside.
+    // The range and the position at once: a range that ends below its start
+    // raises EInvalidOperation, a position outside the range is moved into it.
     void SetParams(int APosition, int AMin, int AMax);
     int GetSmallChange() const { return smallChange_; }
     void SetSmallChange(int Value) { smallChange_ = Value; }
@@ -288,6 +289,9 @@ protected:
 
 private:
     friend class TComboDropDown;
+    TRect ButtonRect() const;
+    // The item a navigation key moves to, -1 for another key.
+    int KeyTarget(Word Key) const;
     void ItemsChanged(TObject* Sender);
     // Closes the list; with ChooseMarked its marked item becomes the selection.
     void CloseUp(bool ChooseMarked);

@@ -30,7 +30,21 @@ TEST(PreviewSheet, LiesAlongTheClientAsThePagesLongSideDoes) {
         EXPECT_EQ(PreviewPaperRect(c.pageWidth, c.pageHeight, c.clientWidth, c.clientHeight), c.sheet) << c.why;
 }
 
-// A 400 x 250 panel drawing a red and a blue box and a caption, previewed
+// A red box at (40, 50)-(140, 120) of the chart, a green disc and a caption.
+void PaintSample(TCanvas3D* Canvas, const TRect& R) {
+    Canvas->GetPen()->SetColor(clBlack);
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    Canvas->GetBrush()->SetColor(clRed);
+    Canvas->Rectangle(R.Left + 40, R.Top + 50, R.Left + 140, R.Top + 120);
+    Canvas->GetBrush()->SetColor(clGreen);
+    Canvas->Ellipse(R.Left + 260, R.Top + 60, R.Left + 360, R.Top + 160);
+    Canvas->GetBrush()->SetStyle(bsClear);
+    Canvas->GetFont()->SetName("DejaVu Sans");
+    Canvas->GetFont()->SetHeight(-16);
+    Canvas->TextOut(R.Left + 50, R.Top + 190, "Closing");
+}
+
+// A 400 x 250 panel drawing the sample, previewed
 // in a window shown (not modally) on the PDF printer.
 struct ChartPreviewTest : ::testing::Test, TPanelOnForm {
     ChartPreviewTest() {
@@ -40,19 +54,7 @@ struct ChartPreviewTest : ::testing::Test, TPanelOnForm {
         Printer()->SetFileName(pdf.c_str());
         panel->SetName("QuoteChart");
         panel->SetColor(clWhite);
-        panel->OnPaint = [this](TObject*, const TRect& r) {
-            TCanvas3D* c = panel->GetCanvas();
-            c->GetPen()->SetColor(clBlack);
-            c->GetBrush()->SetStyle(bsSolid);
-            c->GetBrush()->SetColor(clRed);
-            c->Rectangle(r.Left + 40, r.Top + 50, r.Left + 140, r.Top + 120);
-            c->GetBrush()->SetColor(clBlue);
-            c->Rectangle(r.Left + 250, r.Top + 150, r.Left + 350, r.Top + 220);
-            c->GetBrush()->SetStyle(bsClear);
-            c->GetFont()->SetName("DejaVu Sans");
-            c->GetFont()->SetHeight(-16);
-            c->TextOut(r.Left + 60, r.Top + 200, "Closing");
-        };
+        panel->OnPaint = [this](TObject*, const TRect& r) { PaintSample(panel->GetCanvas(), r); };
     }
     ~ChartPreviewTest() override {
         if (preview) preview->Free();

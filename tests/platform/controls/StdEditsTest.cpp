@@ -178,6 +178,11 @@ TEST_F(StdComboBox, ManyItemsScrollInTheOpenList) {
     MouseWheel(list, 20, 20, WHEEL_DELTA);  // up, from the end
     MouseClick(list, 20, 1 + row / 2);
     EXPECT_EQ(combo->GetText(), "Printer 9") << "23 items, 8 rows shown from the 16th, 3 rows up";
+    combo->SetDroppedDown(true);  // items 5 to 12 shown, Printer 9 the last
+    MouseClick(list, list->GetWidth() - 9, list->GetHeight() - 9);  // its scroll bar's down arrow
+    EXPECT_TRUE(combo->GetDroppedDown()) << "the scroll bar's press leaves the list open";
+    MouseClick(list, 20, 1 + row / 2);
+    EXPECT_EQ(combo->GetText(), "Printer 3") << "one row further down";
 }
 
 }  // namespace
