@@ -89,16 +89,16 @@ void ClassicArrow(TCanvas* Canvas, const TRect& R, TClassicArrow Direction, bool
     // A triangle of four rows (or columns) narrowing to a point.
     const int size = 4;
     const TColor ink = Enabled ? clBtnText : clGrayText;
-    const bool vertical = Direction == caUp || Direction == caDown;
+    const bool vertical = Direction == arUp || Direction == arDown;
     const TRect box = vertical ? Centred(R, 2 * size - 1, size) : Centred(R, size, 2 * size - 1);
     for (int i = 0; i < size; ++i) {
         // Row i from the wide end is 2 * (size - i) - 1 pixels long.
         const int from = i, to = 2 * size - 1 - i;
         switch (Direction) {
-        case caDown: Line(Canvas, box.Left + from, box.Top + i, box.Left + to, box.Top + i, ink); break;
-        case caUp: Line(Canvas, box.Left + from, box.Bottom - 1 - i, box.Left + to, box.Bottom - 1 - i, ink); break;
-        case caRight: Line(Canvas, box.Left + i, box.Top + from, box.Left + i, box.Top + to, ink); break;
-        case caLeft: Line(Canvas, box.Right - 1 - i, box.Top + from, box.Right - 1 - i, box.Top + to, ink); break;
+        case arDown: Line(Canvas, box.Left + from, box.Top + i, box.Left + to, box.Top + i, ink); break;
+        case arUp: Line(Canvas, box.Left + from, box.Bottom - 1 - i, box.Left + to, box.Bottom - 1 - i, ink); break;
+        case arRight: Line(Canvas, box.Left + i, box.Top + from, box.Left + i, box.Top + to, ink); break;
+        case arLeft: Line(Canvas, box.Right - 1 - i, box.Top + from, box.Right - 1 - i, box.Top + to, ink); break;
         }
     }
 }

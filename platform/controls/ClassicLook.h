@@ -5,7 +5,7 @@
 
 #include "platform/controls/ExtCtrls.h"
 
-enum TClassicArrow { caUp, caDown, caLeft, caRight };
+enum TClassicArrow { arUp, arDown, arLeft, arRight };
 
 // Fills R with Color.
 void ClassicFill(TCanvas* Canvas, const TRect& R, TColor Color);

@@ -81,7 +81,7 @@ void TComboBox::Paint() {
     ClassicFill(canvas, inner, GetEnabled() ? GetColor() : clBtnFace);
     TRect button = ButtonRect();
     ClassicButtonFace(canvas, button, droppedDown_);
-    ClassicArrow(canvas, button, caDown, GetEnabled());
+    ClassicArrow(canvas, button, arDown, GetEnabled());
     // The text shows selected while the box has the focus and the list is shut.
     const TRect text(inner.Left + 1, inner.Top + 1, ButtonRect().Left - 1, inner.Bottom - 1);
     const bool marked = Focused() && !droppedDown_;

@@ -81,8 +81,8 @@ void TScrollBar::Paint() {
         TPart part;
         TRect rect;
         TClassicArrow glyph;
-    } arrows[] = {{spLineUp, Span(0, arrow), horizontal ? caLeft : caUp},
-                  {spLineDown, Span(length - arrow, length), horizontal ? caRight : caDown}};
+    } arrows[] = {{spLineUp, Span(0, arrow), horizontal ? arLeft : arUp},
+                  {spLineDown, Span(length - arrow, length), horizontal ? arRight : arDown}};
     for (const auto& a : arrows) {
         TRect face = a.rect;
         ClassicButtonFace(canvas, face, pressed_ == a.part && PartAt(mouse_.x, mouse_.y) == a.part);

@@ -92,7 +92,7 @@ void TUpDown::Paint() {
     for (const auto& b : buttons) {
         TRect face = b.rect;
         ClassicButtonFace(canvas, face, pressed_ == b.arrow && mouseInside_);
-        ClassicArrow(canvas, face, b.arrow == udUp ? caUp : caDown, GetEnabled());
+        ClassicArrow(canvas, face, b.arrow == udUp ? arUp : arDown, GetEnabled());
     }
 }
 
