@@ -1,11 +1,13 @@
 // The Diagram page's tools: trend lines dragged over the chart, with
 // Fibonacci arcs at their ends, erased, dropped by a zoom; the separator
-// between the two panes; the chart exported as a bitmap.
+// between the two panes; the chart printed through its preview and
+// exported as a bitmap.
 #include "app/analysis.h"
 #include "app/savetarget.h"
 #include "app/zrmain.h"
 #include "chart/canvas/TeCanvas.h"
 #include "chart/control/Chart.h"
+#include "chart/preview/TeePrevi.h"
 #include "platform/host/Dialogs.h"
 #include "skin/engine/KsSkinMessage.h"
 #include "skin/engine/KsSkinPages.h"
@@ -115,6 +117,11 @@ void TOriginalForm1::BigChartZoom(TObject*) {
 }
 
 void TOriginalForm1::BigChartUndoZoom(TObject*) { ChartZoomed = false; }
+
+void TOriginalForm1::ToolbDiagrPrintBtClick(TObject*) {
+    PageControl1->SetActivePage(TabSheet7);
+    ChartPreview(this, BigChart);
+}
 
 void TOriginalForm1::ToolbDiagrExpBtClick(TObject*) {
     PageControl1->SetActivePage(TabSheet7);

@@ -220,6 +220,7 @@ void TOriginalForm1::CreateDiagramPage() {
     // Both modes start off: a mode button is off while it is transparent.
     BtDiagrTrendl->SetTransparent(true);
     BtDiagrFibonacci->SetTransparent(true);
+    BtDiagrPrint->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrPrintBtClick);
     BtDiagrExp->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrExpBtClick);
     BtDiagrTrendl->OnClick = TNotifyEvent(this, &TOriginalForm1::BtDiagrTrendlClick);
     BtDiagrFibonacci->OnClick = TNotifyEvent(this, &TOriginalForm1::BtDiagrFibonacciClick);

@@ -135,6 +135,7 @@ public:
     // Create Analysis: the price series, the indicator and the volume bars.
     void BtCreateAnalysisClick(TObject* Sender);
     // The Diagram page's tools and the chart's events they work through.
+    void ToolbDiagrPrintBtClick(TObject* Sender);
     void ToolbDiagrExpBtClick(TObject* Sender);
     void BtDiagrTrendlClick(TObject* Sender);
     void BtDiagrFibonacciClick(TObject* Sender);

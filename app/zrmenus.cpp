@@ -79,6 +79,7 @@ void TOriginalForm1::CreateToolBars() {
     ToolbHelpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbHelpBtClick);
     ToolbSymbLookupBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbSymbLookupBtClick);
     ToolbDiagrExpBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrExpBtClick);
+    ToolbDiagrPrintBt->OnClick = TNotifyEvent(this, &TOriginalForm1::ToolbDiagrPrintBtClick);
 }
 
 void TOriginalForm1::CreateMenus() {
@@ -99,7 +100,7 @@ void TOriginalForm1::CreateMenus() {
           {"Save Vazod Erurid Document", &TOriginalForm1::ToolbWizardSaveBtClick},
           {"Print Vazod Erurid Document", &TOriginalForm1::ToolbWizardPrintBtClick},
           {"Print Stock Quotes", &TOriginalForm1::ToolbAnalysisPrintQuotesBtClick},
-          {"Print Diagram"},
+          {"Print Diagram", &TOriginalForm1::ToolbDiagrPrintBtClick},
           {"-"},
           {"Exit", &TOriginalForm1::MenuFileExitClick}}},
         {"&Vazod Erurid",

@@ -3,8 +3,8 @@
 // The file is the samples' text format: a header line, then one row a day,
 // "d-Mon-yy,open,high,low,close,volume", newest first. Drag down and right
 // to zoom, up or left to undo, drag with the right button to scroll, and
-// turn the wheel to move the price axis. Without seconds the window stays
-// until it is closed.
+// turn the wheel to move the price axis; Ctrl+P opens the print preview.
+// Without seconds the window stays until it is closed.
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +15,7 @@
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
+#include "chart/preview/TeePrevi.h"
 #include "chart/series/Series.h"
 #include "chart/utils/TeeProcs.h"
 #include "platform/controls/Forms.h"
@@ -107,6 +108,11 @@ int main(int argc, char** argv) {
     left->GetTitle()->SetCaption("Close");
     left->GetGrid()->SetColor(RGB(215, 215, 215));
     bottom->GetGrid()->SetColor(RGB(215, 215, 215));
+
+    form->SetKeyPreview(true);
+    form->OnKeyDown = [form, chart](TObject*, Word& Key, TShiftState Shift) {
+        if (Key == 'P' && Shift.Contains(ssCtrl)) ChartPreview(form, chart);
+    };
 
     if (seconds > 0) {
         auto* timer = new TTimer(form);

@@ -57,6 +57,7 @@ enum : Cardinal {
     CM_COLORCHANGED = CM_BASE + 4,
     CM_FONTCHANGED = CM_BASE + 5,
     CM_CURSORCHANGED = CM_BASE + 6,
+    CM_DIALOGCHAR = CM_BASE + 7,  // WParam: a letter or digit typed with Alt; non-zero Result: taken
     CM_PARENTFONTCHANGED = CM_BASE + 8,
     CM_PARENTCOLORCHANGED = CM_BASE + 9,
     CM_SHOWINGCHANGED = CM_BASE + 11,

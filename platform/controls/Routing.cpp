@@ -183,6 +183,10 @@ void ControlRouting::KeyInput(TWinControl* Root, Word Key, const std::string& Te
             form->Perform(CM_DIALOGKEY, Key, 0) != 0)
             return;
         if (alive.expired()) return;
+        // Alt with a letter or digit works the control whose caption has it as its access key.
+        const bool accessKey = (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
+        if (accessKey && form && GetKeyState(VK_MENU) < 0 && form->Perform(CM_DIALOGCHAR, Key, 0) != 0) return;
+        if (alive.expired()) return;
         target->Perform(WM_KEYDOWN, Key, 0);
     }
     for (char ch : Text) {

@@ -204,6 +204,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_ENTER: DoEnter(); break;
     case CM_EXIT: DoExit(); break;
     case CM_DIALOGKEY: Broadcast(Message); break;  // a default or cancel button may take it
+    case CM_DIALOGCHAR: Broadcast(Message); break;  // the control whose caption has the access key takes it
     case CM_FONTCHANGED:
     case CM_COLORCHANGED: {
         TControl::Dispatch(Message);

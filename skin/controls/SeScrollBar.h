@@ -9,9 +9,9 @@
 // page).
 
 #include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SeControl.h"
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 // ScrollPos may be changed by the handler: the bar moves there.
 using TScrollEvent = TClosure<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;

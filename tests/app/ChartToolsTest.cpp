@@ -8,6 +8,9 @@
 
 #include "MainWindowFixture.h"
 #include "chart/control/Chart.h"
+#include "chart/preview/TeePrevi.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/host/Printers.h"
 #include "platform/host/Dialogs.h"
 #include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinComboBox.h"
@@ -144,6 +147,34 @@ TEST_F(ChartToolsTest, AGreySeparatorLiesBetweenThePanes) {
     int grey = 0;
     for (int x = plot.Left + 5; x < plot.Right - 5; x += 7) grey += Pixel(x, y) == TColor(0x808080);
     EXPECT_GT(grey, (plot.Right - plot.Left - 10) / 7 / 2) << "most of the line, the axes' grid crossing it";
+}
+
+// Print Diagram opens the chart's preview; its Print writes the chart with
+// the lines drawn on it, which pdftotext reads back by the chart's title.
+TEST_F(ChartToolsTest, PrintDiagramPrintsTheChartThroughItsPreview) {
+    const std::string pdf = dir_.File("diagram.pdf");
+    Printer()->SetPrinterIndex(0);
+    Printer()->SetFileName(pdf.c_str());
+    const TPrinterOrientation before = Printer()->GetOrientation();
+    TCustomTeePanel* previewed = nullptr;
+    AnswerNextModalForm([&](TCustomForm* Form) {
+        auto* preview = static_cast<TChartPreview*>(Form);
+        previewed = preview->PreviewPage->GetImage();
+        MouseClick(preview->BPrint, 10, 10);
+        MouseClick(preview->BClose, 10, 10);
+    });
+    form_->FindMenuItem("File", "Print Diagram")->Click();
+    Printer()->SetFileName("");
+    Printer()->SetPrinterIndex(-1);
+    EXPECT_EQ(previewed, chart);
+    EXPECT_EQ(Printer()->GetOrientation(), before);
+    EXPECT_EQ(form_->PageControl1->GetActivePage(), form_->TabSheet7);
+    FILE* text = popen(("pdftotext '" + pdf + "' - 2>&1").c_str(), "r");
+    std::string printed;
+    for (char buffer[256]; std::fgets(buffer, sizeof buffer, text);) printed += buffer;
+    pclose(text);
+    EXPECT_NE(printed.find("NRDQ"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("Volume"), std::string::npos) << printed;
 }
 
 TEST_F(ChartToolsTest, ExportWritesABitmapUnderTheNameAndBmp) {
