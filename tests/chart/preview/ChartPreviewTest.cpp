@@ -325,15 +325,18 @@ TEST_F(ChartPreviewTest, PrinterSetUpAndThePrinterListFollowThePrinter) {
     EXPECT_EQ(preview->Printers->GetItemIndex(), 0);
 }
 
-// The box of the red pixels on the printed page, in printer pixels.
-TRect PrintedRedBox(const std::string& Pdf, const std::string& Png, int PageWidth) {
-    Shell("pdftoppm -r 30 -singlefile -png '" + Pdf + "' '" + Png.substr(0, Png.size() - 4) + "'");
-    const std::string box =
-        Shell("convert '" + Png + "' -fuzz 25% -fill white +opaque 'rgb(255,0,0)' -format '%@ %w' info:");
-    int w = 0, h = 0, x = 0, y = 0, pixels = 0;
-    if (std::sscanf(box.c_str(), "%dx%d+%d+%d %d", &w, &h, &x, &y, &pixels) != 5 || pixels == 0) return TRect();
-    const double scale = double(PageWidth) / pixels;
-    return TRect(int(x * scale), int(y * scale), int((x + w) * scale), int((y + h) * scale));
+// The box of the red pixels on the printed page, in printer pixels: poppler
+// renders the sheet at 60 pixels per inch, and the printer's origin lies its
+// physical offset inside the sheet's corner.
+TRect PrintedRedBox(const std::string& Pdf, const std::string& Png) {
+    Shell("pdftoppm -r 60 -singlefile -png '" + Pdf + "' '" + Png.substr(0, Png.size() - 4) + "'");
+    const std::string box = Shell("convert '" + Png + "' -fuzz 25% -fill white +opaque 'rgb(255,0,0)' -format '%@' info:");
+    int w = 0, h = 0, x = 0, y = 0;
+    if (std::sscanf(box.c_str(), "%dx%d+%d+%d", &w, &h, &x, &y) != 4 || w == 0) return TRect();
+    HDC dc = Printer()->GetHandle();
+    const double scale = GetDeviceCaps(dc, LOGPIXELSX) / 60.0;
+    const int dx = GetDeviceCaps(dc, PHYSICALOFFSETX), dy = GetDeviceCaps(dc, PHYSICALOFFSETY);
+    return TRect(int(x * scale) - dx, int(y * scale) - dy, int((x + w) * scale) - dx, int((y + h) * scale) - dy);
 }
 
 TEST_F(ChartPreviewTest, PrintingPutsTheChartIntoThePrintRectangle) {
@@ -348,7 +351,7 @@ TEST_F(ChartPreviewTest, PrintingPutsTheChartIntoThePrintRectangle) {
         const double sx = rect.Width() / 400.0, sy = rect.Height() / 250.0;
         const TRect red(rect.Left + int(40 * sx), rect.Top + int(50 * sy), rect.Left + int(140 * sx),
                         rect.Top + int(120 * sy));
-        const TRect printed = PrintedRedBox(pdf, dir.File("page.png"), pw);
+        const TRect printed = PrintedRedBox(pdf, dir.File("page.png"));
         const int tolerance = pw / 100;
         EXPECT_NEAR(printed.Left, red.Left, tolerance) << "as bitmap " << asBitmap;
         EXPECT_NEAR(printed.Top, red.Top, tolerance) << "as bitmap " << asBitmap;
