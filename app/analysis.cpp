@@ -209,7 +209,7 @@ void calcHistoricalVolatility(int N, const AnsiString& PeriodName) {
 }
 
 void drawFibonacciArcs(int i) {
-    const TrendLine& line = OriginalForm1->Lines[i];
+    const TrendLine line = OriginalForm1->LineOnChart(i);
     TCanvas3D* canvas = OriginalForm1->BigChart->GetCanvas();
     const double length = std::hypot(static_cast<double>(line.X2 - line.X1), static_cast<double>(line.Y2 - line.Y1));
     // Screen y grows downward: a line falling to its end gets the upper half.

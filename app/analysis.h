@@ -30,6 +30,7 @@ void calcStochastic(int P, int K, int D);
 void calcPriceOscillator(int A, int B, bool Percent);
 void calcHistoricalVolatility(int N, const AnsiString& PeriodName);
 
-// The three arcs of OriginalForm1->Lines[i] around its end, of 0.382, 0.5
-// and 0.618 times its length, on the side its end was reached from.
+// The three arcs of OriginalForm1->Lines[i] (over the chart's plot as it is
+// now) around its end, of 0.382, 0.5 and 0.618 times its length, on the side
+// its end was reached from.
 void drawFibonacciArcs(int i);

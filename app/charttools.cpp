@@ -3,12 +3,15 @@
 // between the two panes; the chart printed through its preview and
 // exported as a bitmap.
 #include "app/analysis.h"
+#include "app/gridprint.h"
 #include "app/savetarget.h"
 #include "app/zrmain.h"
 #include "chart/canvas/TeCanvas.h"
 #include "chart/control/Chart.h"
 #include "chart/preview/TeePrevi.h"
 #include "platform/host/Dialogs.h"
+#include "platform/host/Printers.h"
+#include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinMessage.h"
 #include "skin/engine/KsSkinPages.h"
 #include "skin/engine/KsSkinSpeedButton.h"
@@ -32,7 +35,26 @@ void InvertBand(TCanvas3D* Canvas, const int* Band, int X, int Y) {
     pen->SetMode(pmCopy);
 }
 
+// A point of the plot From at the same place of the plot To.
+TPoint OnPlot(const TRect& From, const TRect& To, int X, int Y) {
+    const auto along = [](int v, int from0, int from1, int to0, int to1) {
+        return from1 == from0 ? to0 + (v - from0) : to0 + MulDiv(v - from0, to1 - to0, from1 - from0);
+    };
+    return TPoint(along(X, From.Left, From.Right, To.Left, To.Right), along(Y, From.Top, From.Bottom, To.Top, To.Bottom));
+}
+
 }  // namespace
+
+TrendLine TOriginalForm1::LineOnChart(int i) const {
+    TrendLine line = Lines[i];
+    const TRect& plot = BigChart->GetChartRect();
+    const TPoint start = OnPlot(LinesPlot, plot, line.X1, line.Y1), end = OnPlot(LinesPlot, plot, line.X2, line.Y2);
+    line.X1 = start.x;
+    line.Y1 = start.y;
+    line.X2 = end.x;
+    line.Y2 = end.y;
+    return line;
+}
 
 void TOriginalForm1::BtDiagrTrendlClick(TObject*) {
     if (ChartZoomed) return;
@@ -81,6 +103,9 @@ void TOriginalForm1::BigChartMouseUp(TObject*, TMouseButton, TShiftState, int X,
     if (!drag) return;
     // A full table takes no 21st line.
     if (X > RubberBand[0] && LineCount < kMaxLines) {
+        // The lines so far move over to the plot the new one is drawn on.
+        for (int i = 0; i < LineCount; ++i) Lines[i] = LineOnChart(i);
+        LinesPlot = BigChart->GetChartRect();
         Lines[LineCount++] = {RubberBand[0], X, RubberBand[1], Y, IsOn(BtDiagrFibonacci)};
         BigChart->Repaint();
     }
@@ -97,9 +122,10 @@ void TOriginalForm1::BigChartAfterDraw(TObject*) {
     pen->SetStyle(psSolid);
     pen->SetMode(pmCopy);
     for (int i = 0; i < LineCount; ++i) {
-        canvas->MoveTo(Lines[i].X1, Lines[i].Y1);
-        canvas->LineTo(Lines[i].X2, Lines[i].Y2);
-        if (Lines[i].Fibonacci) drawFibonacciArcs(i);
+        const TrendLine line = LineOnChart(i);
+        canvas->MoveTo(line.X1, line.Y1);
+        canvas->LineTo(line.X2, line.Y2);
+        if (line.Fibonacci) drawFibonacciArcs(i);
     }
 }
 
@@ -120,7 +146,12 @@ void TOriginalForm1::BigChartUndoZoom(TObject*) { ChartZoomed = false; }
 
 void TOriginalForm1::ToolbDiagrPrintBtClick(TObject*) {
     PageControl1->SetActivePage(TabSheet7);
+    const AnsiString before = Printer()->GetDocumentFileName();
     ChartPreview(this, BigChart);
+    // Every print to a file gets a name of its own: a new one means the
+    // preview printed there.
+    const AnsiString printed = Printer()->GetDocumentFileName();
+    if (!printed.IsEmpty() && printed != before) tellWherePrinted(*this, Printer()->GetPageNumber(), printed);
 }
 
 void TOriginalForm1::ToolbDiagrExpBtClick(TObject*) {

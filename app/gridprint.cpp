@@ -42,11 +42,6 @@ std::vector<int> pageLefts(TCanvas* Canvas, TSeCustomStringGrid* Grid, const TPr
     return fittedColumnLefts(std::vector<int>(Columns.Lefts), widths, PageWidth);
 }
 
-void tellWherePrinted(TOriginalForm1& Form, int Pages, const AnsiString& File) {
-    const AnsiString pages = IntToStr(Pages) + (Pages == 1 ? " page" : " pages");
-    Form.SeSkinMessage1->MessageDlg("Printed " + pages + " to " + File + ".", mtInformation, TMsgDlgButtons{mbOK}, 0);
-}
-
 void printGrid(TOriginalForm1& Form, const AnsiString& Title, TSeCustomStringGrid* Grid,
                const TPrintedColumns& Columns) {
     TPrinter* printer = Printer();
@@ -122,4 +117,9 @@ void printQuoteGrid(TOriginalForm1& Form) {
 
 void printWizardGrid(TOriginalForm1& Form) {
     printGrid(Form, Form.DocumentName, Form.StringGrid1, {0, {0, 700, 1200, 1600, 2100, 2400}});
+}
+
+void tellWherePrinted(TOriginalForm1& Form, int Pages, const AnsiString& File) {
+    const AnsiString pages = IntToStr(Pages) + (Pages == 1 ? " page" : " pages");
+    Form.SeSkinMessage1->MessageDlg("Printed " + pages + " to " + File + ".", mtInformation, TMsgDlgButtons{mbOK}, 0);
 }

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/runtime/AnsiString.h"
+
 class TOriginalForm1;
 
 // Data lines on a page of this height; at least one on any page.
@@ -22,3 +24,7 @@ std::vector<int> fittedColumnLefts(std::vector<int> Lefts, const std::vector<int
 void printQuoteGrid(TOriginalForm1& Form);
 // The Vazod Erurid grid under the document's name.
 void printWizardGrid(TOriginalForm1& Form);
+
+// "Printed 3 pages to <File>.": a document printed to a file, where the
+// user would not look for it.
+void tellWherePrinted(TOriginalForm1& Form, int Pages, const AnsiString& File);

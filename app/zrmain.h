@@ -207,6 +207,11 @@ public:
     AnsiString DocumentName = "Untitled";  // its file name
     AnsiString VolatilityPeriod;  // "Daily", "Weekly" or "Monthly"
     TrendLine Lines[20];          // the trend lines drawn on the chart
+    // The chart's plotting rectangle the stored lines were drawn over. They
+    // are drawn over the plot as it is at each paint, moved and stretched
+    // with it, so a printed chart (its plot elsewhere on the page) and a
+    // resized window keep them over the same quotes.
+    TRect LinesPlot;
     int LineCount = 0;            // entries of Lines in use, at most 20
     int RubberBand[4] = {};       // the line being dragged: x1, y1, x2, y2
     bool ChartZoomed = false;     // the chart is zoomed
@@ -216,6 +221,8 @@ public:
 
     // The chart's title Title alone, every series empty and out of the legend.
     void ResetBigChart(const AnsiString& Title);
+    // Lines[i] over the chart's plot as it is now.
+    TrendLine LineOnChart(int i) const;
 
     // The menu items, by their captions, for the commands that are bound
     // to them; every item is owned by the form.

@@ -11,6 +11,7 @@
 #include "chart/preview/TeePrevi.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/host/Printers.h"
+#include "platform/runtime/SysUtils.h"
 #include "platform/host/Dialogs.h"
 #include "platform/testing/TestInput.h"
 #include "skin/engine/KsSkinComboBox.h"
@@ -149,6 +150,31 @@ TEST_F(ChartToolsTest, AGreySeparatorLiesBetweenThePanes) {
     EXPECT_GT(grey, (plot.Right - plot.Left - 10) / 7 / 2) << "most of the line, the axes' grid crossing it";
 }
 
+// The chart drawn elsewhere and larger (as on a printed page) carries its
+// lines over the same place of its plot.
+TEST_F(ChartToolsTest, LinesFollowThePlotWhereverTheChartIsDrawn) {
+    MouseClick(form_->BtDiagrTrendl, 5, 5);
+    const int x = plot.Left + 40, y = plot.Top + 30;
+    Drag(x, y, x + 200, y + 100);
+    ASSERT_EQ(form_->LineCount, 1);
+    const int w = chart->GetWidth(), h = chart->GetHeight();
+    TBitmap page;
+    page.SetSize(2 * w + 100, 2 * h + 80);
+    page.GetCanvas()->GetBrush()->SetColor(clWhite);
+    page.GetCanvas()->FillRect(TRect(0, 0, page.GetWidth(), page.GetHeight()));
+    chart->Draw(page.GetCanvas(), TRect(100, 80, 100 + 2 * w, 80 + 2 * h));
+    const TRect drawn = chart->GetChartRect();
+    EXPECT_GT(drawn.Width(), plot.Width() * 3 / 2) << "the plot drawn larger";
+    // The line's middle, found where the plot drawn there puts it (the
+    // chart is laid out in the rectangle's own coordinates).
+    const int midX = 100 + drawn.Left + MulDiv(x + 100 - plot.Left, drawn.Width(), plot.Width());
+    const int midY = 80 + drawn.Top + MulDiv(y + 50 - plot.Top, drawn.Height(), plot.Height());
+    int black = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) black += page.GetCanvas()->GetPixels(midX + dx, midY + dy) == clBlack;
+    EXPECT_GT(black, 0) << "the line runs through its middle at " << midX << "," << midY;
+}
+
 // Print Diagram opens the chart's preview; its Print writes the chart with
 // the lines drawn on it, which pdftotext reads back by the chart's title.
 TEST_F(ChartToolsTest, PrintDiagramPrintsTheChartThroughItsPreview) {
@@ -163,7 +189,9 @@ TEST_F(ChartToolsTest, PrintDiagramPrintsTheChartThroughItsPreview) {
         MouseClick(preview->BPrint, 10, 10);
         MouseClick(preview->BClose, 10, 10);
     });
+    AnswerMessage(mrOk);
     form_->FindMenuItem("File", "Print Diagram")->Click();
+    EXPECT_EQ(MessageText(), ("Printed 1 page to " + pdf + ".").c_str());
     Printer()->SetFileName("");
     Printer()->SetPrinterIndex(-1);
     EXPECT_EQ(previewed, chart);
