@@ -1,3 +1,3 @@
-#include "app/velmora.h"
+#include "app/mainwindow/velmora.h"
 
 int main(int argc, char** argv) { return VelmoraMain(argc, argv); }

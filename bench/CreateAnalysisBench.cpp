@@ -3,9 +3,9 @@
 // the chart's first paint of the result, for an analysis of each pane.
 #include <benchmark/benchmark.h>
 
-#include "app/enterdays.h"
-#include "app/quotes.h"
-#include "app/zrmain.h"
+#include "app/dialogs/enterdays.h"
+#include "app/mainwindow/quotes.h"
+#include "app/mainwindow/zrmain.h"
 #include "bench/GeneratedQuoteFile.h"
 #include "chart/control/Chart.h"
 #include "chart/series/Series.h"

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/httpprogress.h"
-#include "app/quotesdownload.h"
-#include "app/zrmain.h"
+#include "app/download/httpprogress.h"
+#include "app/download/quotesdownload.h"
+#include "app/mainwindow/zrmain.h"
 #include "tools/quote_server/QuoteServer.h"
 
 namespace {

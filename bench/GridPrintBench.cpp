@@ -6,9 +6,9 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/gridprint.h"
-#include "app/quotes.h"
-#include "app/zrmain.h"
+#include "app/mainwindow/gridprint.h"
+#include "app/mainwindow/quotes.h"
+#include "app/mainwindow/zrmain.h"
 #include "platform/controls/Automation.h"
 #include "platform/host/Printers.h"
 

@@ -7,16 +7,16 @@
 #include <random>
 #include <vector>
 
-#include "app/bollingerbands.h"
-#include "app/expmovingaverage.h"
-#include "app/historicalvolatility.h"
-#include "app/macd.h"
-#include "app/momentum.h"
-#include "app/movingaverage.h"
-#include "app/parabolicsar.h"
-#include "app/priceoscillator.h"
-#include "app/rsi.h"
-#include "app/stochastic.h"
+#include "app/indicators/bollingerbands.h"
+#include "app/indicators/expmovingaverage.h"
+#include "app/indicators/historicalvolatility.h"
+#include "app/indicators/macd.h"
+#include "app/indicators/momentum.h"
+#include "app/indicators/movingaverage.h"
+#include "app/indicators/parabolicsar.h"
+#include "app/indicators/priceoscillator.h"
+#include "app/indicators/rsi.h"
+#include "app/indicators/stochastic.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "bench/GeneratedQuoteFile.h"
 #include "bench/support/HeapInUse.h"
-#include "app/quotes.h"
-#include "app/zrmain.h"
+#include "app/mainwindow/quotes.h"
+#include "app/mainwindow/zrmain.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "app/llist.h"
+#include "app/quotes/llist.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "bench/GeneratedQuoteFile.h"
 #include "bench/support/HeapInUse.h"
-#include "app/quotefile.h"
+#include "app/quotes/quotefile.h"
 
 namespace {
 

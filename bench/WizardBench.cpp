@@ -7,9 +7,9 @@
 #include <chrono>
 
 #include "bench/GeneratedQuoteFile.h"
-#include "app/quotefile.h"
-#include "app/wizard.h"
-#include "app/zrmain.h"
+#include "app/quotes/quotefile.h"
+#include "app/wizard/wizard.h"
+#include "app/mainwindow/zrmain.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/llist.h"
-#include "app/quotefile.h"
+#include "app/quotes/llist.h"
+#include "app/quotes/quotefile.h"
 #include "fuzz/Check.h"
 #include "fuzz/ScratchFile.h"
 

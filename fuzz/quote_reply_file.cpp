@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/llist.h"
-#include "app/quotefile.h"
-#include "app/quotereply.h"
+#include "app/quotes/llist.h"
+#include "app/quotes/quotefile.h"
+#include "app/quotes/quotereply.h"
 #include "fuzz/Check.h"
 #include "fuzz/ScratchFile.h"
 

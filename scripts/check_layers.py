@@ -26,10 +26,14 @@ LOWER = {
     'net/': ['platform/', 'net/'],
     'chart/': ['platform/', 'chart/'],
     'app/': ['platform/', 'skin/', 'net/', 'chart/', 'app/'],
+    # The quote series, the quote files and replies, and the indicators'
+    # arithmetic are the program's pure parts: no window, no chart, no skin.
+    'app/quotes/': ['platform/runtime/', 'app/quotes/'],
+    'app/indicators/': ['platform/runtime/', 'app/quotes/', 'app/indicators/'],
     # The server pages exactly the symbols the program pages: it shares the
     # program's rule, a header that in turn includes nothing of ours.
-    'tools/quote_server/': ['tools/quote_server/', 'app/quotepaging.h'],
-    'app/quotepaging.h': [],
+    'tools/quote_server/': ['tools/quote_server/', 'app/quotes/quotepaging.h'],
+    'app/quotes/quotepaging.h': [],
     'tools/panel_demo': ['platform/', 'chart/'],
     'tools/skin_gallery': ['platform/', 'skin/'],
     'tools/make_samples': [],

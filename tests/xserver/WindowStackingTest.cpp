@@ -9,8 +9,8 @@
 #include <string>
 
 #include "XServer.h"
-#include "app/about.h"
-#include "app/websettings.h"
+#include "app/dialogs/about.h"
+#include "app/mainwindow/websettings.h"
 #include "platform/host/Registry.h"
 #include "platform/host/WebBrowser.h"
 #include "platform/testing/NativeWindow.h"
@@ -19,7 +19,7 @@
 #include "skin/engine/KsSkinSpeedButton.h"
 #include "support/LocalPageServer.h"
 #include "support/WebEngineTesting.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/mainwindow/MainWindowFixture.h"
 
 // The web engine frees some of its objects with a sized delete of the wrong
 // size; only the browser's programs turn that check off.

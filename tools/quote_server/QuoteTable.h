@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/quotepaging.h"
+#include "app/quotes/quotepaging.h"
 
 namespace quote_server {
 
