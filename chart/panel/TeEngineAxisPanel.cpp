@@ -81,8 +81,9 @@ void TCustomAxisPanel::AddSeries(TChartSeries* ASeries) { ASeries->SetParentChar
 
 void TCustomAxisPanel::InternalAddSeries(TChartSeries* ASeries) {
     if (seriesList_->IndexOf(ASeries) != -1) return;
-    if (ASeries->GetSeriesColor() == DefaultPointColor) ASeries->seriesColor_ = GetFreeSeriesColor(true);
     ASeries->parentChart_ = this;
+    // Through the setter: a series type may keep other colours in step.
+    if (ASeries->GetSeriesColor() == DefaultPointColor) ASeries->SetSeriesColor(GetFreeSeriesColor(true));
     ASeries->RecalcGetAxis();
     seriesList_->items_.push_back(ASeries);
     // A series placed in a form editor shows sample points until it has data.

@@ -214,7 +214,7 @@ void TChartSeries::Assign(TPersistent* Source) {
         AddValues(source);
     }
     marks_->Assign(source->marks_);
-    seriesColor_ = source->seriesColor_;
+    SetSeriesColor(source->seriesColor_);
     colorEachPoint_ = source->colorEachPoint_;
     title_ = source->title_;
     valueFormat_ = source->valueFormat_;
