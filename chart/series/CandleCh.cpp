@@ -31,9 +31,7 @@ int ToScreen(int Y) { return std::clamp(Y, -kScreenLimit, kScreenLimit); }
 
 // ---- Candles --------------------------------------------------------------------
 
-TCandleSeries::TCandleSeries(TComponent* AOwner) : TOHLCSeries(AOwner) {
-    GetPointer()->SetDraw3D(false);
-}
+TCandleSeries::TCandleSeries(TComponent* AOwner) : TOHLCSeries(AOwner) { GetPointer()->Change3D(false); }
 
 void TCandleSeries::Assign(TPersistent* Source) {
     if (auto* source = dynamic_cast<TCandleSeries*>(Source)) {

@@ -20,6 +20,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TCustomBarSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TBarSeriesEditor"; }
 
     bool GetAutoBarSize() const { return autoBarSize_; }
     void SetAutoBarSize(bool Value) { SetBooleanProperty(autoBarSize_, Value); }

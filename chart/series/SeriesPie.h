@@ -63,6 +63,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TPieSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TPieSeriesEditor"; }
 
     bool GetDark3D() const { return dark3D_; }
     void SetDark3D(bool Value) { SetBooleanProperty(dark3D_, Value); }

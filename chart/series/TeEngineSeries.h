@@ -136,6 +136,9 @@ public:
     virtual void SwapValueIndex(int A, int B);
 
     virtual int NumSampleValues() const { return 26; }
+    // The class name of the form editor that edits this type (the editors
+    // belong to the program, not to the library); empty for none.
+    virtual AnsiString GetEditorClass() const { return AnsiString(); }
     // Clear, then NumValues random points within the range the chart shows
     // (or 0..1000 over 0..NumValues-1 on an empty chart).
     virtual void FillSampleValues(int NumValues);
@@ -145,6 +148,9 @@ public:
     virtual double MinXValue() const { return xValues_->GetMinValue(); }
     virtual double MaxYValue() const { return yValues_->GetMaxValue(); }
     virtual double MinYValue() const { return yValues_->GetMinValue(); }
+    // The depths the series spans: its slot, unless a type keeps depths of its own.
+    virtual double MaxZValue() const { return GetZOrder(); }
+    virtual double MinZValue() const { return GetZOrder(); }
 
     // ---- Properties -------------------------------------------------------------
     bool GetActive() const { return active_; }

@@ -36,6 +36,12 @@ public:
     void SetStyle(TSeriesPointerStyle Value);
     bool GetVisible() const { return visible_; }
     void SetVisible(bool Value);
+    // Store only, unchecked and without a repaint: for series that set their
+    // marker up while they draw.
+    void ChangeStyle(TSeriesPointerStyle Value) { style_ = Value; }
+    void ChangeHorizSize(int Value) { horizSize_ = Value; }
+    void ChangeVertSize(int Value) { vertSize_ = Value; }
+    void Change3D(bool Value) { draw3D_ = Value; }
 
     // Room for markers at the chart's edges.
     void CalcHorizMargins(int& Left, int& Right) const;
