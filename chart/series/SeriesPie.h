@@ -84,6 +84,9 @@ public:
     }
     // The point is one of the values the "Other" slice gathered.
     bool BelongsToOtherSlice(int ValueIndex) const { return GetxValue(ValueIndex) == -1; }
+    // A value that is no number, infinite or too small to divide by takes
+    // no share of the circle: its slice is null.
+    bool IsNullSlice(int ValueIndex) const;
 
     // Angles of the last paint, in radians before the rotation.
     struct TPieAngle {
@@ -93,8 +96,8 @@ public:
     // The slices' angles from the values as they are now.
     void CalcAngles();
     // The absolute values the slices share: a gathered value counts once,
-    // in the "Other" slice.
-    double PieTotal() const;
+    // in the "Other" slice, and a null slice not at all.
+    double PercentTotal() const override;
 
     int NumSampleValues() const override { return 8; }
     void FillSampleValues(int NumValues) override;
