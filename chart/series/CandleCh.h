@@ -75,3 +75,6 @@ public:
     void FillSampleValues(int NumValues) override;
     void DrawValue(int ValueIndex) override;
 };
+
+// Puts the candle and volume series into the gallery registry.
+void RegisterFinancialSeries();

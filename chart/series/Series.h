@@ -153,3 +153,7 @@ private:
     int StackedYPos(int ValueIndex, double Value) const;
     TMultiArea multiArea_ = maNone;
 };
+
+// Puts the standard series types into the gallery registry in their order:
+// line, bar, horizontal bar, area, point, pie, fast line.
+void RegisterStandardSeries();

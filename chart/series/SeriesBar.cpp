@@ -1,6 +1,6 @@
 // The settings of the bar series, how bars share their slots and stack,
-// their limits, depth, clicks and legend symbol, and their places in the
-// gallery and in form streams.
+// their limits, depth, clicks and legend symbol, and their places in form
+// streams.
 #include "chart/series/SeriesBar.h"
 
 #include <algorithm>
@@ -9,18 +9,10 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
 #include "platform/runtime/PublishedProperties.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
-
-const TTeeSeriesRegistration registration([] {
-    const AnsiString page = TeeMsgText(TeeMsg_GalleryStandard);
-    RegisterTeeSeries(TeeSeriesClassOf<TBarSeries>(), TeeMsgText(TeeMsg_GalleryBar), page, 1);
-    RegisterTeeSeries(TeeSeriesClassOf<THorizBarSeries>(), TeeMsgText(TeeMsg_GalleryHorizBar), page, 1);
-});
-
 const TPublishedClassRegistrar<TCustomBarSeries, TChartSeries> customBarClass("TCustomBarSeries", [](auto& p) {
     using S = TCustomBarSeries;
     p.Boolean("AutoBarSize", &S::GetAutoBarSize, &S::SetAutoBarSize, false)
@@ -195,7 +187,6 @@ double TCustomBarSeries::BarPointOrigin(int ValueIndex, bool SumAll) const {
 }
 
 namespace {
-
 // The 16-bit screen range: a bar end far outside it is cut at its edge, so
 // the part of the bar inside the chart still shows.
 int ClampPixel(long long Pixel) { return static_cast<int>(std::clamp<long long>(Pixel, -32767, 32767)); }

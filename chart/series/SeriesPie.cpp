@@ -1,6 +1,5 @@
 // The pie series' data: exploded slices, the "Other" slice that gathers
-// small values, the slices' angles, the legend without gathered points,
-// and its place in the gallery.
+// small values, the slices' angles and the legend without gathered points.
 #include "chart/series/SeriesPie.h"
 
 #include <algorithm>
@@ -12,15 +11,9 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
-
-const TTeeSeriesRegistration registration([] {
-    RegisterTeeSeries(TeeSeriesClassOf<TPieSeries>(), TeeMsgText(TeeMsg_GalleryPie),
-                      TeeMsgText(TeeMsg_GalleryStandard), 1);
-});
 
 constexpr double TwoPi = 2 * std::numbers::pi;
 
