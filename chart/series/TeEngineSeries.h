@@ -318,7 +318,8 @@ public:
     // The calculation that fills the series from its sources, or nullptr.
     TTeeFunction* GetFunction() const { return function_; }
     // Frees the function the series had, takes Value (from the series it
-    // belonged to) and refills the series.
+    // belonged to) and refills the series. ChartException, and nothing
+    // changes, when Value's period cannot advance over the series' source.
     virtual void SetFunction(TTeeFunction* Value);
 
     // ---- Repaint requests -------------------------------------------------------
