@@ -35,6 +35,11 @@ public:
     TFunctionPeriodAlign GetPeriodAlign() const { return periodAlign_; }
     void SetPeriodAlign(TFunctionPeriodAlign Value);
 
+    // A function is stored inside the series it fills.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
     TChartSeries* GetParentSeries() const { return parentSeries_; }
     // Leaves the old parent (which keeps its points) and becomes Value's
     // function, replacing and freeing the one it had. ChartException, and

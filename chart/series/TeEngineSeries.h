@@ -20,11 +20,6 @@ class TCustomChartAxis;
 class TChartAxis;
 class TTeeFunction;
 
-// As a point's colour: use the series' colour (or the palette colour of
-// the point when ColorEachPoint is on). As a series' colour when it joins
-// a chart: take a free palette colour.
-inline constexpr TColor DefaultPointColor = clScrollBar;
-
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
@@ -63,8 +58,9 @@ public:
     void DefineProperties(TFiler* Filer) override;
     // Takes the sources named in the stream, then its points from them.
     void Loaded() override;
-    // A series is stored inside its chart.
+    // A series is stored inside its chart, and its function inside it.
     bool HasParent() const override { return true; }
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* Value) override;
 

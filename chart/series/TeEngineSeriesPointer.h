@@ -16,7 +16,7 @@ public:
     ~TSeriesPointer() override;
     void Assign(TPersistent* Source) override;
 
-    TBrush* GetBrush() const { return brush_; }
+    TChartBrush* GetBrush() const { return brush_; }
     void SetBrush(TBrush* Value) { brush_->Assign(Value); }
     TChartPen* GetPen() const { return pen_; }
     void SetPen(TChartPen* Value) { pen_->Assign(Value); }
@@ -64,7 +64,7 @@ private:
     TChartSeries* series_;
     bool dark3D_ = true;
     bool draw3D_ = true;
-    TBrush* brush_;
+    TChartBrush* brush_;
     int horizSize_ = 4;
     bool inflateMargins_ = true;
     TChartPen* pen_;
