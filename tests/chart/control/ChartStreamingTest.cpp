@@ -6,39 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "chart/ChartPicture.h"
+#include "chart/FormStreamSupport.h"
 #include "chart/control/ChartControlTestSupport.h"
 #include "chart/functions/TeeFunci.h"
 #include "chart/series/CandleCh.h"
 #include "chart/series/ChartSeriesTypes.h"
 #include "chart/series/Series.h"
 #include "platform/runtime/DateUtils.h"
-#include "platform/runtime/Filer.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes WriteForm(TForm* Form) {
-    TMemoryStream stream;
-    TWriter(&stream).WriteRootComponent(Form);
-    return stream.GetBytes();
-}
-
-std::unique_ptr<TForm> ReadForm(const Bytes& bytes) {
-    auto form = std::make_unique<TForm>(nullptr);
-    TMemoryStream stream;
-    stream.SetBytes(bytes);
-    TReader(&stream).ReadRootComponent(form.get());
-    return form;
-}
-
-bool Holds(const Bytes& bytes, const std::string& text) {
-    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
-}
+using Bytes = TFormBytes;
 
 // Prices above and volumes below, and a 5-day average of the closes.
 std::unique_ptr<TForm> TwoPaneChart() {
@@ -125,7 +105,7 @@ TEST(ChartStreaming, TwoPanesWithCandlesVolumeAndAnAverageComeBackByteForByteAnd
     const Bytes written = WriteForm(form.get());
     auto copy = ReadForm(written);
     const Bytes again = WriteForm(copy.get());
-    EXPECT_EQ(again, written);
+    EXPECT_EQ(again, written) << Parting(again, written);
 
     TChart* original = Fill(form.get());
     TChart* read = Fill(copy.get());
