@@ -84,9 +84,6 @@ public:
     }
     // The point is one of the values the "Other" slice gathered.
     bool BelongsToOtherSlice(int ValueIndex) const { return GetxValue(ValueIndex) == -1; }
-    // A value that is no number, infinite or too small to divide by takes
-    // no share of the circle: its slice is null.
-    bool IsNullSlice(int ValueIndex) const;
 
     // Angles of the last paint, in radians before the rotation.
     struct TPieAngle {
@@ -95,9 +92,6 @@ public:
     const TPieAngle& GetAngle(int ValueIndex) const { return angles_[static_cast<std::size_t>(ValueIndex)]; }
     // The slices' angles from the values as they are now.
     void CalcAngles();
-    // The absolute values the slices share: a gathered value counts once,
-    // in the "Other" slice, and a null slice not at all.
-    double PercentTotal() const override;
 
     int NumSampleValues() const override { return 8; }
     void FillSampleValues(int NumValues) override;
@@ -131,6 +125,12 @@ private:
     // slice that had it before.
     void CalcExplodeBiggest();
     void RebuildOtherSlice();
+    // The absolute values the slices share: a gathered value counts once,
+    // in the "Other" slice, and a null slice not at all.
+    double PercentTotal() const override;
+    // A value that is no number, infinite or too small to divide by takes
+    // no share of the circle: its slice is null.
+    bool IsNullSlice(int ValueIndex) const;
     int CalcClickedPie(int X, int Y);
     // The order in which 3-D exploded slices are drawn: farthest first.
     std::vector<int> DepthOrder() const;

@@ -97,9 +97,6 @@ public:
     // The point's share of the absolute total, in PercentFormat; 100 when
     // the total is 0. AddTotal appends " of " and the total.
     AnsiString MarkPercent(int ValueIndex, bool AddTotal) const;
-    // What a point's percent is a share of: the absolute values of the
-    // mandatory list.
-    virtual double PercentTotal() const { return MandatoryValueList()->GetTotalABS(); }
     // The positive values at ValueIndex of the active series of this kind
     // before this one on the chart (all of them with SumAll).
     double PointOrigin(int ValueIndex, bool SumAll) const;
@@ -337,6 +334,9 @@ public:
     TSeriesOnGetMarkText OnGetMarkText;
 
 protected:
+    // What a point's percent is a share of: the absolute values of the
+    // mandatory list.
+    virtual double PercentTotal() const { return MandatoryValueList()->GetTotalABS(); }
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // After a point reached ValueIndex: OnAfterAdd, the linked series, a
     // repaint request.
