@@ -60,7 +60,9 @@ AnsiString CreateFaultText(int Error, const std::string& Folder) {
 std::string TemporaryName(const std::string& Folder, const std::string& Name) {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937_64 random{std::random_device{}()};
-    std::string name = "." + Name.substr(0, 200) + ".";
+    // Appended: GCC 12 warns (-Wrestrict) on "." + string at -O3.
+    std::string name = ".";
+    name.append(Name, 0, 200).append(".");
     for (int i = 0; i < 6; ++i) name += letters[random() % (sizeof letters - 1)];
     return Folder + "/" + name;
 }
