@@ -67,9 +67,9 @@ void UnClipCanvas(TCanvas* ACanvas);
 // ---- Colours of their own -----------------------------------------------------
 // As a point's colour: use the series' colour (or the palette colour of
 // the point when ColorEachPoint is on). As a series' colour when it joins
-// a chart: take a free palette colour.
+// a chart: take a free palette colour. As a brush's or a wall's colour:
+// none of its own.
 inline constexpr TColor DefaultPointColor = clScrollBar;
-// (The marker of a pen, brush or wall colour that is none of its own too.)
 
 // A brush whose colour starts as none of its own: the colour of what it
 // fills (a point, a bar) is used.
