@@ -12,8 +12,8 @@
 
 class TScratchFile {
 public:
-    TScratchFile()
-        : path_((std::filesystem::temp_directory_path() / ("velmora_fuzz_" + std::to_string(getpid()) + ".zrq"))
+    explicit TScratchFile(const std::string& Extension = ".zrq")
+        : path_((std::filesystem::temp_directory_path() / ("velmora_fuzz_" + std::to_string(getpid()) + Extension))
                     .string()) {}
     ~TScratchFile() {
         std::error_code ignored;

@@ -1,8 +1,8 @@
 // Fuzzing the form stream reader: any bytes either build a tree of
 // components or raise an exception of the class library's family, never
 // another failure; a tree read is written again, and that stream reads
-// back and writes the same bytes. The classes are series and plain
-// components, so no window system is started.
+// back and writes the same bytes. Streams may name every class the chart
+// library registers: forms, charts, series of every type, their functions.
 
 #include <cstddef>
 #include <cstdint>

@@ -65,9 +65,13 @@ void TCustomChartAxis::IncDecDateTime(bool Increment, double& Value, double AnIn
 
 TAxisLabelStyle TCustomChartAxis::CalcLabelStyle() const {
     if (labelStyle_ != talAuto) return labelStyle_;
-    // No series type keeps depth values of its own: the depth axis names
-    // the series' slots.
-    if (isDepth_) return talText;
+    // The depth axis names the series' slots, unless a series spreads over
+    // a range of depths of its own.
+    if (isDepth_) {
+        for (TChartSeries* s : *parentChart_->GetSeriesList())
+            if (s->GetActive() && s->MinZValue() != s->MaxZValue()) return talValue;
+        return talText;
+    }
     TAxisLabelStyle result = talNone;
     for (TChartSeries* s : *parentChart_->GetSeriesList()) {
         if (!s->GetActive() || !s->AssociatedToAxis(this)) continue;

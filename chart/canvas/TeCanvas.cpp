@@ -63,6 +63,11 @@ void ClipCanvas(TCanvas* ACanvas, const TRect& Rect) {
 void UnClipCanvas(TCanvas* ACanvas) { SelectClipRgn(ACanvas->GetHandle(), nullptr); }
 
 // ---- Pens -----------------------------------------------------------------------------
+TChartBrush::TChartBrush(TNotifyEvent ChangedEvent) {
+    SetColor(DefaultPointColor);
+    OnChange = std::move(ChangedEvent);
+}
+
 TChartPen::TChartPen(TNotifyEvent OnChangeEvent) { OnChange = std::move(OnChangeEvent); }
 
 void TChartPen::Notify() {

@@ -64,6 +64,20 @@ TColor ApplyBright(TColor Color, Byte HowMuch);
 void ClipCanvas(TCanvas* ACanvas, const TRect& Rect);
 void UnClipCanvas(TCanvas* ACanvas);
 
+// ---- Colours of their own -----------------------------------------------------
+// As a point's colour: use the series' colour (or the palette colour of
+// the point when ColorEachPoint is on). As a series' colour when it joins
+// a chart: take a free palette colour. As a brush's or a wall's colour:
+// none of its own.
+inline constexpr TColor DefaultPointColor = clScrollBar;
+
+// A brush whose colour starts as none of its own: the colour of what it
+// fills (a point, a bar) is used.
+class TChartBrush : public TBrush {
+public:
+    explicit TChartBrush(TNotifyEvent ChangedEvent = nullptr);
+};
+
 // ---- Pens -----------------------------------------------------------------------------
 // A pen of a chart element: every change reaches the owner through the
 // change notification given at construction. A hidden pen draws nothing;

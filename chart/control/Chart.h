@@ -155,6 +155,8 @@ public:
     void UndoZoom() override;
     // Every upright axis by 3 % of its range.
     void ScrollVerticalAxes(bool Up);
+    // The axis' title, or the name of its place ("Left Axis"...) when it has none.
+    AnsiString AxisTitleOrName(const TCustomChartAxis* Axis) const;
     bool GetScalesSaved() const { return scalesSaved_; }
     // Set just before a click event; a handler clears it to let the
     // chart go on with its own handling of the press.

@@ -10,12 +10,6 @@
 
 class TCustomChart;
 
-// A brush whose colour starts as "none of its own" (DefaultPointColor).
-class TChartBrush : public TBrush {
-public:
-    explicit TChartBrush(TNotifyEvent ChangedEvent);
-};
-
 class TChartTitle : public TChartFontObject {
 public:
     explicit TChartTitle(TCustomChart* AOwner);
@@ -43,6 +37,8 @@ public:
     bool GetVisible() const { return visible_; }
     void SetVisible(bool Value);
     const TRect& GetTitleRect() const { return titleRect_; }
+    // Stored only when it differs from the default font in blue.
+    bool IsFontStored() const override;
 
 private:
     void PrepareBackground(TCanvas3D* Canvas);

@@ -5,6 +5,15 @@
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
+#include "chart/messages/TeeConst.h"
+
+AnsiString TCustomChart::AxisTitleOrName(const TCustomChartAxis* Axis) const {
+    const AnsiString& caption = Axis->GetTitle()->GetCaption();
+    if (!caption.IsEmpty()) return caption;
+    if (Axis == GetDepthAxis()) return TeeMsgText(TeeMsg_DepthAxis);
+    if (Axis->GetHorizontal()) return TeeMsgText(Axis->GetOtherSide() ? TeeMsg_TopAxis : TeeMsg_BottomAxis);
+    return TeeMsgText(Axis->GetOtherSide() ? TeeMsg_RightAxis : TeeMsg_LeftAxis);
+}
 
 // The series drawn last (on top) wins, then axes, title, foot, the plot
 // itself (only with a series on it) and last the legend.

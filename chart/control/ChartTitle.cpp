@@ -48,6 +48,12 @@ void TChartTitle::SetAlignment(TAlignment Value) {
 
 bool TChartTitle::Clicked(int X, int Y) const { return visible_ && PtInRect(titleRect_, TPoint(X, Y)); }
 
+bool TChartTitle::IsFontStored() const {
+    const TFont* f = GetFont();
+    return f->GetName() != GetDefaultFontName() || f->GetSize() != GetDefaultFontSize() || f->GetColor() != clBlue ||
+           f->GetStyle() != TFontStyles();
+}
+
 // A plain brush of a colour of its own becomes the title's colour.
 void TChartTitle::PrepareBackground(TCanvas3D* Canvas) {
     TBrush* brush = Canvas->GetBrush();

@@ -3,11 +3,6 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
 
-TChartBrush::TChartBrush(TNotifyEvent ChangedEvent) {
-    SetColor(DefaultPointColor);
-    OnChange = ChangedEvent;
-}
-
 TChartWall::TChartWall(TCustomChart* AOwner, TColor ADefaultColor)
     : chart_(AOwner), color_(ADefaultColor), defaultColor_(ADefaultColor) {
     const TNotifyEvent changed(static_cast<TCustomTeePanel*>(chart_), &TCustomTeePanel::CanvasChanged);

@@ -10,10 +10,9 @@
 #include "chart/messages/TeeExceptions.h"
 #include "chart/series/TeEngineSeries.h"
 #include "chart/utils/TeeProcs.h"
+#include "platform/controls/Forms.h"
 
 namespace {
-
-[[noreturn]] void CannotAdvance() { throw ChartException(TeeMsgText(TeeMsg_FunctionPeriodStep)); }
 
 // A count of points that rounds to none would never move to the next
 // group (Round takes 0.5 to 0).
@@ -38,8 +37,9 @@ void TTeeFunction::Assign(TPersistent* Source) {
         TComponent::Assign(Source);
         return;
     }
-    // Stored together: one at a time, a valid pair could pass through an
-    // invalid one (a count of 0.3 on the way to a range of 0.3).
+    // Checked and stored together: one at a time, a valid pair could pass
+    // through an invalid one (a count of 0.3 on the way to a range of 0.3).
+    CheckSettings(source->period_, source->periodStyle_, parentSeries_);
     BeginUpdate();
     period_ = source->period_;
     periodStyle_ = source->periodStyle_;
@@ -49,36 +49,56 @@ void TTeeFunction::Assign(TPersistent* Source) {
 
 // ---- Settings ----------------------------------------------------------------------------
 
-template <class T>
-void TTeeFunction::ChangeSetting(T& Setting, T Value) {
-    const T old = std::exchange(Setting, Value);
-    try {
-        ReCalculate();
-    } catch (const ChartException&) {
-        Setting = old;
-        ReCalculate();
-        throw;
+bool TTeeFunction::CanAdvance(double Period, TFunctionPeriodStyle Style, TChartSeries* Source) const {
+    if (Period == 0) return true;
+    if (Style == psNumPoints) return CountCanAdvance(Period);
+    if (!Source) return true;
+    // The ranges must pass every point: a position that is not a number is
+    // never reached, and a step lost in the rounding of large positions
+    // never moves. Spacing grows with magnitude, so a step that moves at the
+    // largest position the walk can reach moves everywhere below it.
+    TChartValueList* xList = Source->YMandatory() ? Source->GetXValues() : Source->GetYValues();
+    double largest = 0;
+    for (int i = 0; i < xList->Count(); ++i) {
+        const double x = xList->GetValue(i);
+        if (!std::isfinite(x)) return false;
+        largest = std::max(largest, std::fabs(x));
     }
+    return StepMoves(largest + Period, Period);
+}
+
+void TTeeFunction::CheckSettings(double Period, TFunctionPeriodStyle Style, const TChartSeries* Series) const {
+    if (!(Period >= 0) || !std::isfinite(Period)) throw ChartException(TeeMsgText(TeeMsg_FunctionPeriod));
+    // A single source is walked by periods; several are combined point by point.
+    TChartSeries* source = nullptr;
+    if (Series && Series->GetDataSources().size() == 1) source = dynamic_cast<TChartSeries*>(Series->GetDataSource());
+    if (!CanAdvance(Period, Style, source)) throw ChartException(TeeMsgText(TeeMsg_FunctionPeriodStep));
 }
 
 void TTeeFunction::SetPeriod(double Value) {
-    if (!(Value >= 0) || !std::isfinite(Value)) throw ChartException(TeeMsgText(TeeMsg_FunctionPeriod));
-    if (periodStyle_ == psNumPoints && !CountCanAdvance(Value)) CannotAdvance();
-    if (Value != period_) ChangeSetting(period_, Value);
+    if (Value == period_) return;
+    CheckSettings(Value, periodStyle_, parentSeries_);
+    period_ = Value;
+    ReCalculate();
 }
 
 void TTeeFunction::SetPeriodStyle(TFunctionPeriodStyle Value) {
     if (Value == periodStyle_) return;
-    if (Value == psNumPoints && !CountCanAdvance(period_)) CannotAdvance();
-    ChangeSetting(periodStyle_, Value);
+    CheckSettings(period_, Value, parentSeries_);
+    periodStyle_ = Value;
+    ReCalculate();
 }
 
 void TTeeFunction::SetPeriodAlign(TFunctionPeriodAlign Value) {
-    if (Value != periodAlign_) ChangeSetting(periodAlign_, Value);
+    if (Value == periodAlign_) return;
+    periodAlign_ = Value;
+    ReCalculate();
 }
 
 void TTeeFunction::SetParentSeries(TChartSeries* Value) {
     if (Value == parentSeries_) return;
+    // Refused before the old parent is left.
+    if (Value) CheckSettings(period_, periodStyle_, Value);
     if (parentSeries_ && parentSeries_->function_ == this) parentSeries_->function_ = nullptr;
     parentSeries_ = Value;
     if (Value) Value->SetFunction(this);
@@ -137,8 +157,24 @@ void TTeeFunction::AddPoints(TChartSeries* Source) {
     } else if (Source->Count() > 0) {
         if (period_ == 0)
             CalculateAllPoints(Source, xList);
-        else
-            CalculateByPeriod(Source, xList);
+        else if (!CanAdvance(period_, periodStyle_, Source) || !CalculateByPeriod(Source, xList)) {
+            // The source's values leave the period nowhere to go: no points.
+            ReportRefusal();
+            return;
+        }
+    }
+    refusalReported_ = false;
+}
+
+void TTeeFunction::ReportRefusal() {
+    parentSeries_->Clear();
+    // Once, and through the application, not out of whatever changed the
+    // source: that change itself is sound.
+    if (std::exchange(refusalReported_, true)) return;
+    try {
+        throw ChartException(TeeMsgText(TeeMsg_FunctionPeriodStep));
+    } catch (const ChartException&) {
+        Application->HandleException(this);
     }
 }
 
@@ -158,11 +194,12 @@ void TTeeFunction::CalculateAllPoints(TChartSeries* Source, TChartValueList* XLi
         parentSeries_->AddXY(v, middle, AnsiString(), DefaultPointColor);
 }
 
-void TTeeFunction::CalculateByPeriod(TChartSeries* Source, TChartValueList* XList) {
-    if (periodStyle_ == psNumPoints)
+bool TTeeFunction::CalculateByPeriod(TChartSeries* Source, TChartValueList* XList) {
+    if (periodStyle_ == psNumPoints) {
         CalculateByCount(Source, XList);
-    else
-        CalculateByRange(Source, XList);
+        return true;
+    }
+    return CalculateByRange(Source, XList);
 }
 
 double TTeeFunction::AlignedX(double PosFirst, double PosLast) const {
@@ -174,7 +211,6 @@ double TTeeFunction::AlignedX(double PosFirst, double PosLast) const {
 }
 
 void TTeeFunction::CalculateByCount(TChartSeries* Source, TChartValueList* XList) {
-    if (!CountCanAdvance(period_)) CannotAdvance();
     const long long count = Source->Count();
     // A period longer than the source completes no group; kept below the
     // integer range so that rounding cannot overflow.
@@ -187,20 +223,8 @@ void TTeeFunction::CalculateByCount(TChartSeries* Source, TChartValueList* XList
     }
 }
 
-void TTeeFunction::CalculateByRange(TChartSeries* Source, TChartValueList* XList) {
+bool TTeeFunction::CalculateByRange(TChartSeries* Source, TChartValueList* XList) {
     const int count = Source->Count();
-    // The ranges must pass every point: a value that is not a number is never
-    // reached, and a step lost in the rounding of large positions never moves.
-    // Spacing grows with magnitude, so a step that moves at the largest
-    // position the walk can reach moves everywhere below it.
-    double largest = 0;
-    for (int i = 0; i < count; ++i) {
-        const double x = XList->GetValue(i);
-        if (!std::isfinite(x)) CannotAdvance();
-        largest = std::max(largest, std::fabs(x));
-    }
-    if (!StepMoves(largest + period_, period_)) CannotAdvance();
-
     const TDateTimeStep step = FindDateTimeStep(period_);
     const bool dates = XList->GetDateTime();
     double nextX = XList->GetValue(0);
@@ -209,7 +233,7 @@ void TTeeFunction::CalculateByRange(TChartSeries* Source, TChartValueList* XList
         const double posFirst = nextX;
         TeeDateTimeIncrement(dates, true, nextX, period_, step);
         // Calendar steps fall back to plain addition outside the calendar.
-        if (!(nextX > posFirst) || !std::isfinite(nextX)) CannotAdvance();
+        if (!(nextX > posFirst) || !std::isfinite(nextX)) return false;
         const double posLast = nextX - 0.001 * period_;
         int last = first;
         while (last < count - 1 && XList->GetValue(last + 1) < nextX) ++last;
@@ -223,4 +247,5 @@ void TTeeFunction::CalculateByRange(TChartSeries* Source, TChartValueList* XList
             AddFunctionXY(Source->YMandatory(), x, 0);
         }
     }
+    return true;
 }

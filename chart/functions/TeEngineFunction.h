@@ -24,18 +24,26 @@ public:
     void Assign(TPersistent* Source) override;
 
     double GetPeriod() const { return period_; }
-    // ChartException below 0 (or not a finite number), and for a number of
-    // points that rounds to none; the old period stays. A range the parent's
-    // data cannot advance by is refused when it is recalculated.
+    // ChartException below 0 (or not a finite number), for a number of
+    // points that rounds to none and for a range the parent's source cannot
+    // advance by; the old period stays.
     void SetPeriod(double Value);
     TFunctionPeriodStyle GetPeriodStyle() const { return periodStyle_; }
+    // ChartException, and the old style stays, when the period cannot
+    // advance in the new style.
     void SetPeriodStyle(TFunctionPeriodStyle Value);
     TFunctionPeriodAlign GetPeriodAlign() const { return periodAlign_; }
     void SetPeriodAlign(TFunctionPeriodAlign Value);
 
+    // A function is stored inside the series it fills.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
     TChartSeries* GetParentSeries() const { return parentSeries_; }
     // Leaves the old parent (which keeps its points) and becomes Value's
-    // function, replacing and freeing the one it had.
+    // function, replacing and freeing the one it had. ChartException, and
+    // nothing changes, when the period cannot advance over Value's source.
     void SetParentSeries(TChartSeries* Value);
 
     // Settings changed between the two recalculate once, at EndUpdate.
@@ -57,7 +65,8 @@ protected:
 
     virtual void CalculatePeriod(TChartSeries* Source, double tmpX, int FirstIndex, int LastIndex);
     virtual void CalculateAllPoints(TChartSeries* Source, TChartValueList* XList);
-    virtual void CalculateByPeriod(TChartSeries* Source, TChartValueList* XList);
+    // False when the walk cannot advance over the source's positions.
+    virtual bool CalculateByPeriod(TChartSeries* Source, TChartValueList* XList);
     // Adds (tmpX, tmpY) to the parent, crosswise for a horizontal source.
     void AddFunctionXY(bool YMandatorySource, double tmpX, double tmpY);
     // The list of Source the function reads: the one the parent's mandatory
@@ -68,12 +77,17 @@ protected:
 
 private:
     friend class TChartSeries;
-    // Stores a new setting, recalculates, and puts the old one back when the
-    // recalculation refuses it.
-    template <class T>
-    void ChangeSetting(T& Setting, T Value);
+    // Whether a period in a style walks Source's positions to the end
+    // (without a source: whether it can walk at all).
+    bool CanAdvance(double Period, TFunctionPeriodStyle Style, TChartSeries* Source) const;
+    // ChartException when these settings are no period or cannot advance
+    // over the source Series has as it stands (nullptr: over any).
+    void CheckSettings(double Period, TFunctionPeriodStyle Style, const TChartSeries* Series) const;
+    // The parent is left without points; the first refusal in a row is
+    // shown by the application.
+    void ReportRefusal();
     void CalculateByCount(TChartSeries* Source, TChartValueList* XList);
-    void CalculateByRange(TChartSeries* Source, TChartValueList* XList);
+    bool CalculateByRange(TChartSeries* Source, TChartValueList* XList);
     double AlignedX(double PosFirst, double PosLast) const;
 
     double period_ = 0;
@@ -81,4 +95,5 @@ private:
     TFunctionPeriodAlign periodAlign_ = paCenter;
     TChartSeries* parentSeries_ = nullptr;
     bool updating_ = false;
+    bool refusalReported_ = false;
 };

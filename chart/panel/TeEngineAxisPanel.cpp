@@ -81,8 +81,9 @@ void TCustomAxisPanel::AddSeries(TChartSeries* ASeries) { ASeries->SetParentChar
 
 void TCustomAxisPanel::InternalAddSeries(TChartSeries* ASeries) {
     if (seriesList_->IndexOf(ASeries) != -1) return;
-    if (ASeries->GetSeriesColor() == DefaultPointColor) ASeries->seriesColor_ = GetFreeSeriesColor(true);
     ASeries->parentChart_ = this;
+    // Through the setter: a series type may keep other colours in step.
+    if (ASeries->GetSeriesColor() == DefaultPointColor) ASeries->SetSeriesColor(GetFreeSeriesColor(true));
     ASeries->RecalcGetAxis();
     seriesList_->items_.push_back(ASeries);
     // A series placed in a form editor shows sample points until it has data.
@@ -227,7 +228,12 @@ double TCustomAxisPanel::PagedMinMax(const TChartSeries* ASeries, bool IsMin, bo
 
 double TCustomAxisPanel::InternalMinMax(const TCustomChartAxis* AAxis, bool IsMin, bool IsX) const {
     if (AAxis->GetIsDepthAxis()) {
-        // Series without depth values of their own: one slot per series.
+        // Series with depths of their own give the range; else one slot per series.
+        if (AAxis->CalcLabelStyle() == talValue) {
+            for (TChartSeries* s : *seriesList_)
+                if (s->GetActive()) return IsMin ? s->MinZValue() : s->MaxZValue();
+            return 0;
+        }
         return IsMin ? -0.5 : maxZOrder_ + 0.5;
     }
     if (maxPointsPerPage_ > 0) {

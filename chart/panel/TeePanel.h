@@ -65,7 +65,7 @@ public:
     TFont* GetFont() const { return font_; }
     void SetFont(TFont* Value) { font_->Assign(Value); }
     // Forms store the font only when it is not the default one.
-    bool IsFontStored() const { return !IsDefaultFont(font_); }
+    virtual bool IsFontStored() const { return !IsDefaultFont(font_); }
     void Repaint();
 
 private:

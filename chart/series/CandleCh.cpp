@@ -1,5 +1,5 @@
-// How candles, open/high/low/close bars and volume lines draw, and their
-// places in the gallery.
+// How candles, open/high/low/close bars and volume lines draw, and the
+// financial series' places in the gallery.
 #include "chart/series/CandleCh.h"
 
 #include <algorithm>
@@ -12,14 +12,13 @@
 #include "chart/series/ChartSeriesTypes.h"
 #include "platform/runtime/SysUtils.h"
 
-namespace {
-
-const TTeeSeriesRegistration registration([] {
+void RegisterFinancialSeries() {
     const AnsiString page = TeeMsgText(TeeMsg_GalleryExtended);
     RegisterTeeSeries(TeeSeriesClassOf<TCandleSeries>(), TeeMsgText(TeeMsg_GalleryCandle), page, 1);
     RegisterTeeSeries(TeeSeriesClassOf<TVolumeSeries>(), TeeMsgText(TeeMsg_GalleryVolume), page, 1);
-});
+}
 
+namespace {
 // Screen coordinates are 16-bit on the way to the device: a candle whose
 // X lies farther out is not drawn at all, and a Y farther out is cut back
 // to the edge of that range (the chart's clipping hides the rest).
@@ -31,9 +30,7 @@ int ToScreen(int Y) { return std::clamp(Y, -kScreenLimit, kScreenLimit); }
 
 // ---- Candles --------------------------------------------------------------------
 
-TCandleSeries::TCandleSeries(TComponent* AOwner) : TOHLCSeries(AOwner) {
-    GetPointer()->SetDraw3D(false);
-}
+TCandleSeries::TCandleSeries(TComponent* AOwner) : TOHLCSeries(AOwner) { GetPointer()->Change3D(false); }
 
 void TCandleSeries::Assign(TPersistent* Source) {
     if (auto* source = dynamic_cast<TCandleSeries*>(Source)) {

@@ -15,6 +15,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TCandleSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TCandleEditor"; }
 
     int AddCandle(double ADate, double AOpen, double AHigh, double ALow, double AClose) {
         return AddOHLC(ADate, AOpen, AHigh, ALow, AClose);
@@ -66,6 +67,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TVolumeSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TVolumeSeriesEditor"; }
     TChartValueList* GetVolumeValues() const { return GetYValues(); }
     void SetVolumeValues(TChartValueList* Value) { SetYValues(Value); }
 
@@ -73,3 +75,6 @@ public:
     void FillSampleValues(int NumValues) override;
     void DrawValue(int ValueIndex) override;
 };
+
+// Puts the candle and volume series into the gallery registry.
+void RegisterFinancialSeries();

@@ -8,6 +8,8 @@
 #include "chart/functions/TeeFunci.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
+#include "chart/series/CandleCh.h"
+#include "chart/series/Series.h"
 #include "chart/series/TeEngineSeries.h"
 #include "chart/utils/TeeProcs.h"
 
@@ -109,7 +111,11 @@ TTeeSeriesTypes& TeeSeriesTypes() {
     auto& registry = TTeeSeriesTypesEditor::Registry();
     if (!registry) {
         registry = std::make_unique<TTeeSeriesTypes>();
+        // The library's own types in a fixed order, whatever the linker
+        // keeps or drops; then the program's own units.
         RegisterBasicFunctions();
+        RegisterStandardSeries();
+        RegisterFinancialSeries();
         TTeeSeriesTypesEditor::RunPendingUnits();
     }
     return *registry;

@@ -75,11 +75,11 @@ private:
     std::vector<TTeeFunctionClass> functionClasses_;
 };
 
-// The registry. Made on first use with the basic functions, then the
-// registrations of every series unit linked into the program.
+// The registry. Made on first use with the basic functions and the
+// library's series types, then the registrations of the program's own units.
 TTeeSeriesTypes& TeeSeriesTypes();
 
-// A series unit registers its types by a static object of this kind:
+// A unit of the program registers its own types by a static object of this kind:
 //   static const TTeeSeriesRegistration registration([] { RegisterTeeSeries(...); });
 // The function runs when the registry is first used (at once when it is
 // in use already), so it may read the message table.

@@ -1,5 +1,5 @@
 // The settings of the line, point and area series, their clicks and legend
-// symbols, and their places in the gallery.
+// symbols, and the standard series types' places in the gallery.
 #include "chart/series/Series.h"
 
 #include <algorithm>
@@ -9,18 +9,21 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/series/ChartSeriesTypes.h"
+#include "chart/series/SeriesBar.h"
+#include "chart/series/SeriesFastLine.h"
+#include "chart/series/SeriesPie.h"
 #include "chart/utils/TeeProcs.h"
 
-namespace {
-
-const TTeeSeriesRegistration registration([] {
+void RegisterStandardSeries() {
     const AnsiString page = TeeMsgText(TeeMsg_GalleryStandard);
-    RegisterTeeSeries(TeeSeriesClassOf<TLineSeries>(), TeeMsgText(TeeMsg_GalleryLine), page, 1);
-    RegisterTeeSeries(TeeSeriesClassOf<TPointSeries>(), TeeMsgText(TeeMsg_GalleryPoint), page, 1);
-    RegisterTeeSeries(TeeSeriesClassOf<TAreaSeries>(), TeeMsgText(TeeMsg_GalleryArea), page, 1);
-});
-
-}  // namespace
+    RegisterTeeSeries(TeeSeriesClassOf<TLineSeries>(), TeeMsgText(TeeMsg_GalleryLine), page, 2);
+    RegisterTeeSeries(TeeSeriesClassOf<TBarSeries>(), TeeMsgText(TeeMsg_GalleryBar), page, 2);
+    RegisterTeeSeries(TeeSeriesClassOf<THorizBarSeries>(), TeeMsgText(TeeMsg_GalleryHorizBar), page, 2);
+    RegisterTeeSeries(TeeSeriesClassOf<TAreaSeries>(), TeeMsgText(TeeMsg_GalleryArea), page, 2);
+    RegisterTeeSeries(TeeSeriesClassOf<TPointSeries>(), TeeMsgText(TeeMsg_GalleryPoint), page, 2);
+    RegisterTeeSeries(TeeSeriesClassOf<TPieSeries>(), TeeMsgText(TeeMsg_GalleryPie), page, 1);
+    RegisterTeeSeries(TeeSeriesClassOf<TFastLineSeries>(), TeeMsgText(TeeMsg_GalleryFastLine), page, 2);
+}
 
 TCustomSeries::TCustomSeries(TComponent* AOwner)
     : TChartSeries(AOwner),

@@ -18,6 +18,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TCustomSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TCustomSeriesEditor"; }
 
     TBrushStyle GetAreaBrush() const { return areaBrush_; }
     void SetAreaBrush(TBrushStyle Value);
@@ -120,6 +121,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TPointSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TSeriesPointerEditor"; }
     // Each marker takes its point's colour when switched on.
     void SetColorEachPoint(bool Value) override;
 };
@@ -133,6 +135,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TAreaSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TAreaSeriesEditor"; }
     TMultiArea GetMultiArea() const { return multiArea_; }
     // Every area series of this kind on the chart stacks the same way.
     void SetMultiArea(TMultiArea Value);
@@ -150,3 +153,7 @@ private:
     int StackedYPos(int ValueIndex, double Value) const;
     TMultiArea multiArea_ = maNone;
 };
+
+// Puts the standard series types into the gallery registry in their order:
+// line, bar, horizontal bar, area, point, pie, fast line.
+void RegisterStandardSeries();

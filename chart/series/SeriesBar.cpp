@@ -1,6 +1,5 @@
 // The settings of the bar series, how bars share their slots and stack,
-// their limits, depth, clicks and legend symbol, and their places in the
-// gallery and in form streams.
+// their limits, depth, clicks and legend symbol.
 #include "chart/series/SeriesBar.h"
 
 #include <algorithm>
@@ -9,55 +8,12 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "platform/runtime/PublishedProperties.h"
 #include "platform/runtime/SysUtils.h"
-
-namespace {
-
-const TTeeSeriesRegistration registration([] {
-    const AnsiString page = TeeMsgText(TeeMsg_GalleryStandard);
-    RegisterTeeSeries(TeeSeriesClassOf<TBarSeries>(), TeeMsgText(TeeMsg_GalleryBar), page, 1);
-    RegisterTeeSeries(TeeSeriesClassOf<THorizBarSeries>(), TeeMsgText(TeeMsg_GalleryHorizBar), page, 1);
-});
-
-const TPublishedClassRegistrar<TCustomBarSeries, TChartSeries> customBarClass("TCustomBarSeries", [](auto& p) {
-    using S = TCustomBarSeries;
-    p.Boolean("AutoBarSize", &S::GetAutoBarSize, &S::SetAutoBarSize, false)
-        .Boolean("AutoMarkPosition", &S::GetAutoMarkPosition, &S::SetAutoMarkPosition, true)
-        .Object("BarBrush", &S::GetBarBrush)
-        .Object("BarPen", &S::GetBarPen)
-        .Enumeration("BarStyle", static_cast<TBarStyle (S::*)() const>(&S::GetBarStyle), &S::SetBarStyle,
-                     {"bsRectangle", "bsPyramid", "bsInvPyramid", "bsCilinder", "bsEllipse", "bsArrow",
-                      "bsRectGradient", "bsCone"},
-                     bsRectangle)
-        .Integer("BarWidthPercent", &S::GetBarWidthPercent, &S::SetBarWidthPercent, 70)
-        .Boolean("Dark3D", &S::GetDark3D, &S::SetDark3D, true)
-        .Enumeration("MultiBar", &S::GetMultiBar, &S::SetMultiBar,
-                     {"mbNone", "mbSide", "mbStacked", "mbStacked100", "mbSeries"}, mbSide)
-        .Integer("OffsetPercent", &S::GetOffsetPercent, &S::SetOffsetPercent, 0)
-        .Boolean("SideMargins", &S::GetSideMargins, &S::SetSideMargins, true)
-        .Boolean("UseYOrigin", &S::GetUseYOrigin, &S::SetUseYOrigin, true)
-        .Float("YOrigin", &S::GetYOrigin, &S::SetYOrigin);
-});
-
-const TPublishedClassRegistrar<TBarSeries, TCustomBarSeries> barClass("TBarSeries", [](auto& p) {
-    p.Integer("CustomBarWidth", &TBarSeries::GetCustomBarWidth, &TBarSeries::SetCustomBarWidth, 0);
-});
-
-const TPublishedClassRegistrar<THorizBarSeries, TCustomBarSeries> horizBarClass("THorizBarSeries", [](auto& p) {
-    p.Integer("CustomBarHeight", &THorizBarSeries::GetCustomBarHeight, &THorizBarSeries::SetCustomBarHeight, 0);
-});
-
-}  // namespace
 
 TCustomBarSeries::TCustomBarSeries(TComponent* AOwner)
     : TChartSeries(AOwner),
-      barBrush_(new TBrush),
+      barBrush_(new TChartBrush(TNotifyEvent(this, &TCustomBarSeries::CanvasChanged))),
       barPen_(new TChartPen(TNotifyEvent(this, &TCustomBarSeries::CanvasChanged))) {
-    // The brush's colour starts as none of its own: the bar's colour fills.
-    barBrush_->SetColor(DefaultPointColor);
-    barBrush_->OnChange = TNotifyEvent(this, &TCustomBarSeries::CanvasChanged);
     GetMarks()->SetVisible(true);
     GetMarks()->SetArrowLength(20);
     GetYValues()->SetName(TeeMsgText(TeeMsg_ValuesBar));
@@ -195,7 +151,6 @@ double TCustomBarSeries::BarPointOrigin(int ValueIndex, bool SumAll) const {
 }
 
 namespace {
-
 // The 16-bit screen range: a bar end far outside it is cut at its edge, so
 // the part of the bar inside the chart still shows.
 int ClampPixel(long long Pixel) { return static_cast<int>(std::clamp<long long>(Pixel, -32767, 32767)); }

@@ -20,12 +20,13 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TCustomBarSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TBarSeriesEditor"; }
 
     bool GetAutoBarSize() const { return autoBarSize_; }
     void SetAutoBarSize(bool Value) { SetBooleanProperty(autoBarSize_, Value); }
     bool GetAutoMarkPosition() const { return autoMarkPosition_; }
     void SetAutoMarkPosition(bool Value) { SetBooleanProperty(autoMarkPosition_, Value); }
-    TBrush* GetBarBrush() const { return barBrush_; }
+    TChartBrush* GetBarBrush() const { return barBrush_; }
     void SetBarBrush(TBrush* Value) { barBrush_->Assign(Value); }
     TChartPen* GetBarPen() const { return barPen_; }
     void SetBarPen(TChartPen* Value) { barPen_->Assign(Value); }
@@ -115,7 +116,7 @@ private:
 
     bool autoBarSize_ = false;
     bool autoMarkPosition_ = true;
-    TBrush* barBrush_;
+    TChartBrush* barBrush_;
     TChartPen* barPen_;
     TBarStyle barStyle_ = bsRectangle;
     int barWidthPercent_ = 70;

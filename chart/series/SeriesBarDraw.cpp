@@ -118,8 +118,9 @@ void TBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
     switch (GetBarStyle(BarIndex)) {
         case bsRectangle:
         case bsCilinder:
+            // Flat, the bounds as they stand: a bar hangs from its origin.
             if (!is3D)
-                BarRectangle(normalBarColor_, b.Left, StartPos, b.Right, EndPos);
+                BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
             else if (GetBarStyle(BarIndex) == bsRectangle)
                 canvas->Cube(b.Left, b.Right, StartPos, EndPos, StartZ, EndZ, dark);
             else
@@ -166,7 +167,7 @@ void TBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
                 canvas->GradientFill(TRect(b.Left, StartPos, b.Right, EndPos), clWhite, normalBarColor_, gdBottomTop);
                 if (GetBarPen()->GetVisible()) {
                     canvas->GetBrush()->SetStyle(bsClear);
-                    BarRectangle(normalBarColor_, b.Left, StartPos, b.Right, EndPos);
+                    BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
                 }
             }
             break;
@@ -283,7 +284,7 @@ void THorizBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
         case bsRectangle:
         case bsCilinder:
             if (!is3D)
-                BarRectangle(normalBarColor_, StartPos, b.Top, EndPos, b.Bottom);
+                BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
             else if (GetBarStyle(BarIndex) == bsRectangle)
                 canvas->Cube(StartPos, EndPos, b.Top, b.Bottom, StartZ, EndZ, dark);
             else
@@ -332,7 +333,7 @@ void THorizBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
                 canvas->GradientFill(TRect(StartPos, b.Top, EndPos, b.Bottom), clWhite, normalBarColor_, gdLeftRight);
                 if (GetBarPen()->GetVisible()) {
                     canvas->GetBrush()->SetStyle(bsClear);
-                    BarRectangle(normalBarColor_, StartPos, b.Top, EndPos, b.Bottom);
+                    BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
                 }
             }
             break;

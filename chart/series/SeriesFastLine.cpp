@@ -1,22 +1,12 @@
 // The fast line series: one polyline per paint through the canvas' current
 // position, segments drawn as points arrive when the chart does not
-// repaint, clicks on points and segments, and its place in the gallery.
+// repaint, clicks on points and segments.
 #include "chart/series/SeriesFastLine.h"
 
 #include "chart/canvas/TeCanvas.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
 #include "chart/utils/TeeProcs.h"
-
-namespace {
-
-const TTeeSeriesRegistration registration([] {
-    RegisterTeeSeries(TeeSeriesClassOf<TFastLineSeries>(), TeeMsgText(TeeMsg_GalleryFastLine),
-                      TeeMsgText(TeeMsg_GalleryStandard), 1);
-});
-
-}  // namespace
 
 TFastLineSeries::TFastLineSeries(TComponent* AOwner)
     : TChartSeries(AOwner), linePen_(new TChartPen(TNotifyEvent(this, &TFastLineSeries::PenChanged))) {

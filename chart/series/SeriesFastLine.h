@@ -13,6 +13,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TFastLineSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TFastLineSeriesEditor"; }
 
     bool GetAutoRepaint() const { return autoRepaint_; }
     void SetAutoRepaint(bool Value) { autoRepaint_ = Value; }

@@ -1,24 +1,19 @@
 // The pie series' data: exploded slices, the "Other" slice that gathers
-// small values, the slices' angles, the legend without gathered points,
-// and its place in the gallery.
+// small values, the slices' angles and the legend without gathered points.
 #include "chart/series/SeriesPie.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <numbers>
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
-
-const TTeeSeriesRegistration registration([] {
-    RegisterTeeSeries(TeeSeriesClassOf<TPieSeries>(), TeeMsgText(TeeMsg_GalleryPie),
-                      TeeMsgText(TeeMsg_GalleryStandard), 1);
-});
 
 constexpr double TwoPi = 2 * std::numbers::pi;
 
@@ -200,10 +195,11 @@ void TPieSeries::RebuildOtherSlice() {
         if (GetxValue(i) == PieOtherSliceX) Delete(i);
     GetXValues()->FillSequence();
     if (otherSlice_->GetStyle() == poNone) return;
-    const double total = GetYValues()->GetTotalABS();
+    const double total = PercentTotal();
     if (!(total > 0)) return;
     double sum = 0;
     for (int i = 0; i < Count(); ++i) {
+        if (IsNullSlice(i)) continue;
         double v = GetyValue(i);
         if (otherSlice_->GetStyle() == poBelowPercent) v = v * 100 / total;
         if (v < otherSlice_->GetValue()) {
@@ -214,15 +210,29 @@ void TPieSeries::RebuildOtherSlice() {
     if (sum != 0) AddXY(PieOtherSliceX, sum, otherSlice_->GetText(), DefaultPointColor);
 }
 
-double TPieSeries::PieTotal() const {
+bool TPieSeries::IsNullSlice(int ValueIndex) const {
+    const double v = std::fabs(GetyValue(ValueIndex));
+    return !std::isfinite(v) || (v != 0 && v < std::numeric_limits<double>::min());
+}
+
+double TPieSeries::PercentTotal() const {
     double total = 0;
     for (int i = 0; i < Count(); ++i)
-        if (!BelongsToOtherSlice(i)) total += std::fabs(GetyValue(i));
+        if (!BelongsToOtherSlice(i) && !IsNullSlice(i)) total += std::fabs(GetyValue(i));
     return total;
 }
 
 void TPieSeries::CalcAngles() {
-    const double total = PieTotal();
+    // Shares of the largest value, so that values near the top of the
+    // number range do not add up to infinity.
+    double largest = 0;
+    for (int i = 0; i < Count(); ++i)
+        if (!BelongsToOtherSlice(i) && !IsNullSlice(i)) largest = std::max(largest, std::fabs(GetyValue(i)));
+    auto share = [&](int i) {
+        return BelongsToOtherSlice(i) || IsNullSlice(i) || largest == 0 ? 0.0 : std::fabs(GetyValue(i)) / largest;
+    };
+    double total = 0;
+    for (int i = 0; i < Count(); ++i) total += share(i);
     const double k = total != 0 ? TwoPi / total : 0;
     double sum = 0;
     angles_.assign(static_cast<std::size_t>(Count()), TPieAngle());
@@ -234,7 +244,7 @@ void TPieSeries::CalcAngles() {
             a.EndAngle = TwoPi;
         } else {
             a.StartAngle = i == 0 ? 0 : angles_[static_cast<std::size_t>(i - 1)].EndAngle;
-            if (!BelongsToOtherSlice(i)) sum += std::fabs(GetyValue(i));
+            sum += share(i);
             a.EndAngle = sum == total ? TwoPi : sum * k;
             if (a.EndAngle - a.StartAngle > TwoPi) a.EndAngle = a.StartAngle + TwoPi;
         }

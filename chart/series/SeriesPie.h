@@ -63,6 +63,7 @@ public:
     bool IsSameOrDescendant(const TChartSeries* S) const override {
         return dynamic_cast<const TPieSeries*>(S) != nullptr;
     }
+    AnsiString GetEditorClass() const override { return "TPieSeriesEditor"; }
 
     bool GetDark3D() const { return dark3D_; }
     void SetDark3D(bool Value) { SetBooleanProperty(dark3D_, Value); }
@@ -91,9 +92,6 @@ public:
     const TPieAngle& GetAngle(int ValueIndex) const { return angles_[static_cast<std::size_t>(ValueIndex)]; }
     // The slices' angles from the values as they are now.
     void CalcAngles();
-    // The absolute values the slices share: a gathered value counts once,
-    // in the "Other" slice.
-    double PieTotal() const;
 
     int NumSampleValues() const override { return 8; }
     void FillSampleValues(int NumValues) override;
@@ -127,6 +125,12 @@ private:
     // slice that had it before.
     void CalcExplodeBiggest();
     void RebuildOtherSlice();
+    // The absolute values the slices share: a gathered value counts once,
+    // in the "Other" slice, and a null slice not at all.
+    double PercentTotal() const override;
+    // A value that is no number, infinite or too small to divide by takes
+    // no share of the circle: its slice is null.
+    bool IsNullSlice(int ValueIndex) const;
     int CalcClickedPie(int X, int Y);
     // The order in which 3-D exploded slices are drawn: farthest first.
     std::vector<int> DepthOrder() const;

@@ -94,7 +94,8 @@ void TPieSeries::DrawAllValues() {
 }
 
 void TPieSeries::DrawValue(int ValueIndex) {
-    if (GetCircleWidth() < 5 || GetCircleHeight() < 5 || BelongsToOtherSlice(ValueIndex)) return;
+    if (GetCircleWidth() < 5 || GetCircleHeight() < 5 || BelongsToOtherSlice(ValueIndex) || IsNullSlice(ValueIndex))
+        return;
     GetParentChart()->SetBrushCanvas(GetValueColor(ValueIndex), usePatterns_ ? SlicePattern(ValueIndex) : bsSolid,
                                      CalcCircleBackColor());
     DrawPie(ValueIndex);
@@ -124,7 +125,8 @@ void TPieSeries::DrawPie(int ValueIndex) {
 }
 
 void TPieSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
-    if (BelongsToOtherSlice(ValueIndex) || ValueIndex >= static_cast<int>(angles_.size())) return;
+    if (BelongsToOtherSlice(ValueIndex) || IsNullSlice(ValueIndex) || ValueIndex >= static_cast<int>(angles_.size()))
+        return;
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();
     int xr, yr;

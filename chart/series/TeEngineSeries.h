@@ -20,11 +20,6 @@ class TCustomChartAxis;
 class TChartAxis;
 class TTeeFunction;
 
-// As a point's colour: use the series' colour (or the palette colour of
-// the point when ColorEachPoint is on). As a series' colour when it joins
-// a chart: take a free palette colour.
-inline constexpr TColor DefaultPointColor = clScrollBar;
-
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
@@ -63,8 +58,9 @@ public:
     void DefineProperties(TFiler* Filer) override;
     // Takes the sources named in the stream, then its points from them.
     void Loaded() override;
-    // A series is stored inside its chart.
+    // A series is stored inside its chart, and its function inside it.
     bool HasParent() const override { return true; }
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* Value) override;
 
@@ -136,6 +132,9 @@ public:
     virtual void SwapValueIndex(int A, int B);
 
     virtual int NumSampleValues() const { return 26; }
+    // The class name of the form editor that edits this type (the editors
+    // belong to the program, not to the library); empty for none.
+    virtual AnsiString GetEditorClass() const { return AnsiString(); }
     // Clear, then NumValues random points within the range the chart shows
     // (or 0..1000 over 0..NumValues-1 on an empty chart).
     virtual void FillSampleValues(int NumValues);
@@ -150,6 +149,9 @@ public:
     virtual double MinYValue() const { return DrawnLimit(yValues_, true); }
     // True when the series has points and every one of them is null.
     bool AllPointsNull() const;
+    // The depths the series spans: its slot, unless a type keeps depths of its own.
+    virtual double MaxZValue() const { return GetZOrder(); }
+    virtual double MinZValue() const { return GetZOrder(); }
 
     // ---- Properties -------------------------------------------------------------
     bool GetActive() const { return active_; }
@@ -314,7 +316,8 @@ public:
     // The calculation that fills the series from its sources, or nullptr.
     TTeeFunction* GetFunction() const { return function_; }
     // Frees the function the series had, takes Value (from the series it
-    // belonged to) and refills the series.
+    // belonged to) and refills the series. ChartException, and nothing
+    // changes, when Value's period cannot advance over the series' source.
     virtual void SetFunction(TTeeFunction* Value);
 
     // ---- Repaint requests -------------------------------------------------------
@@ -340,6 +343,9 @@ protected:
     // are not null; NaN when there is none.
     double DrawnLimit(const TChartValueList* List, bool IsMin) const;
 
+    // What a point's percent is a share of: the absolute values of the
+    // mandatory list.
+    virtual double PercentTotal() const { return MandatoryValueList()->GetTotalABS(); }
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // After a point reached ValueIndex: OnAfterAdd, the linked series, a
     // repaint request.

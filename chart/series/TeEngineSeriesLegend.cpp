@@ -18,7 +18,7 @@ AnsiString AxisText(TCustomChartAxis* Axis, const AnsiString& Format, double Val
 }  // namespace
 
 AnsiString TChartSeries::MarkPercent(int ValueIndex, bool AddTotal) const {
-    const double total = MandatoryValueList()->GetTotalABS();
+    const double total = PercentTotal();
     const double p = total != 0 ? std::abs(GetMarkValue(ValueIndex)) * 100 / total : 100;
     AnsiString text = FormatFloat(percentFormat_, p);
     if (AddTotal) text = Format("%s of %s", text, FormatFloat(valueFormat_, total));
@@ -74,7 +74,7 @@ AnsiString TChartSeries::LegendString(int LegendIndex, TLegendTextStyle LegendTe
     const double markValue = GetMarkValue(i);
     const AnsiString value = FormatFloat(valueFormat_, markValue);
     auto percent = [&] {
-        const double total = MandatoryValueList()->GetTotalABS();
+        const double total = PercentTotal();
         return FormatFloat(percentFormat_, total != 0 ? 100 * markValue / total : 100);
     };
     switch (LegendTextStyle) {

@@ -17,11 +17,10 @@ void CheckPointerSize(int Value) {
 }  // namespace
 
 TSeriesPointer::TSeriesPointer(TChartSeries* AOwner)
-    : series_(AOwner), brush_(new TBrush), pen_(new TChartPen(TNotifyEvent(this, &TSeriesPointer::Changed))) {
     // Each marker is filled in its point's colour unless told otherwise.
-    brush_->SetColor(DefaultPointColor);
-    brush_->OnChange = TNotifyEvent(this, &TSeriesPointer::Changed);
-}
+    : series_(AOwner),
+      brush_(new TChartBrush(TNotifyEvent(this, &TSeriesPointer::Changed))),
+      pen_(new TChartPen(TNotifyEvent(this, &TSeriesPointer::Changed))) {}
 
 TSeriesPointer::~TSeriesPointer() {
     delete pen_;

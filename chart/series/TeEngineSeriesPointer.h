@@ -16,7 +16,7 @@ public:
     ~TSeriesPointer() override;
     void Assign(TPersistent* Source) override;
 
-    TBrush* GetBrush() const { return brush_; }
+    TChartBrush* GetBrush() const { return brush_; }
     void SetBrush(TBrush* Value) { brush_->Assign(Value); }
     TChartPen* GetPen() const { return pen_; }
     void SetPen(TChartPen* Value) { pen_->Assign(Value); }
@@ -36,6 +36,12 @@ public:
     void SetStyle(TSeriesPointerStyle Value);
     bool GetVisible() const { return visible_; }
     void SetVisible(bool Value);
+    // Store only, unchecked and without a repaint: for series that set their
+    // marker up while they draw.
+    void ChangeStyle(TSeriesPointerStyle Value) { style_ = Value; }
+    void ChangeHorizSize(int Value) { horizSize_ = Value; }
+    void ChangeVertSize(int Value) { vertSize_ = Value; }
+    void Change3D(bool Value) { draw3D_ = Value; }
 
     // Room for markers at the chart's edges.
     void CalcHorizMargins(int& Left, int& Right) const;
@@ -58,7 +64,7 @@ private:
     TChartSeries* series_;
     bool dark3D_ = true;
     bool draw3D_ = true;
-    TBrush* brush_;
+    TChartBrush* brush_;
     int horizSize_ = 4;
     bool inflateMargins_ = true;
     TChartPen* pen_;

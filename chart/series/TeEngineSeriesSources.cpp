@@ -97,6 +97,8 @@ void TChartSeries::ReplaceDataSource(TChartSeries* Old, TChartSeries* New) {
 
 void TChartSeries::SetFunction(TTeeFunction* Value) {
     if (Value == function_) return;
+    // Refused before anything changes: the series keeps its function and points.
+    if (Value) Value->CheckSettings(Value->GetPeriod(), Value->GetPeriodStyle(), this);
     delete std::exchange(function_, Value);
     // Takes the function from the series it belonged to.
     if (Value) Value->SetParentSeries(this);
@@ -214,7 +216,7 @@ void TChartSeries::Assign(TPersistent* Source) {
         AddValues(source);
     }
     marks_->Assign(source->marks_);
-    seriesColor_ = source->seriesColor_;
+    SetSeriesColor(source->seriesColor_);
     colorEachPoint_ = source->colorEachPoint_;
     title_ = source->title_;
     valueFormat_ = source->valueFormat_;

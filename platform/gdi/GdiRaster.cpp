@@ -137,8 +137,9 @@ TPenStyler::TPenStyler(unsigned style, int scale) {
 // ---- Symmetric shapes ------------------------------------------------------------
 namespace {
 
-// Shapes up to this many rows hold them all, so that a styled outline keeps
-// its phase however much of it is clipped.
+// Shapes up to this many rows (columns) hold them all, so that a styled
+// outline keeps its phase however much of it is clipped; larger ones hold
+// only what the clip box shows, so that their cost is the clip's.
 constexpr int kWholeShapeRows = 1 << 16;
 
 // The shape's box with room for the upper-half rows the visible rows need
@@ -150,8 +151,14 @@ TSymShape ShapeFrame(int x0, int y0, int x1, int y1, const TPixelBox& visible) {
     int mid = s.MidRow();
     s.rowFrom = y0;
     s.rowTo = y1;
+    s.colFrom = x0;
+    s.colTo = x1;
+    if (static_cast<long long>(x1) - x0 > kWholeShapeRows) {
+        s.colFrom = std::max(x0, visible.x0);
+        s.colTo = std::min(x1, visible.x1);
+    }
     int lo = y0, hi = mid;
-    if (y1 - y0 > kWholeShapeRows) {
+    if (static_cast<long long>(y1) - y0 > kWholeShapeRows) {
         s.rowFrom = std::max(y0, visible.y0);
         s.rowTo = std::min(y1, visible.y1);
         if (s.rowFrom > s.rowTo) return s;
@@ -241,18 +248,26 @@ TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int co
 std::vector<TPoint> ShapeOutline(const TSymShape& s) {
     std::vector<TPoint> pixels;
     if (s.Empty()) return pixels;
-    int mirror = s.x0 + s.x1;
+    const long long mirror = static_cast<long long>(s.x0) + s.x1;
+    const long long from = s.colFrom, to = s.colTo;
     for (int y = s.rowFrom; y <= s.rowTo; ++y) {
         int l, e;
         s.OutlineRun(y, l, e);
         int r = s.Right(y);
         if (e >= r) {
-            for (int x = l; x <= r; ++x) pixels.emplace_back(x, y);
-        } else {
+            for (long long x = std::max<long long>(l, from); x <= std::min<long long>(r, to); ++x)
+                pixels.emplace_back(static_cast<int>(x), y);
+        } else if (from == s.x0 && to == s.x1) {
+            // The right run mirrors the left one.
             for (int x = l; x <= e; ++x) {
                 pixels.emplace_back(x, y);
-                pixels.emplace_back(mirror - x, y);
+                pixels.emplace_back(static_cast<int>(mirror - x), y);
             }
+        } else {
+            for (long long x = std::max<long long>(l, from); x <= std::min<long long>(e, to); ++x)
+                pixels.emplace_back(static_cast<int>(x), y);
+            for (long long x = std::max<long long>(l, mirror - to); x <= std::min<long long>(e, mirror - from); ++x)
+                pixels.emplace_back(static_cast<int>(mirror - x), y);
         }
     }
     double cx = (double(s.x0) + s.x1) / 2, cy = (double(s.y0) + s.y1) / 2;

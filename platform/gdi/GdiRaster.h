@@ -271,6 +271,7 @@ struct TSymShape {
     int from = 0;           // the upper-half row of left[0]
     std::vector<int> left;  // upper-half rows from .. from + left.size() - 1
     int rowFrom = 0, rowTo = -1;  // the rows whose edges and outline runs are held
+    int colFrom = 0, colTo = -1;  // the columns whose outline pixels are listed
 
     bool Empty() const { return x1 < x0 || y1 < y0; }
     int MidRow() const { return y0 + (y1 - y0) / 2; }
@@ -286,8 +287,8 @@ struct TSymShape {
 TSymShape EllipseShape(int x0, int y0, int x1, int y1, const TPixelBox& visible);
 TSymShape RoundRectShape(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight, const TPixelBox& visible);
 TSymShape RectShape(int x0, int y0, int x1, int y1, const TPixelBox& visible);
-// The outline pixels of the held rows in counter-clockwise order from the
-// rightmost point (angle 0).
+// The outline pixels of the held rows and listed columns in
+// counter-clockwise order from the rightmost point (angle 0).
 std::vector<TPoint> ShapeOutline(const TSymShape& s);
 
 // Calls span(y, x0, x1) for each row of the polygon's interior between

@@ -2,6 +2,7 @@
 // text alignment (also for text turned by the font's escapement), the
 // opaque background cell, clipping to a rectangle, text extents, and the
 // current position past a canvas's text, measured when it is read.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -51,9 +52,17 @@ bool ExtTextOut(HDC DC, int X, int Y, unsigned Options, const TRect* Rect, const
     line.length = Length;
     std::vector<int> advances;
     if (Dx) {
+        // The line ends within what a device takes, however far the
+        // advances would carry it.
+        constexpr long long limit = 1 << 28;
         int count = CharacterCount(line.text, line.length);
-        for (int i = 0; i < count; ++i) advances.push_back(DC->DeviceLengthX(Dx[i]));
-        for (int a : advances) line.width += a;
+        long long width = 0;
+        for (int i = 0; i < count; ++i) {
+            const long long next = std::clamp<long long>(width + DC->DeviceLengthX(Dx[i]), -limit, limit);
+            advances.push_back(static_cast<int>(next - width));
+            width = next;
+        }
+        line.width = static_cast<int>(width);
         line.advances = advances.data();
     } else if ((st.textAlign & (TA_CENTER | TA_UPDATECP)) || st.bkMode == OPAQUE) {
         // Only the alignment, the cell and the current position need the width.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gdi/GdiInternal.h"
+#include "platform/runtime/PublishedProperties.h"
 
 namespace {
 
@@ -296,3 +297,39 @@ void TFont::SetHandle(HFONT Value) {
     handle_ = Value;
     if (OnChange) OnChange(this);
 }
+
+// ---- Form streams -------------------------------------------------------------
+
+namespace {
+
+const TPublishedClassRegistrar<TPen, void> penClass("TPen", [](auto& p) {
+    p.Integer("Color", &TPen::GetColor, &TPen::SetColor, clBlack)
+        .Enumeration("Mode", &TPen::GetMode, &TPen::SetMode,
+                     {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot",
+                      "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor",
+                      "pmNotXor"},
+                     pmCopy)
+        .Enumeration("Style", &TPen::GetStyle, &TPen::SetStyle,
+                     {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}, psSolid)
+        .Integer("Width", &TPen::GetWidth, &TPen::SetWidth, 1);
+});
+
+const TPublishedClassRegistrar<TBrush, void> brushClass("TBrush", [](auto& p) {
+    p.Integer("Color", &TBrush::GetColor, &TBrush::SetColor, clWhite)
+        .Enumeration("Style", &TBrush::GetStyle, &TBrush::SetStyle,
+                     {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                      "bsDiagCross"},
+                     bsSolid);
+});
+
+// Colour, height and name are always written: their holders start fonts
+// of their own.
+const TPublishedClassRegistrar<TFont, void> fontClass("TFont", [](auto& p) {
+    p.Integer("Color", &TFont::GetColor, &TFont::SetColor)
+        .Integer("Height", &TFont::GetHeight, &TFont::SetHeight)
+        .String("Name", &TFont::GetName, &TFont::SetName)
+        .Enumeration("Pitch", &TFont::GetPitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}, fpDefault)
+        .SetOf("Style", &TFont::GetStyle, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+});
+
+}  // namespace

@@ -282,8 +282,12 @@ public:
     }
 
 private:
-    static int Scale(int v, double s) { return static_cast<int>(std::lround(v * s)); }
-    TPoint Map(TPoint q) const { return TPoint(rect_.Left + Scale(q.x, sx_), rect_.Top + Scale(q.y, sy_)); }
+    // Held within what a device context takes, however a picture is
+    // stretched: a coordinate of the file scaled, and the sums of them.
+    static constexpr double kLimit = 1 << 28;
+    static int Scale(int v, double s) { return static_cast<int>(std::lround(std::clamp(v * s, -kLimit, kLimit))); }
+    static int Offset(int a, int b) { return static_cast<int>(std::clamp<double>(double(a) + b, -kLimit, kLimit)); }
+    TPoint Map(TPoint q) const { return TPoint(Offset(rect_.Left, Scale(q.x, sx_)), Offset(rect_.Top, Scale(q.y, sy_))); }
 
     void Select(HGDIOBJ o) {
         objects_.push_back(o);

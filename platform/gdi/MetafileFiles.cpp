@@ -772,31 +772,59 @@ namespace {
 
 struct TBadFile {};
 
+// Coordinates and sizes a file may hold: the 27 bits a device context
+// takes, so that sums and scaled values stay far inside an int.
+constexpr std::int64_t kMaxCoordinate = std::int64_t(1) << 27;
+// Taller glyphs are no text a chart writes, and cost a window system dearly.
+constexpr std::int64_t kMaxFontHeight = 4096;
+
+std::int64_t Checked(std::int64_t v, std::int64_t limit = kMaxCoordinate) {
+    if (v < -limit || v > limit) throw TBadFile();
+    return v;
+}
+
+// Reads the bytes of one record: every offset and count is checked in
+// 64 bits against the record's own end before anything is read.
 class TRecordReader {
 public:
-    explicit TRecordReader(const std::string& b) : b_(b) {}
-    std::uint32_t U32(std::size_t at) const {
-        if (at + 4 > b_.size()) throw TBadFile();
+    explicit TRecordReader(const std::string& b) : b_(b), end_(b.size()) {}
+    // Reads inside [0, End) from now on.
+    void Limit(std::size_t End) { end_ = End; }
+    std::uint32_t U32(std::uint64_t at) const {
+        Need(at, 4);
         std::uint32_t v = 0;
         for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b_[at + static_cast<std::size_t>(i)]);
         return v;
     }
-    int I32(std::size_t at) const { return static_cast<int>(U32(at)); }
-    unsigned U16(std::size_t at) const {
-        if (at + 2 > b_.size()) throw TBadFile();
+    int I32(std::uint64_t at) const { return static_cast<int>(U32(at)); }
+    unsigned U16(std::uint64_t at) const {
+        Need(at, 2);
         return static_cast<unsigned char>(b_[at]) | static_cast<unsigned>(static_cast<unsigned char>(b_[at + 1])) << 8;
     }
-    Byte U8(std::size_t at) const {
-        if (at >= b_.size()) throw TBadFile();
+    Byte U8(std::uint64_t at) const {
+        Need(at, 1);
         return static_cast<Byte>(b_[at]);
     }
-    TPoint Point(std::size_t at) const { return TPoint(I32(at), I32(at + 4)); }
-    TRect Rect(std::size_t at) const { return TRect(I32(at), I32(at + 4), I32(at + 8), I32(at + 12)); }
-    std::size_t Size() const { return b_.size(); }
+    // A coordinate or a size, within what a device context takes.
+    int Coordinate(std::uint64_t at) const { return static_cast<int>(Checked(I32(at))); }
+    TPoint Point(std::uint64_t at) const { return TPoint(Coordinate(at), Coordinate(at + 4)); }
+    TRect Rect(std::uint64_t at) const {
+        return TRect(Coordinate(at), Coordinate(at + 4), Coordinate(at + 8), Coordinate(at + 12));
+    }
+    // Count items of Each bytes from At lie inside the limit.
+    void Need(std::uint64_t At, std::uint64_t Count, std::uint64_t Each = 1) const {
+        if (Each && Count > (end_ - std::min<std::uint64_t>(At, end_)) / Each) throw TBadFile();
+    }
 
 private:
     const std::string& b_;
+    std::uint64_t end_;
 };
+
+// Point plus a size read from the file, computed in 64 bits.
+TPoint Corner(TPoint p, std::int64_t cx, std::int64_t cy) {
+    return TPoint(static_cast<int>(Checked(p.x + cx)), static_cast<int>(Checked(p.y + cy)));
+}
 
 void AppendUtf8(std::string& out, std::uint32_t cp) {
     if (cp < 0x80) {
@@ -817,17 +845,17 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 // A 24-bit bottom-up DIB at the offsets of a record.
-std::shared_ptr<TPixelImage> ReadDib(const TRecordReader& r, std::size_t header, std::size_t bits) {
-    int w = r.I32(header + 4), h = r.I32(header + 8);
+std::shared_ptr<TPixelImage> ReadDib(const TRecordReader& r, std::uint64_t header, std::uint64_t bits) {
+    const std::int64_t w = r.I32(header + 4), h = r.I32(header + 8);
     if (r.U16(header + 14) != 24 || r.U32(header + 16) != 0 || w <= 0 || h <= 0 || w > 1 << 15 || h > 1 << 15)
         throw TBadFile();
-    std::size_t stride = static_cast<std::size_t>((w * 3 + 3) / 4 * 4);
-    if (bits + stride * static_cast<std::size_t>(h) > r.Size()) throw TBadFile();
-    auto image = std::make_shared<TPixelImage>(w, h, 0);
+    const auto stride = static_cast<std::uint64_t>((w * 3 + 3) / 4 * 4);
+    r.Need(bits, static_cast<std::uint64_t>(h), stride);
+    auto image = std::make_shared<TPixelImage>(static_cast<int>(w), static_cast<int>(h), 0);
     for (int y = 0; y < h; ++y) {
-        std::size_t row = bits + stride * static_cast<std::size_t>(h - 1 - y);
+        const std::uint64_t row = bits + stride * static_cast<std::uint64_t>(h - 1 - y);
         for (int x = 0; x < w; ++x) {
-            std::size_t p = row + static_cast<std::size_t>(x) * 3;
+            const std::uint64_t p = row + static_cast<std::uint64_t>(x) * 3;
             image->Row(y)[x] = 0xFF000000u | static_cast<std::uint32_t>(r.U8(p + 2)) << 16 |
                                static_cast<std::uint32_t>(r.U8(p + 1)) << 8 | r.U8(p);
         }
@@ -841,7 +869,8 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
     TRecordReader r(Bytes);
     try {
         if (r.U32(0) != EMR_HEADER || r.U32(40) != 0x464D4520) return false;
-        TRect bounds = r.Rect(8);
+        const TRect bounds = r.Rect(8);
+        if (bounds.Right < 0 || bounds.Bottom < 0) return false;
         Recording = TMetaRecording();
         Recording.width = bounds.Right + 1;
         Recording.height = bounds.Bottom + 1;
@@ -859,17 +888,19 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
             Recording.records.push_back(TMetaRecord{op, state, std::move(points), 0, TRect(), {}, {}, nullptr, 0, false, 0});
             return Recording.records.back();
         };
-        for (std::size_t at = r.U32(4); at < Bytes.size();) {
+        for (std::uint64_t at = r.U32(4); at < Bytes.size();) {
+            r.Limit(Bytes.size());
             const std::uint32_t type = r.U32(at), size = r.U32(at + 4);
-            if (size < 8 || size % 4 || at + size > Bytes.size()) return false;
-            const std::size_t d = at + 8;  // the record's data
+            if (size < 8 || size % 4 || size > Bytes.size() - at) return false;
+            r.Limit(at + size);
+            const std::uint64_t d = at + 8;  // the record's data
             switch (type) {
             case EMR_EOF: return true;
             case EMR_CREATEPEN: {
                 TObject& o = objects[r.U32(d)];
                 o.kind = kPen;
                 o.pen.lopnStyle = r.U32(d + 4);
-                o.pen.lopnWidth = TPoint(r.I32(d + 8), 0);
+                o.pen.lopnWidth = TPoint(static_cast<int>(Checked(r.I32(d + 8), kMaxFontHeight)), 0);
                 o.pen.lopnColor = r.I32(d + 16);
                 break;
             }
@@ -885,16 +916,16 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
                 TObject& o = objects[r.U32(d)];
                 o.kind = kFont;
                 LOGFONT& f = o.font;
-                f.lfHeight = r.I32(d + 4);
-                f.lfWidth = r.I32(d + 8);
+                f.lfHeight = static_cast<int>(Checked(r.I32(d + 4), kMaxFontHeight));
+                f.lfWidth = static_cast<int>(Checked(r.I32(d + 8), kMaxFontHeight));
                 f.lfEscapement = r.I32(d + 12);
                 f.lfOrientation = r.I32(d + 16);
                 f.lfWeight = r.I32(d + 20);
                 Byte* bytes[] = {&f.lfItalic, &f.lfUnderline, &f.lfStrikeOut, &f.lfCharSet, &f.lfOutPrecision,
                                  &f.lfClipPrecision, &f.lfQuality, &f.lfPitchAndFamily};
-                for (int i = 0; i < 8; ++i) *bytes[i] = r.U8(d + 24 + static_cast<std::size_t>(i));
+                for (int i = 0; i < 8; ++i) *bytes[i] = r.U8(d + 24 + static_cast<std::uint64_t>(i));
                 std::string face;
-                for (std::size_t i = 0; i < LF_FACESIZE; ++i) {
+                for (std::uint64_t i = 0; i < LF_FACESIZE; ++i) {
                     unsigned u = r.U16(d + 32 + 2 * i);
                     if (!u) break;
                     AppendUtf8(face, u);
@@ -941,10 +972,13 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
             case EMR_POLYLINE:
             case EMR_POLYGON:
             case EMR_POLYBEZIER: {
+                const std::uint32_t count = r.U32(d + 16);
+                // A figure has two points at least, a curve one more per three.
+                if (count < 2 || (type == EMR_POLYBEZIER && (count - 1) % 3)) return false;
+                r.Need(d + 20, count, 8);
                 std::vector<TPoint> points;
-                std::uint32_t count = r.U32(d + 16);
-                if (count > size / 8) return false;
-                for (std::uint32_t i = 0; i < count; ++i) points.push_back(r.Point(d + 20 + 8 * i));
+                points.reserve(count);
+                for (std::uint64_t i = 0; i < count; ++i) points.push_back(r.Point(d + 20 + 8 * i));
                 add(type == EMR_POLYLINE ? TMetaOp::Polyline : type == EMR_POLYGON ? TMetaOp::Polygon : TMetaOp::PolyBezier,
                     points);
                 break;
@@ -970,14 +1004,18 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
             }
             case EMR_SETPIXELV: add(TMetaOp::Pixel, {r.Point(d)}).options = r.U32(d + 8); break;
             case EMR_EXTTEXTOUTW: {
-                std::uint32_t count = r.U32(d + 36), offString = r.U32(d + 40), offDx = r.U32(d + 64);
-                if (count > size) return false;
+                const std::uint32_t count = r.U32(d + 36), offString = r.U32(d + 40), offDx = r.U32(d + 64);
+                r.Need(at + offString, count, 2);
+                r.Need(at + offDx, count, 4);
                 TMetaRecord& t = add(TMetaOp::Text, {r.Point(d + 28)});
                 t.options = r.U32(d + 44);
                 t.rect = r.Rect(d + 48);
-                for (std::uint32_t i = 0; i < count; ++i) {
+                std::int64_t width = 0;
+                for (std::uint64_t i = 0; i < count; ++i) {
                     std::uint32_t u = r.U16(at + offString + 2 * i);
-                    int advance = r.I32(at + offDx + 4 * i);
+                    const int advance = r.Coordinate(at + offDx + 4 * i);
+                    // The whole line is a coordinate too.
+                    width = Checked(width + advance);
                     if (u >= 0xD800 && u < 0xDC00 && i + 1 < count) {
                         u = 0x10000 + ((u - 0xD800) << 10) + (r.U16(at + offString + 2 * (i + 1)) - 0xDC00);
                         ++i;
@@ -988,15 +1026,16 @@ bool ReadEnhancedMetafile(const std::string& Bytes, TMetaRecording& Recording) {
                 break;
             }
             case EMR_STRETCHDIBITS: {
-                TPoint p = r.Point(d + 16);
-                TMetaRecord& image = add(TMetaOp::Image, {p, TPoint(p.x + r.I32(d + 64), p.y + r.I32(d + 68))});
+                const TPoint p = r.Point(d + 16);
+                const TPoint end = Corner(p, r.Coordinate(d + 64), r.Coordinate(d + 68));
+                TMetaRecord& image = add(TMetaOp::Image, {p, end});
                 image.image = ReadDib(r, at + r.U32(d + 40), at + r.U32(d + 48));
                 image.rop = r.U32(d + 60);
                 break;
             }
             case EMR_BITBLT: {
-                TPoint p = r.Point(d + 16);
-                add(TMetaOp::PatBlt, {p, TPoint(p.x + r.I32(d + 24), p.y + r.I32(d + 28))}).rop = r.U32(d + 32);
+                const TPoint p = r.Point(d + 16);
+                add(TMetaOp::PatBlt, {p, Corner(p, r.Coordinate(d + 24), r.Coordinate(d + 28))}).rop = r.U32(d + 32);
                 break;
             }
             default: return false;

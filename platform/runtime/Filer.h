@@ -66,7 +66,9 @@ public:
 
     // The parts of values, for DefineProperty readers.
     TValueType NextValue();
-    bool EndOfList() { return NextValue() == vaNull; }
+    // The end marker is next. What follows otherwise need not be a value: a
+    // property's or a component's name may begin with any length byte.
+    bool EndOfList();
     void ReadListBegin() { CheckValue(vaList); }
     void ReadListEnd() { CheckValue(vaNull); }
     int ReadInteger();

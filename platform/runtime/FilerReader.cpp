@@ -75,6 +75,13 @@ TValueType TReader::NextValue() {
     return result;
 }
 
+bool TReader::EndOfList() {
+    std::uint8_t b;
+    ReadBytes(&b, 1);
+    stream_->Seek(-1, soCurrent);
+    return b == vaNull;
+}
+
 void TReader::CheckValue(TValueType Expected) {
     if (ReadValue() != Expected) throw EReadError(InvalidValue);
 }

@@ -1,5 +1,6 @@
 #include "platform/runtime/PublishedProperties.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
@@ -49,11 +50,20 @@ const TPropInfo* TPublishedClass::FindProperty(const AnsiString& Name) const {
 }
 
 std::vector<const TPropInfo*> TPublishedClass::AllProperties() const {
-    std::vector<const TPublishedClass*> chain;
-    for (const TPublishedClass* c = this; c; c = c->GetParent()) chain.push_back(c);
+    std::vector<const TPublishedClass*> classes;
+    for (const TPublishedClass* c = this; c; c = c->GetParent()) classes.push_back(c);
     std::vector<const TPropInfo*> result;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-        for (const TPropInfo& p : (*it)->properties_) result.push_back(&p);
+    for (auto it = classes.rbegin(); it != classes.rend(); ++it)
+        for (const TPropInfo& p : (*it)->properties_) {
+            // A descendant declaring a property again (with its own default)
+            // takes the ancestor's place.
+            auto same = std::find_if(result.begin(), result.end(),
+                                     [&](const TPropInfo* q) { return q->Name.AnsiCompareIC(p.Name) == 0; });
+            if (same != result.end())
+                *same = &p;
+            else
+                result.push_back(&p);
+        }
     return result;
 }
 

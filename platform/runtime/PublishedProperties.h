@@ -69,7 +69,8 @@ public:
     bool IsInstance(const TPersistent* Instance) const { return isInstance_(Instance); }
     // The property of that name (ignoring case) here or in an ancestor.
     const TPropInfo* FindProperty(const AnsiString& Name) const;
-    // Every property, those of the ancestors first, in declaration order.
+    // Every property, those of the ancestors first, in declaration order; a
+    // property a descendant declares again stands in its ancestor's place.
     std::vector<const TPropInfo*> AllProperties() const;
 
 private:

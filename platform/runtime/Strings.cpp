@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/runtime/Filer.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/SysUtils.h"
 
@@ -262,4 +263,23 @@ void TStrings::SaveToFile(const AnsiString& FileName) const {
     out << GetText().str();
     out.close();
     if (!out) throw EInOutError("Cannot write file \"" + FileName + "\"");
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+    Filer->DefineProperty(
+        "Strings",
+        [this](TReader* Reader) {
+            WithUpdate(*this, [&] {
+                Clear();
+                Reader->ReadListBegin();
+                while (!Reader->EndOfList()) Add(Reader->ReadString());
+                Reader->ReadListEnd();
+            });
+        },
+        [this](TWriter* Writer) {
+            Writer->WriteListBegin();
+            for (int i = 0; i < GetCount(); ++i) Writer->WriteString(Get(i));
+            Writer->WriteListEnd();
+        },
+        GetCount() > 0);
 }

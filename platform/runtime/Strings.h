@@ -68,6 +68,8 @@ public:
     void SaveToFile(const AnsiString& FileName) const;
 
     void Assign(TPersistent* Source) override;
+    // In a form stream the lines are the list "Strings".
+    void DefineProperties(TFiler* Filer) override;
 
 protected:
     virtual AnsiString Get(int Index) const = 0;

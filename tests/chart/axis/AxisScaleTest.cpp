@@ -7,6 +7,7 @@
 #include <random>
 
 #include "chart/axis/AxisTestSupport.h"
+#include "chart/series/TestSeriesTypes.h"
 #include "chart/messages/TeeExceptions.h"
 #include "platform/runtime/DateUtils.h"
 
@@ -207,6 +208,27 @@ TEST_F(AxisScale, TheDepthAxisIsAsWideAsTheWidestSeriesTitle) {
     int lines = 0;
     EXPECT_EQ(chart->GetDepthAxis()->MaxLabelsWidth(), chart->MultiLineTextWidth("A rather long series title", lines));
     EXPECT_EQ(bottom->MaxLabelsWidth(), chart->MultiLineTextWidth("a much, much longer point label than any title", lines));
+}
+
+TEST_F(AxisScale, TheDepthAxisNamesSlotsUnlessASeriesSpansDepthsOfItsOwn) {
+    TChartDepthAxis* depth = chart->GetDepthAxis();
+    chart->SetView3D(true);
+    TChartSeries* flat = NewSeries();
+    flat->AddXY(1, 2);
+    EXPECT_EQ(flat->MinZValue(), flat->MaxZValue());
+    depth->AdjustMaxMin();
+    EXPECT_EQ(depth->CalcLabelStyle(), talText);
+    EXPECT_EQ(depth->GetMinimum(), -0.5);
+    EXPECT_EQ(depth->GetMaximum(), chart->GetMaxZOrder() + 0.5);
+
+    auto* deep = new TDepthTestSeries(form);
+    deep->SetParentChart(chart);
+    EXPECT_EQ(depth->CalcLabelStyle(), talValue);
+    // The range is the first active series' depths.
+    flat->SetActive(false);
+    depth->AdjustMaxMin();
+    EXPECT_EQ(depth->GetMinimum(), 2);
+    EXPECT_EQ(depth->GetMaximum(), 5);
 }
 
 TEST_F(AxisScale, LabelTextsByFormatEventAndLines) {

@@ -241,6 +241,19 @@ TEST_F(ChartMouse, UndoBeforeAnyZoomRestoresNothingButTellsTheHandler) {
     EXPECT_FALSE(chart->GetScalesSaved());
 }
 
+TEST_F(ChartMouse, AnAxisIsCalledByItsTitleOrByItsPlace) {
+    auto* custom = new TChartAxis(chart);
+    custom->SetOtherSide(true);
+    const std::pair<TCustomChartAxis*, const char*> cases[] = {
+        {chart->GetLeftAxis(), "Left Axis"},     {chart->GetRightAxis(), "Right Axis"},
+        {chart->GetTopAxis(), "Top Axis"},       {chart->GetBottomAxis(), "Bottom Axis"},
+        {chart->GetDepthAxis(), "Depth Axis"},   {custom, "Right Axis"},
+    };
+    for (const auto& [axis, name] : cases) EXPECT_EQ(chart->AxisTitleOrName(axis), name);
+    chart->GetDepthAxis()->GetTitle()->SetCaption("Series");
+    EXPECT_EQ(chart->AxisTitleOrName(chart->GetDepthAxis()), "Series");
+}
+
 TEST_F(ChartMouse, ZoomPercentNarrowsEachEndByThePercentOverAHundred) {
     chart->GetBottomAxis()->SetMinMax(0, 100);
     chart->ZoomPercent(110);

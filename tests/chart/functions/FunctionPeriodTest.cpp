@@ -12,6 +12,8 @@
 #include "../series/TestSeriesTypes.h"
 #include "chart/functions/TeeFunci.h"
 #include "chart/messages/TeeExceptions.h"
+#include "platform/controls/Automation.h"
+#include "platform/controls/Forms.h"
 #include "platform/runtime/DateUtils.h"
 
 namespace {
@@ -189,13 +191,70 @@ TEST_F(FunctionPeriods, APeriodThatCannotAdvanceIsRefusedAndTheOldOneStays) {
     EXPECT_EQ(function->GetPeriod(), 1024);
     EXPECT_EQ(Points(result), ranges);
 
-    // Positions that are no numbers can never be reached by a range.
+    // Positions that are no numbers can never be reached by a range: the
+    // period is refused where it is set.
     for (double x : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         source->Clear();
         source->AddXY(0, 1);
         source->AddXY(x, 1);
-        expectRefused([&] { source->RefreshSeries(); }, stuck);
+        expectRefused([&] { function->SetPeriod(2048); }, stuck);
+        EXPECT_EQ(function->GetPeriod(), 1024);
     }
+}
+
+// The messages the application showed so far.
+int BoxesSaying(const char* Text) {
+    int n = 0;
+    for (const TAutomationRequest& r : AutomationLog()) n += r.Kind == "MessageBox" && r.Text == Text;
+    return n;
+}
+
+TEST_F(FunctionPeriods, ASourceThatLeavesARangeNowhereToGoEmptiesTheSeriesAndIsToldOnce) {
+    TAddTeeFunction* function = Calculated<TAddTeeFunction>(2);
+    function->SetPeriodStyle(psRange);
+    const TPoints walked = Points(result);
+    ASSERT_EQ(walked.size(), 4u);
+    ClearAutomation();
+    const char* const told = "Function Period cannot advance over the source values.";
+    AnswerNextMessageBox(IDOK);
+    // Edits of the source are sound: none of them raises.
+    EXPECT_NO_THROW(source->SetXValue(3, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_EQ(result->Count(), 0);
+    EXPECT_EQ(function->GetParentSeries(), result);
+    EXPECT_NO_THROW(source->SetYValue(1, 2));
+    EXPECT_NO_THROW(source->RefreshSeries());
+    EXPECT_EQ(result->Count(), 0);
+    EXPECT_EQ(BoxesSaying(told), 1);
+    // Walkable again, the points come back; a later refusal is told again.
+    source->SetXValue(3, 3);
+    EXPECT_EQ(Points(result), walked);
+    AnswerNextMessageBox(IDOK);
+    // A calculated series follows added points at the next refresh.
+    source->AddXY(std::numeric_limits<double>::infinity(), 1);
+    EXPECT_NO_THROW(source->RefreshSeries());
+    EXPECT_EQ(result->Count(), 0);
+    EXPECT_EQ(BoxesSaying(told), 2);
+}
+
+TEST_F(FunctionPeriods, AFunctionThatCannotWalkTheSourceIsRefusedAndTheSeriesStaysAsItWas) {
+    source->Clear();
+    for (int i = 0; i < 4; ++i) source->AddXY(1e17 + i * 1024, i);
+    TAddTeeFunction* function = Calculated<TAddTeeFunction>(2);
+    const TPoints before = Points(result);
+    ASSERT_EQ(before.size(), 2u);
+    // Free of a series, a range of 1 is a sound setting.
+    auto* stuck = new THighTeeFunction(form);
+    stuck->SetPeriodStyle(psRange);
+    stuck->SetPeriod(1);
+    EXPECT_THROW(function->Assign(stuck), ChartException);
+    EXPECT_EQ(function->GetPeriodStyle(), psNumPoints);
+    EXPECT_EQ(function->GetPeriod(), 2);
+    EXPECT_THROW(result->SetFunction(stuck), ChartException);
+    EXPECT_THROW(stuck->SetParentSeries(result), ChartException);
+    EXPECT_EQ(result->GetFunction(), function);
+    EXPECT_EQ(function->GetParentSeries(), result);
+    EXPECT_EQ(stuck->GetParentSeries(), nullptr);
+    EXPECT_EQ(Points(result), before);
 }
 
 TEST_F(FunctionPeriods, AHorizontalSourceIsWalkedAlongItsY) {

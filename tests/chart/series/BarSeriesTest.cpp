@@ -215,8 +215,11 @@ TEST_F(BarDraw, NegativeBarHangsFromTheOriginWithItsMarkBelow) {
     a->GetMarks()->SetVisible(true);
     a->AddXY(2, -20);
     a->AddXY(6, 20);
+    // The bounds as they stand, from the bar's end down to its origin.
     EXPECT_THAT(Only(Paint(), "Rect"),
-                ElementsAre("Rect 135,150 145,190 brush0000FF", "Rect 215,110 225,150 brush0000FF"));
+                ElementsAre("Rect 135,190 145,150 brush0000FF", "Rect 215,110 225,150 brush0000FF"));
+    EXPECT_EQ(PixelAt(137, 170), clRed);
+    EXPECT_EQ(PixelAt(137, 195), clWhite);
     // The arrows run from the bar ends away from the origin.
     EXPECT_THAT(Only(log, "Line"),
                 ElementsAre(::testing::StartsWith("Line 140,190 140,2"), "Line 220,110 220,90 pen000000"));

@@ -77,6 +77,24 @@ TEST_F(FastLine, ThePenAndTheSeriesShareOneColour) {
     EXPECT_EQ(copy->GetLinePen()->GetColor(), clGreen);
 }
 
+TEST_F(FastLine, AColourGivenByTheChartOrACopyReachesThePen) {
+    // The chart gives a new series a free palette colour.
+    auto* fresh = New<TFastLineSeries>();
+    const TColor colour = fresh->GetSeriesColor();
+    EXPECT_NE(colour, clBlack);
+    EXPECT_EQ(fresh->GetLinePen()->GetColor(), colour);
+    fresh->AddXY(0, 50);
+    fresh->AddXY(10, 50);
+    Paint();
+    EXPECT_EQ(PixelAt(200, 150), colour);
+    // A copy of a series of another type takes its colour.
+    auto* other = New<TLineSeries>();
+    other->SetSeriesColor(clGreen);
+    auto* copy = new TFastLineSeries(form);
+    copy->Assign(other);
+    EXPECT_EQ(copy->GetLinePen()->GetColor(), clGreen);
+}
+
 TEST_F(FastLine, ClicksOnPointsAndSegments) {
     line->AddXY(0, 0);
     line->AddXY(5, 50);

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numbers>
 
 #include "chart/control/ChartControlTestSupport.h"
@@ -120,6 +121,45 @@ TEST_F(PieDraw, SmallValuesGatherIntoTheOtherSliceOnce) {
     Paint();
     EXPECT_EQ(pie->Count(), 4);
     EXPECT_EQ(pie->CountLegendItems(), 4);
+}
+
+TEST_F(PieDraw, PercentsOfGatheredValuesAddUpToAHundred) {
+    Values({50, 45, 3, 2});
+    pie->GetOtherSlice()->SetStyle(poBelowPercent);
+    pie->GetOtherSlice()->SetValue(10);
+    pie->GetMarks()->SetStyle(smsPercent);
+    Paint();
+    EXPECT_EQ(pie->GetMarkText(0), "50 %");
+    EXPECT_EQ(pie->GetMarkText(1), "45 %");
+    EXPECT_EQ(pie->GetMarkText(4), "5 %");
+    pie->GetMarks()->SetStyle(smsPercentTotal);
+    EXPECT_EQ(pie->GetMarkText(4), "5 % of 100");
+    EXPECT_EQ(pie->LegendString(2, ltsRightPercent), "Other 5 %");
+}
+
+TEST_F(PieDraw, ValuesThatAreNoNumbersOrTooSmallAreNullSlices) {
+    const double unusable[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::denorm_min()};
+    for (double bad : unusable) {
+        pie->Clear();
+        Values({1, bad, 3});
+        pie->GetMarks()->SetVisible(true);
+        EXPECT_NO_THROW(Paint()) << bad;
+        EXPECT_DOUBLE_EQ(pie->GetAngle(0).EndAngle, Pi / 2);
+        EXPECT_EQ(pie->GetAngle(1).StartAngle, pie->GetAngle(1).EndAngle);
+        EXPECT_EQ(pie->GetAngle(2).EndAngle, 2 * Pi);
+        pie->GetMarks()->SetVisible(false);
+        EXPECT_EQ(Only(Paint(), "Pie ").size(), 2u) << bad;
+    }
+    // A lone unusable value leaves nothing to share, and values near the
+    // top of the number range share the circle without overflowing.
+    pie->Clear();
+    Values({std::numeric_limits<double>::denorm_min()});
+    EXPECT_NO_THROW(Paint());
+    pie->Clear();
+    Values({1e308, 1e308});
+    Paint();
+    EXPECT_DOUBLE_EQ(pie->GetAngle(0).EndAngle, Pi);
 }
 
 TEST_F(PieDraw, ClicksCountInsideTheSliceOnly) {

@@ -115,6 +115,26 @@ TEST_F(PointerDraw, SizesBelowOneAreRefused) {
     EXPECT_EQ(p->GetVertSize(), 4);
 }
 
+TEST_F(PointerDraw, ChangesWhileDrawingStoreWithoutChecksOrRepaints) {
+    TSeriesPointer* p = s->GetPointer();
+    Application->ProcessMessages();
+    const int paints = chart->paints;
+    p->ChangeHorizSize(0);
+    p->ChangeVertSize(-2);
+    p->ChangeStyle(psStar);
+    p->Change3D(false);
+    Application->ProcessMessages();
+    EXPECT_EQ(chart->paints, paints);
+    EXPECT_EQ(p->GetHorizSize(), 0);
+    EXPECT_EQ(p->GetVertSize(), -2);
+    EXPECT_EQ(p->GetStyle(), psStar);
+    EXPECT_FALSE(p->GetDraw3D());
+    // The setters repaint.
+    p->SetStyle(psCircle);
+    Application->ProcessMessages();
+    EXPECT_EQ(chart->paints, paints + 1);
+}
+
 TEST_F(PointerDraw, Margins) {
     int l = 0, r = 7, t = 0, b = 0;
     s->GetPointer()->CalcHorizMargins(l, r);

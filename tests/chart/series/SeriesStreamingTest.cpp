@@ -10,6 +10,7 @@
 
 #include "platform/runtime/StreamBytes.h"
 #include "ChartTestSupport.h"
+#include "chart/FormStreamSupport.h"
 #include "chart/messages/TeeExceptions.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"
@@ -18,38 +19,7 @@ namespace {
 
 const TPublishedClassRegistrar<TTestChart, TCustomAxisPanel> testChartClass("TTestChart", [](auto&) {});
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes WriteForm(TForm* Form) {
-    TMemoryStream stream;
-    TWriter(&stream).WriteRootComponent(Form);
-    return stream.GetBytes();
-}
-
-std::unique_ptr<TForm> ReadForm(const Bytes& bytes) {
-    auto form = std::make_unique<TForm>(nullptr);
-    TMemoryStream stream;
-    stream.SetBytes(bytes);
-    TReader(&stream).ReadRootComponent(form.get());
-    return form;
-}
-
-// Where two streams part, with the text around it, for a failure message.
-std::string Parting(const Bytes& a, const Bytes& b) {
-    std::size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-    auto text = [i](const Bytes& x) {
-        std::string t;
-        for (std::size_t k = i > 24 ? i - 24 : 0; k < std::min(x.size(), i + 24); ++k)
-            t += x[k] >= 32 && x[k] < 127 ? char(x[k]) : '.';
-        return t;
-    };
-    return "at byte " + std::to_string(i) + ": " + text(a) + " | " + text(b);
-}
-
-bool Holds(const Bytes& bytes, const std::string& text) {
-    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
-}
+using Bytes = TFormBytes;
 
 constexpr auto Str = ShortStringBytes;
 

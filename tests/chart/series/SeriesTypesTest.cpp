@@ -4,12 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "ChartTestSupport.h"
 #include "TestSeriesTypes.h"
 #include "chart/functions/TeeFunci.h"
+#include "chart/series/CandleCh.h"
 #include "chart/series/ChartSeriesTypes.h"
+#include "chart/series/Series.h"
+#include "chart/series/SeriesBar.h"
+#include "chart/series/SeriesFastLine.h"
+#include "chart/series/SeriesPie.h"
 
 namespace {
 
@@ -70,7 +76,7 @@ struct SeriesTypes : ::testing::Test, TChartOnForm {
     ~SeriesTypes() override { UnRegisterTeeSeries({baseClass, levelClass, horizClass}); }
 };
 
-TEST_F(SeriesTypes, TheBasicFunctionsComeFirstThenTheUnitsLinkedIn) {
+TEST_F(SeriesTypes, TheLibrarysTypesComeInTheirOrderThenTheProgramsUnits) {
     const TTeeSeriesTypes& types = TeeSeriesTypes();
     const TTeeFunctionClass functions[] = {
         TeeFunctionClassOf<TAddTeeFunction>(),      TeeFunctionClassOf<TSubtractTeeFunction>(),
@@ -88,12 +94,57 @@ TEST_F(SeriesTypes, TheBasicFunctionsComeFirstThenTheUnitsLinkedIn) {
         EXPECT_EQ(entry->NumGallerySeries, 2);
         EXPECT_EQ(GetTeeFunctionDescription(functions[i]), descriptions[i]);
     }
+    struct Series {
+        TChartSeriesClass type;
+        const char* description;
+        const char* page;
+        int gallerySeries;
+    };
+    const Series series[] = {
+        {TeeSeriesClassOf<TLineSeries>(), "Line", "Standard", 2},
+        {TeeSeriesClassOf<TBarSeries>(), "Bar", "Standard", 2},
+        {TeeSeriesClassOf<THorizBarSeries>(), "Horiz. Bar", "Standard", 2},
+        {TeeSeriesClassOf<TAreaSeries>(), "Area", "Standard", 2},
+        {TeeSeriesClassOf<TPointSeries>(), "Point", "Standard", 2},
+        {TeeSeriesClassOf<TPieSeries>(), "Pie", "Standard", 1},
+        {TeeSeriesClassOf<TFastLineSeries>(), "Fast Line", "Standard", 2},
+        {TeeSeriesClassOf<TCandleSeries>(), "Candle", "Extended", 1},
+        {TeeSeriesClassOf<TVolumeSeries>(), "Volume", "Extended", 1},
+    };
+    for (int i = 0; i < 9; ++i) {
+        const TTeeSeriesType* entry = types.GetSeriesType(7 + i);
+        EXPECT_EQ(entry->SeriesClass, series[i].type) << i;
+        EXPECT_EQ(entry->FunctionClass, nullptr) << i;
+        EXPECT_EQ(entry->Description, series[i].description);
+        EXPECT_EQ(entry->GalleryPage, series[i].page);
+        EXPECT_EQ(entry->NumGallerySeries, series[i].gallerySeries) << series[i].description;
+    }
     const TTeeSeriesType* self = types.FindSeriesClass(TeeSeriesClassOf<TSelfRegisteredSeries>());
     ASSERT_NE(self, nullptr);
     EXPECT_EQ(self->Description, "Self");
-    EXPECT_EQ(types.GetSeriesType(7), self);
+    EXPECT_EQ(types.GetSeriesType(16), self);
     EXPECT_EQ(GetTeeFunctionDescription(TeeFunctionClassOf<TSpareFunction>()), "");
     EXPECT_THROW(types.GetSeriesType(types.Count()), EListError);
+}
+
+TEST_F(SeriesTypes, EveryTypeNamesTheEditorThatEditsIt) {
+    const std::pair<TChartSeriesClass, const char*> cases[] = {
+        {baseClass, ""},
+        {TeeSeriesClassOf<TLineSeries>(), "TCustomSeriesEditor"},
+        {TeeSeriesClassOf<TPointSeries>(), "TSeriesPointerEditor"},
+        {TeeSeriesClassOf<TAreaSeries>(), "TAreaSeriesEditor"},
+        {TeeSeriesClassOf<TBarSeries>(), "TBarSeriesEditor"},
+        {TeeSeriesClassOf<THorizBarSeries>(), "TBarSeriesEditor"},
+        {TeeSeriesClassOf<TPieSeries>(), "TPieSeriesEditor"},
+        {TeeSeriesClassOf<TFastLineSeries>(), "TFastLineSeriesEditor"},
+        {TeeSeriesClassOf<TCandleSeries>(), "TCandleEditor"},
+        {TeeSeriesClassOf<TVolumeSeries>(), "TVolumeSeriesEditor"},
+    };
+    for (const auto& [type, editor] : cases) {
+        TChartSeries* s = type->Create(form);
+        EXPECT_EQ(s->GetEditorClass(), editor);
+        delete s;
+    }
 }
 
 TEST_F(SeriesTypes, APairIsRegisteredOnceAndUnregisteredWithEveryEntryOfItsClass) {

@@ -17,3 +17,11 @@ class TLevelTestSeries : public TChartSeries {
 public:
     explicit TLevelTestSeries(TComponent* AOwner) : TChartSeries(AOwner) { singleFunctionPoint_ = false; }
 };
+
+// A series spread over a range of depths of its own, as a surface would be.
+class TDepthTestSeries : public TChartSeries {
+public:
+    using TChartSeries::TChartSeries;
+    double MinZValue() const override { return 2; }
+    double MaxZValue() const override { return 5; }
+};

@@ -14,6 +14,7 @@
 #include "platform/runtime/StreamBytes.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"
+#include "platform/runtime/Strings.h"
 
 namespace {
 
@@ -157,6 +158,24 @@ const TPublishedClassRegistrar<TProbe, TComponent> probeClass("TProbe", [](auto&
         .Collection("Items", &TProbe::ItemCount, &TProbe::Item, &TProbe::AddItem, &TProbe::ClearItems);
 });
 
+// A probe that starts with a count of 5 and declares that default again,
+// with lines of text and a property whose name is longer than any value
+// type's number.
+class TFivefoldProbe : public TProbe {
+public:
+    explicit TFivefoldProbe(TComponent* AOwner) : TProbe(AOwner) { count = 5; }
+    TStringList* GetLines() { return &lines; }
+    int GetLongest() const { return longest; }
+    void SetLongest(int v) { longest = v; }
+    TStringList lines;
+    int longest = 0;
+};
+const TPublishedClassRegistrar<TFivefoldProbe, TProbe> fivefoldClass("TFivefoldProbe", [](auto& p) {
+    p.Integer("Count", &TProbe::GetCount, &TProbe::SetCount, 5)
+        .Object("Lines", &TFivefoldProbe::GetLines)
+        .Integer("TheLongestNameOfAnyPropertyHere", &TFivefoldProbe::GetLongest, &TFivefoldProbe::SetLongest, 0);
+});
+
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Write(TComponent* Root) {
@@ -290,6 +309,27 @@ TEST(FormStream, ANewComponentWritesNoPropertiesAndTheFormatsOwnBytes) {
                                    Str("Font.Size"), {vaInt8, 9},
                                    {0, 0}});
     EXPECT_EQ(Write(&probe), expected);
+}
+
+TEST(FormStream, ADescendantsOwnDefaultsLinesAndLongNamesGoThrough) {
+    TFivefoldProbe probe(nullptr);
+    probe.SetName("P");
+    // Its own default is not written, the ancestor's is.
+    EXPECT_EQ(Write(&probe), Concat({{'T', 'P', 'F', '0'}, Str("TFivefoldProbe"), Str("P"), {0, 0}}));
+    probe.count = 0;
+    probe.lines.Add("one");
+    probe.lines.Add("two");
+    probe.longest = 3;
+    const Bytes written = Write(&probe);
+    EXPECT_EQ(written, Concat({{'T', 'P', 'F', '0'}, Str("TFivefoldProbe"), Str("P"), Str("Count"), {vaInt8, 0},
+                               Str("Lines.Strings"), {vaList}, {vaString}, Str("one"), {vaString}, Str("two"),
+                               {vaNull}, Str("TheLongestNameOfAnyPropertyHere"), {vaInt8, 3}, {0, 0}}));
+    auto back = Read(written);
+    auto* copy = dynamic_cast<TFivefoldProbe*>(back.get());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->count, 0);
+    EXPECT_EQ(copy->longest, 3);
+    EXPECT_EQ(copy->lines.GetCommaText(), "one,two");
 }
 
 TEST(FormStream, IntegersTakeTheFewestBytesThatHoldThem) {
