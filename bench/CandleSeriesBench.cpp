@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/series/CandleCh.h"
+#include "chart/seriestypes/CandleCh.h"
 #include "platform/runtime/DateUtils.h"
 #include "platform/runtime/SysUtils.h"
 #include "tests/chart/control/ChartControlTestSupport.h"

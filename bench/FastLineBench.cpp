@@ -3,8 +3,8 @@
 // line series of the same points, which prepares its pen for each segment.
 #include <benchmark/benchmark.h>
 
-#include "chart/series/Series.h"
-#include "chart/series/SeriesFastLine.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesFastLine.h"
 #include "tests/chart/control/ChartControlTestSupport.h"
 
 namespace {

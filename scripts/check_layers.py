@@ -25,6 +25,9 @@ LOWER = {
     'skin/engine/': ['platform/', 'skin/'],
     'net/': ['platform/', 'net/'],
     'chart/': ['platform/', 'chart/'],
+    # The series base knows no series type.
+    'chart/series/': ['platform/'] + ['chart/' + room for room in (
+        'canvas/', 'panel/', 'utils/', 'messages/', 'axis/', 'series/', 'functions/', 'control/')],
     'app/': ['platform/', 'skin/', 'net/', 'chart/', 'app/'],
     # The quote series, the quote files and replies, and the indicators'
     # arithmetic are the program's pure parts: no window, no chart, no skin.

@@ -16,7 +16,7 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
 #include "chart/preview/TeePrevi.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 #include "chart/utils/TeeProcs.h"
 #include "platform/controls/Forms.h"
 #include "platform/runtime/DateUtils.h"

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "chart/control/Chart.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/Series.h"
-#include "chart/series/SeriesBar.h"
-#include "chart/series/SeriesFastLine.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesBar.h"
+#include "chart/seriestypes/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesPie.h"
 #include "platform/controls/Forms.h"
 
 namespace {

@@ -18,9 +18,9 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/canvas/TeCanvas.h"
 #include "chart/control/Chart.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/Series.h"
-#include "chart/series/SeriesBar.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesBar.h"
 #include "platform/runtime/SysUtils.h"
 #include "skin/engine/KsSkinMessage.h"
 

@@ -7,9 +7,9 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
 #include "chart/control/ChartLegend.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/Series.h"
-#include "chart/series/SeriesBar.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesBar.h"
 #include "skin/engine/KsSkinPages.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "chart/functions/TeEngineFunction.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/Series.h"
 #include "platform/controls/Forms.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"

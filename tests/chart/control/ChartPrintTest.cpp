@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartControlTestSupport.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 #include "support/PrintedPdf.h"
 #include "support/TempDir.h"
 

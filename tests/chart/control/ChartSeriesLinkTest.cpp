@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/control/ChartControlTestSupport.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 #include "platform/runtime/SysUtils.h"
 #include "platform/testing/TestInput.h"
 

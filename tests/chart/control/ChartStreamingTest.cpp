@@ -11,9 +11,9 @@
 #include "chart/FormStreamSupport.h"
 #include "chart/control/ChartControlTestSupport.h"
 #include "chart/functions/TeeFunci.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/Series.h"
 #include "platform/runtime/DateUtils.h"
 
 namespace {

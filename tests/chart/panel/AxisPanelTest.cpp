@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/messages/TeeExceptions.h"
-#include "chart/series/CandleCh.h"
+#include "chart/seriestypes/CandleCh.h"
 #include "chart/series/ChartTestSupport.h"
 
 namespace {

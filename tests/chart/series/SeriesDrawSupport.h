@@ -11,7 +11,7 @@
 
 #include "chart/ChartPicture.h"
 #include "chart/series/ChartTestSupport.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 
 using TSeriesLog = std::vector<std::string>;
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "chart/series/TeEngineCircledSeries.h"
+#include "chart/seriestypes/TeEngineCircledSeries.h"
 
 class TPieSeries;
 

@@ -1,6 +1,6 @@
 // Quotes as four value lists beside the dates: adding them in date order,
 // their value limits and the sample quotes.
-#include "chart/series/OhlChart.h"
+#include "chart/seriestypes/OhlChart.h"
 
 #include <algorithm>
 #include <cmath>

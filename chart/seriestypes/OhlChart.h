@@ -3,7 +3,7 @@
 // the Y list, and high, low and close in three lists of their own, all kept
 // at the same index.
 
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 
 class TOHLCSeries : public TCustomSeries {
 public:

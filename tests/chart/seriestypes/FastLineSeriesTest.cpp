@@ -4,9 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 #include "chart/series/SeriesDrawSupport.h"
-#include "chart/series/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesFastLine.h"
 
 namespace {
 

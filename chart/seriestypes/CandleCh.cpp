@@ -1,6 +1,6 @@
 // How candles, open/high/low/close bars and volume lines draw, and the
 // financial series' places in the gallery.
-#include "chart/series/CandleCh.h"
+#include "chart/seriestypes/CandleCh.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeProCo.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 #include "platform/runtime/SysUtils.h"
 
 void RegisterFinancialSeries() {

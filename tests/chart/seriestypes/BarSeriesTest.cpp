@@ -8,8 +8,8 @@
 
 #include "chart/ChartPicture.h"
 #include "chart/messages/TeeExceptions.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/SeriesBar.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/SeriesBar.h"
 #include "chart/series/SeriesDrawSupport.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"

@@ -1,6 +1,6 @@
 // The settings of the bar series, how bars share their slots and stack,
 // their limits, depth, clicks and legend symbol.
-#include "chart/series/SeriesBar.h"
+#include "chart/seriestypes/SeriesBar.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The pie series' data: exploded slices, the "Other" slice that gathers
 // small values, the slices' angles and the legend without gathered points.
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/SeriesPie.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The round series' circle: where it sits in the chart rectangle, its
 // rotation, angles to pixels and back, and the chart settings a round
 // series switches off while it is shown.
-#include "chart/series/TeEngineCircledSeries.h"
+#include "chart/seriestypes/TeEngineCircledSeries.h"
 
 #include <cmath>
 #include <numbers>

@@ -5,7 +5,7 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/canvas/TeCanvas.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 
 namespace {
 

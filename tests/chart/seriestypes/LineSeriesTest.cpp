@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 #include "chart/series/SeriesDrawSupport.h"
 
 namespace {

@@ -9,9 +9,9 @@
 
 #include "chart/control/ChartControlTestSupport.h"
 #include "chart/messages/TeeExceptions.h"
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 #include "chart/series/SeriesDrawSupport.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/SeriesPie.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {

@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "ChartTestSupport.h"
-#include "TestSeriesTypes.h"
+#include "chart/series/ChartTestSupport.h"
+#include "chart/series/TestSeriesTypes.h"
 #include "chart/functions/TeeFunci.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/Series.h"
-#include "chart/series/SeriesBar.h"
-#include "chart/series/SeriesFastLine.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesBar.h"
+#include "chart/seriestypes/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesPie.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // open/high/low/close bar; TVolumeSeries draws a vertical line per point
 // from its value down to the axis.
 
-#include "chart/series/OhlChart.h"
+#include "chart/seriestypes/OhlChart.h"
 
 enum TCandleStyle { csCandleStick, csCandleBar };
 

@@ -11,8 +11,8 @@
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/messages/TeeExceptions.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 #include "chart/series/SeriesDrawSupport.h"
 #include "platform/runtime/SysUtils.h"
 

@@ -1,6 +1,6 @@
 // The settings of the line, point and area series, their clicks and legend
 // symbols, and the standard series types' places in the gallery.
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,10 +8,10 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/ChartSeriesTypes.h"
-#include "chart/series/SeriesBar.h"
-#include "chart/series/SeriesFastLine.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/seriestypes/SeriesBar.h"
+#include "chart/seriestypes/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesPie.h"
 #include "chart/utils/TeeProcs.h"
 
 void RegisterStandardSeries() {

@@ -7,7 +7,7 @@
 
 #include "chart/canvas/TeCanvas.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/SeriesPie.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/Series.h"
 
 TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner) {
     SetDrawArea(true);

@@ -1,7 +1,7 @@
 // The fast line series: one polyline per paint through the canvas' current
 // position, segments drawn as points arrive when the chart does not
 // repaint, clicks on points and segments.
-#include "chart/series/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesFastLine.h"
 
 #include "chart/canvas/TeCanvas.h"
 #include "chart/messages/TeeConst.h"

@@ -3,11 +3,11 @@
 // lists, marks and marker are the base's (TeEngineSeriesStreaming.cpp).
 #include "chart/control/ChartClasses.h"
 #include "chart/messages/TeeConst.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/Series.h"
-#include "chart/series/SeriesBar.h"
-#include "chart/series/SeriesFastLine.h"
-#include "chart/series/SeriesPie.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/Series.h"
+#include "chart/seriestypes/SeriesBar.h"
+#include "chart/seriestypes/SeriesFastLine.h"
+#include "chart/seriestypes/SeriesPie.h"
 #include "platform/runtime/PublishedProperties.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The registry of series and function types, and making, copying and
 // retyping series through it.
-#include "chart/series/ChartSeriesTypes.h"
+#include "chart/seriestypes/ChartSeriesTypes.h"
 
 #include <algorithm>
 #include <utility>
@@ -8,8 +8,8 @@
 #include "chart/functions/TeeFunci.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/CandleCh.h"
-#include "chart/series/Series.h"
+#include "chart/seriestypes/CandleCh.h"
+#include "chart/seriestypes/Series.h"
 #include "chart/series/TeEngineSeries.h"
 #include "chart/utils/TeeProcs.h"
 

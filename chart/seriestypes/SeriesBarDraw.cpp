@@ -9,7 +9,7 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
-#include "chart/series/SeriesBar.h"
+#include "chart/seriestypes/SeriesBar.h"
 #include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
