@@ -226,7 +226,8 @@ int TTeeCanvas::TextWidth(const AnsiString& Text) { return MeasureText(canvas_, 
 
 int TTeeCanvas::TextHeight(const AnsiString& Text) { return MeasureText(canvas_, font_, Text).cy; }
 
-int TTeeCanvas::FontHeight() { return TextHeight("W"); }
+// The extent's height is the font's, whatever the text: nothing to shape.
+int TTeeCanvas::FontHeight() { return TextHeight(AnsiString()); }
 
 // ---- The surface with depth ------------------------------------------------------
 void TCanvas3D::Assign(TCanvas3D* Source) { SetMonochrome(Source->GetMonochrome()); }

@@ -26,7 +26,7 @@ TPenSetup PenSetup(TDeviceContext* dc) {
     return s;
 }
 
-TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin) {
+TPixelBox PointsBox(std::span<const TPoint> pts, int margin) {
     if (pts.empty()) return TPixelBox();
     int x0 = pts[0].x, x1 = pts[0].x, y0 = pts[0].y, y1 = pts[0].y;
     for (const TPoint& p : pts) {
@@ -43,7 +43,7 @@ namespace {
 // Walks the one-pixel segments of a figure, the style running on from one
 // segment to the next: put(x, y, ink) for each drawn pixel.
 template <class F>
-void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                 const TPixelBox& box, F&& put) {
     TPenStyler styler(pen.style, PatternScale(dc));
     long long base = 0;
@@ -62,7 +62,7 @@ void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoi
 
 }  // namespace
 
-void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                   TPenMask& mask) {
     if (!pen.visible || pts.empty()) return;
     if (pen.wide) {
@@ -73,7 +73,7 @@ void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
                [&](int x, int y, bool ink) { mask.Set(x, y, ink ? TPenMask::Ink : TPenMask::Gap); });
 }
 
-void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed) {
+void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed) {
     if (!pen.visible || pts.empty() || pen.rop == R2_NOP) return;
     TPixelPainter painter(dc);
     if (pen.wide) {
@@ -102,7 +102,8 @@ bool LineTo(HDC DC, int X, int Y) {
     if (!DC) return false;
     TPoint from = DC->Position();
     if (DC->recording) MetaRecordShape(DC, TMetaOp::Line, {from, TPoint(X, Y)});
-    StrokeFigure(DC, PenSetup(DC), {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)}, false);
+    const TPoint ends[2] = {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)};
+    StrokeFigure(DC, PenSetup(DC), ends, false);
     DC->SetPosition(TPoint(X, Y));
     return true;
 }

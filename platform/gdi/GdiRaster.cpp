@@ -284,7 +284,7 @@ std::vector<TPoint> ShapeOutline(const TSymShape& s) {
 }
 
 // ---- Polygons --------------------------------------------------------------------
-std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, int& yMax) {
+std::vector<TPolyEdge> PolygonEdges(std::span<const TPoint> pts, int& yMin, int& yMax) {
     std::vector<TPolyEdge> edges;
     if (pts.size() < 3) return edges;
     yMin = pts[0].y;
@@ -302,7 +302,7 @@ std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, i
 }
 
 // ---- Wide strokes ------------------------------------------------------------------
-TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed) {
+TStrokePath PixelPath(std::span<const TPoint> pts, bool closed) {
     TStrokePath path;
     if (pts.empty()) return path;
     path.MoveTo(pts[0].x + 0.5, pts[0].y + 0.5);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 #include "platform/gdi/GdiInternal.h"
@@ -254,13 +255,13 @@ struct TPenSetup {
 TPenSetup PenSetup(TDeviceContext* dc);
 
 // The bounding box of points, grown by margin pixels on every side.
-TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin);
+TPixelBox PointsBox(std::span<const TPoint> pts, int margin);
 // Marks a figure's pen pixels in mask (one-pixel segments leave out their
 // last pixel; a closed figure returns to its first point).
-void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                   TPenMask& mask);
 // Draws a figure's outline with the selected pen.
-void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed);
+void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed);
 
 // ---- Shapes ----------------------------------------------------------------
 // A shape symmetric about both middle lines of its inclusive box, given by
@@ -295,10 +296,10 @@ std::vector<TPoint> ShapeOutline(const TSymShape& s);
 // rows yFrom and yTo: a pixel is inside when its centre (its integer
 // coordinate) is, left and top edges inside, right and bottom edges out.
 template <class F>
-void PolygonSpans(const std::vector<TPoint>& pts, int fillMode, int yFrom, int yTo, F&& span);
+void PolygonSpans(std::span<const TPoint> pts, int fillMode, int yFrom, int yTo, F&& span);
 
 // The path of a figure through pixel centres, for the wide pens.
-TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed);
+TStrokePath PixelPath(std::span<const TPoint> pts, bool closed);
 // Marks the pixels whose centres lie inside the stroke of path.
 void StrokeMask(const TStrokePath& path, double width, unsigned penStyle, TPenMask& mask);
 
@@ -307,10 +308,10 @@ struct TPolyEdge {
     long long x0, y0, x1, y1;  // y0 < y1
     int dir;
 };
-std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, int& yMax);
+std::vector<TPolyEdge> PolygonEdges(std::span<const TPoint> pts, int& yMin, int& yMax);
 
 template <class F>
-void PolygonSpans(const std::vector<TPoint>& pts, int fillMode, int yFrom, int yTo, F&& span) {
+void PolygonSpans(std::span<const TPoint> pts, int fillMode, int yFrom, int yTo, F&& span) {
     int yMin = 0, yMax = 0;
     std::vector<TPolyEdge> edges = PolygonEdges(pts, yMin, yMax);
     if (edges.empty()) return;

@@ -243,6 +243,26 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
     return true;
 }
 
+// A polygon of four corners around an upright rectangle (a candle's body, a
+// bar) drawn as the rectangle it is, row by row, when a one-pixel solid pen
+// (or none) makes the pixels the same: its outline runs on the corners, its
+// fill inside them. False leaves it to the general polygon.
+bool DrawUprightRectangle(TDeviceContext* dc, const TPoint* Points) {
+    TPoint p[4];
+    for (int i = 0; i < 4; ++i) p[i] = dc->ToDevice(Points[i].x, Points[i].y);
+    const bool flatFirst = p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+    const bool uprightFirst = p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+    if (!flatFirst && !uprightFirst) return false;
+    const TBox box{std::min(p[0].x, p[2].x), std::min(p[0].y, p[2].y), std::max(p[0].x, p[2].x) + 1,
+                   std::max(p[0].y, p[2].y) + 1};
+    // Sides of no length are lines: the general road draws them.
+    if (box.r - box.l < 2 || box.b - box.t < 2) return false;
+    const TPenSetup pen = PenSetup(dc);
+    if (pen.visible && (pen.wide || (pen.style & PS_STYLE_MASK) != PS_SOLID)) return false;
+    DrawSymShape(dc, TShapeSpec{TShapeSpec::Rect}, box);
+    return true;
+}
+
 }  // namespace
 
 bool Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
@@ -292,6 +312,7 @@ bool Chord(HDC DC, int Left, int Top, int Right, int Bottom, int X3, int Y3, int
 bool Polygon(HDC DC, const TPoint* Points, int Count) {
     if (!DC || !Points || Count < 2) return false;
     if (DC->recording) MetaRecordShape(DC, TMetaOp::Polygon, std::vector<TPoint>(Points, Points + Count));
+    if (Count == 4 && DrawUprightRectangle(DC, Points)) return true;
     std::vector<TPoint> pts;
     pts.reserve(static_cast<std::size_t>(Count));
     for (int i = 0; i < Count; ++i) pts.push_back(DC->ToDevice(Points[i].x, Points[i].y));
