@@ -232,6 +232,28 @@ public:
     // One point; each series type draws its own.
     virtual void DrawValue(int) {}
     virtual bool DrawValuesForward() const { return true; }
+
+    // Where more points than pixels share a column of the position axis,
+    // the base draws per column only the points whose pixels can still be
+    // seen, giving the picture every point would give: a line its column's
+    // entry, lowest, highest and exit point (crPath); candles, volume and
+    // bars the points that later points of the column do not wholly paint
+    // over (crCover, through ColumnPaint). crNone draws every point.
+    enum TColumnRoad { crNone, crPath, crCover };
+    virtual TColumnRoad ColumnRoad() const { return crNone; }
+    // Rows of pixels, top to bottom inclusive; empty when Top > Bottom.
+    struct TRowSpan {
+        int Top = 1, Bottom = 0;
+        bool Empty() const { return Top > Bottom; }
+    };
+    // What point ValueIndex paints of its column, for crCover: Body rows
+    // over the whole width the column's points share, Part rows over some
+    // of it, Stem rows in the middle pixel column only. False when the
+    // point paints something else: it is drawn.
+    struct TColumnPaint {
+        TRowSpan Body, Part, Stem;
+    };
+    virtual bool ColumnPaint(int, TColumnPaint&) const { return false; }
     // Whether series sharing a depth slot draw point ValueIndex in list order.
     virtual bool DrawSeriesForward(int) const { return true; }
 
@@ -371,6 +393,9 @@ protected:
     // cleared, AddPoint called at each X with the chart's repaints held back,
     // then one repaint.
     void FillSamplesWith(int NumValues, const std::function<void(double X, TSampleBounds& Bounds)>& AddPoint);
+    // A pen the column road can draw with: hidden, or one pixel wide,
+    // solid and copying.
+    static bool ThinSolidPen(const TChartPen* Pen);
     // Cleared by series whose every point is always drawn.
     bool calcVisiblePoints_ = true;
     // Set by series that draw the first point past the far edge too, so that
@@ -384,6 +409,16 @@ private:
     friend class TCustomAxisPanel;
     friend class TTeeFunction;
     void InsertPoint(int Index, const AnsiString& ALabel, TColor AColor);
+    // The column road (TeEngineSeriesColumns.cpp).
+    bool ColumnsShared() const;
+    int ColumnOf(int ValueIndex) const;
+    int ColumnEnd(int From, int Column) const;
+    void DrawColumns();
+    void DrawPathColumn(int First, int Last);
+    void DrawCoverColumn(int First, int Last);
+    bool SameColorRun(int First, int Last) const;
+    // The points of one column the cover road draws, reused from paint to paint.
+    std::vector<int> columnKept_;
     void InternalAddDataSource(TComponent* Value);
     // The checks of a new data source (ChartException); false when Value is
     // one already.

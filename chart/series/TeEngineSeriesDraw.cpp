@@ -75,6 +75,10 @@ void TChartSeries::DoAfterDrawValues() {
 }
 
 void TChartSeries::DrawAllValues() {
+    if (ColumnsShared()) {
+        DrawColumns();
+        return;
+    }
     if (DrawValuesForward())
         for (int i = firstValueIndex_; i <= lastValueIndex_; ++i) DrawValue(i);
     else

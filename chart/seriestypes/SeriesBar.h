@@ -80,7 +80,8 @@ protected:
     // Text room a mark needs beside its bar end.
     virtual int InternalCalcMarkLength(int ValueIndex) const = 0;
     virtual bool InternalClicked(int, const TPoint&) { return false; }
-    virtual void DrawBar(int BarIndex, int StartPos, int EndPos) = 0;
+    // The bar in barBounds_, in its shape, for upright and lying bars alike.
+    void DrawBar(int BarIndex, int StartPos, int EndPos);
 
     // 1 + the active series of this class before this one on the chart.
     int BarOrderPos() const;
@@ -147,6 +148,10 @@ public:
     double MinYValue() const override;
     void DrawValue(int ValueIndex) override;
     bool DrawValuesForward() const override;
+    // Flat rectangles of a solid brush inside a thin solid pen: each bar
+    // paints its slot's width from its end to its origin.
+    TColumnRoad ColumnRoad() const override;
+    bool ColumnPaint(int ValueIndex, TColumnPaint& Paint) const override;
     void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
@@ -154,7 +159,6 @@ public:
 protected:
     int InternalCalcMarkLength(int ValueIndex) const override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     TCustomChartAxis* ValueAxis() const override { return GetVerticalAxis(); }
     TCustomChartAxis* SlotAxis() const override { return GetHorizontalAxis(); }
 };
@@ -187,7 +191,6 @@ public:
 protected:
     int InternalCalcMarkLength(int ValueIndex) const override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     TCustomChartAxis* ValueAxis() const override { return GetHorizontalAxis(); }
     TCustomChartAxis* SlotAxis() const override { return GetVerticalAxis(); }
 };

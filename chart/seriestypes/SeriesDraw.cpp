@@ -22,6 +22,11 @@ void TCustomSeries::DoBeforeDrawValues() {
     TChartSeries::DoBeforeDrawValues();
 }
 
+TChartSeries::TColumnRoad TCustomSeries::ColumnRoad() const {
+    const bool flat = !GetParentChart()->GetView3D() && !pointer_->GetVisible() && !stairs_;
+    return flat && ThinSolidPen(linePen_) && (!drawArea_ || ThinSolidPen(areaLinesPen_)) ? crPath : crNone;
+}
+
 void TCustomSeries::DrawValue(int ValueIndex) {
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();

@@ -48,6 +48,10 @@ void TFastLineSeries::DrawAllValues() {
     TChartSeries::DrawAllValues();
 }
 
+TChartSeries::TColumnRoad TFastLineSeries::ColumnRoad() const {
+    return !GetParentChart()->GetView3D() && ThinSolidPen(linePen_) ? crPath : crNone;
+}
+
 void TFastLineSeries::DrawValue(int ValueIndex) {
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();

@@ -27,6 +27,8 @@ public:
     void PrepareCanvas();
     void DrawAllValues() override;
     void DrawValue(int ValueIndex) override;
+    // Flat lines of a thin solid pen.
+    TColumnRoad ColumnRoad() const override;
     void DrawLegendShape(int ValueIndex, const TRect& Rect) override;
     void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
     // A point exactly, or the segment running from it to the next.
