@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "chart/series/TeEnginePointValues.h"
 #include "chart/series/TeEngineSeriesMarks.h"
 #include "chart/series/TeEngineValueList.h"
 #include "platform/controls/Controls.h"
@@ -101,7 +102,7 @@ public:
     // before this one on the chart (all of them with SumAll).
     double PointOrigin(int ValueIndex, bool SumAll) const;
     // Whether any point has a label of its own.
-    bool HasLabels() const;
+    bool HasLabels() const { return !labels_.Empty(); }
     // The point's own colour, its palette colour under ColorEachPoint, else
     // the series' colour.
     TColor GetValueColor(int Index) const;
@@ -220,6 +221,10 @@ public:
     // The points inside the range the axes show (the whole series when its
     // positions are unordered); -1 for both when none is.
     void CalcFirstLastVisibleIndex();
+    // Gives back what the lists grew for points that never came, once the
+    // points stopped coming: each paint asks, since a series is usually
+    // filled before it is shown.
+    void ReleaseSlack();
     int GetFirstValueIndex() const { return firstValueIndex_; }
     int GetLastValueIndex() const { return lastValueIndex_; }
     int VisibleCount() const { return lastValueIndex_ - firstValueIndex_ + 1; }
@@ -409,6 +414,12 @@ private:
     friend class TCustomAxisPanel;
     friend class TTeeFunction;
     void InsertPoint(int Index, const AnsiString& ALabel, TColor AColor);
+    // The colour the point was given, DefaultPointColor when none.
+    TColor OwnColor(int Index) const {
+        const TColor* color = colors_.Find(Index);
+        return color ? *color : DefaultPointColor;
+    }
+    void SetOwnColor(int Index, TColor Value);
     // The column road (TeEngineSeriesColumns.cpp).
     bool ColumnsShared() const;
     int ColumnOf(int ValueIndex) const;
@@ -428,10 +439,12 @@ private:
     TChartValueLists valuesLists_;
     TChartValueList* xValues_ = nullptr;
     TChartValueList* yValues_ = nullptr;
-    std::vector<TColor> colors_;
-    // One slot per point; nullptr is an empty label, so unlabelled points
-    // cost a pointer each.
-    std::vector<std::unique_ptr<AnsiString>> labels_;
+    // Colours and labels of the points that were given one; how many of
+    // those colours mark null points.
+    TPointValues<TColor> colors_;
+    TPointValues<AnsiString> labels_;
+    int nullCount_ = 0;
+    int slackCount_ = -1;
 
     bool active_ = true;
     TColor seriesColor_ = DefaultPointColor;

@@ -89,6 +89,7 @@ void TChartSeries::DrawColumns() {
 }
 
 bool TChartSeries::SameColorRun(int First, int Last) const {
+    if (!colorEachPoint_ && !colors_.AnyIn(First, Last)) return seriesColor_ != clNone;
     const TColor color = GetValueColor(First);
     if (color == clNone) return false;
     for (int i = First + 1; i <= Last; ++i)

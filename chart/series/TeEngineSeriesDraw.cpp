@@ -66,6 +66,16 @@ void TChartSeries::CalcFirstLastVisibleIndex() {
     if (!drawBetweenPoints_ && positions->GetValue(lastValueIndex_) > hi) --lastValueIndex_;
 }
 
+void TChartSeries::ReleaseSlack() {
+    for (int i = 0; i < valuesLists_.GetCount(); ++i) valuesLists_.GetValueList(i)->ReleaseSlack();
+    // Colours and labels follow the value lists' pace.
+    if (Count() == slackCount_) {
+        colors_.ReleaseSlack();
+        labels_.ReleaseSlack();
+    }
+    slackCount_ = Count();
+}
+
 void TChartSeries::DoBeforeDrawValues() {
     if (BeforeDrawValues) BeforeDrawValues(this);
 }

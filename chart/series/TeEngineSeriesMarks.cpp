@@ -82,21 +82,15 @@ void TSeriesMarks::Assign(TPersistent* Source) {
 }
 
 void TSeriesMarks::SetProperty(bool& Variable, bool Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(Variable, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetArrowLength(int Value) {
-    if (arrowLength_ == Value) return;
-    arrowLength_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(arrowLength_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetBackColor(TColor Value) {
-    if (backColor_ == Value) return;
-    backColor_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(backColor_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetTransparent(bool Value) { SetProperty(transparent_, Value); }
@@ -104,9 +98,7 @@ void TSeriesMarks::SetClip(bool Value) { SetProperty(clip_, Value); }
 void TSeriesMarks::SetVisible(bool Value) { SetProperty(visible_, Value); }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle Value) {
-    if (style_ == Value) return;
-    style_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(style_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::UsePosition(int Index, TSeriesMarkPosition& APosition) {

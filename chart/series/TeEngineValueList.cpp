@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/series/TeEngineSeries.h"
+#include "chart/utils/TeeProcs.h"
 
 int TeeDefaultCapacity = 0;
 
@@ -162,9 +163,7 @@ void TChartValueList::SetMultiplier(double Value) {
 }
 
 void TChartValueList::SetValueSource(const AnsiString& Value) {
-    if (valueSource_ == Value) return;
-    valueSource_ = Value;
-    owner_->CheckDataSource();
+    if (TeeStoreChanged(valueSource_, Value)) owner_->CheckDataSource();
 }
 
 // ---- Sort ---------------------------------------------------------------------------
@@ -238,4 +237,9 @@ int TChartValueLists::IndexOf(const TChartValueList* List) const {
 void TChartValueLists::Put(int Index, TChartValueList* List) {
     if (Index < 0 || Index >= GetCount()) IndexError(Index);
     lists_[static_cast<std::size_t>(Index)] = List;
+}
+
+void TChartValueList::ReleaseSlack() {
+    if (Count() == countAtLastRelease_ && values_.capacity() > values_.size()) values_.shrink_to_fit();
+    countAtLastRelease_ = Count();
 }

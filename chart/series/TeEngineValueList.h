@@ -55,6 +55,10 @@ public:
     void FillSequence();
     // Sorts the owner's points by this list; does nothing for loNone.
     void Sort();
+    // Gives back the room grown for values that never came, once a call
+    // finds the count as the call before left it: a list still growing
+    // keeps its room.
+    void ReleaseSlack();
 
     double GetMaxValue() const;
     double GetMinValue() const;
@@ -87,6 +91,7 @@ private:
     AnsiString name_;
     // Raw values, before Multiplier, one per point, side by side.
     std::vector<double> values_;
+    int countAtLastRelease_ = -1;
     double multiplier_ = 1.0;
     TChartListOrder order_ = loNone;
     bool dateTime_ = false;

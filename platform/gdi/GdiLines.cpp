@@ -60,6 +60,27 @@ void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint
     }
 }
 
+// A solid one-pixel segment along a row or a column within a one-rectangle
+// clip, without its last pixel, as WalkLine would give it: a run of pixels.
+// False for any other segment.
+bool PlotStraight(TPixelPainter& painter, TPoint a, TPoint b, std::uint32_t ink, int rop) {
+    if (a.x != b.x && a.y != b.y) return false;
+    if (a == b) return true;
+    const TPixelBox& box = painter.Bounds();
+    if (a.y == b.y) {
+        const int x0 = a.x < b.x ? a.x : b.x + 1, x1 = a.x < b.x ? b.x - 1 : a.x;
+        TBrushPaint solid;
+        solid.kind = TBrushPaint::Solid;
+        solid.color = ink;
+        painter.Span(a.y, x0, x1, solid, rop);
+        return true;
+    }
+    if (a.x < box.x0 || a.x > box.x1) return true;
+    const int y0 = std::max(a.y < b.y ? a.y : b.y + 1, box.y0), y1 = std::min(a.y < b.y ? b.y - 1 : a.y, box.y1);
+    for (int y = y0; y <= y1; ++y) painter.PlotVisible(a.x, y, ink, rop);
+    return true;
+}
+
 }  // namespace
 
 void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
@@ -80,6 +101,14 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoi
         TPenMask mask(PointsBox(pts, pen.width + 2).Intersected(painter.Bounds()));
         FigureToMask(dc, pen, pts, closed, mask);
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
+        return;
+    }
+    // An open figure of straight solid segments runs its pixels row by row.
+    if (painter.Single() && !closed && (pen.style & PS_STYLE_MASK) == PS_SOLID) {
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
+            if (!PlotStraight(painter, pts[i], pts[i + 1], pen.ink, pen.rop))
+                WalkLine(pts[i], pts[i + 1], painter.Bounds(),
+                         [&](int x, int y, int) { painter.PlotVisible(x, y, pen.ink, pen.rop); });
         return;
     }
     // The walk stays within the clip box: with a one-rectangle clip every pixel it gives is visible.
