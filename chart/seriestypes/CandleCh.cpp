@@ -10,6 +10,7 @@
 #include "chart/messages/TeeProCo.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 void RegisterFinancialSeries() {
@@ -53,9 +54,7 @@ void TCandleSeries::Assign(TPersistent* Source) {
 }
 
 void TCandleSeries::SetCandleStyle(TCandleStyle Value) {
-    if (candleStyle_ == Value) return;
-    candleStyle_ = Value;
-    Repaint();
+    if (TeeStoreChanged(candleStyle_, Value)) Repaint();
 }
 
 void TCandleSeries::DoBeforeDrawValues() {
