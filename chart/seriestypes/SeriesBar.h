@@ -67,6 +67,8 @@ public:
 
     // A fresh width for every paint; no bar of an earlier pass carries over.
     void DoBeforeDrawValues() override;
+    // The bar of one point, upright or lying, in its slot.
+    void DrawValue(int ValueIndex) override;
     // Stacked and side-by-side bars share one depth slot.
     void CalcZOrder() override;
     bool DrawSeriesForward(int ValueIndex) const override;
@@ -146,7 +148,6 @@ public:
     int GetOriginPos(int ValueIndex) const override;
     double MaxYValue() const override;
     double MinYValue() const override;
-    void DrawValue(int ValueIndex) override;
     bool DrawValuesForward() const override;
     // Flat rectangles of a solid brush inside a thin solid pen: each bar
     // paints its slot's width from its end to its origin.
@@ -180,7 +181,6 @@ public:
     int GetOriginPos(int ValueIndex) const override;
     double MaxXValue() const override;
     double MinXValue() const override;
-    void DrawValue(int ValueIndex) override;
     bool DrawValuesForward() const override;
     void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;

@@ -88,6 +88,20 @@ struct TBarFrame {
 
 }  // namespace
 
+void TCustomBarSeries::DrawValue(int ValueIndex) {
+    TChartSeries::DrawValue(ValueIndex);
+    normalBarColor_ = GetValueColor(ValueIndex);
+    if (normalBarColor_ == clNone) return;
+    const bool upright = YMandatory();
+    const int slot = upright ? CalcXPos(ValueIndex) : CalcYPos(ValueIndex);
+    if (!SlotDrawable(slot, barWidth_)) return;
+    const int end = upright ? CalcYPos(ValueIndex) : CalcXPos(ValueIndex), origin = GetOriginPos(ValueIndex);
+    // An upright bar's bounds run from its end to its origin, a lying bar's
+    // from its origin to its end.
+    barBounds_ = upright ? TRect(slot, end, slot + barWidth_, origin) : TRect(origin, slot, end, slot + barWidth_);
+    DrawBar(ValueIndex, std::min(end, origin), std::max(end, origin));
+}
+
 // StartPos and EndPos are the bar's ends along the value axis, the smaller
 // pixel first; the bar grows toward larger values, up or to the right.
 void TCustomBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
@@ -194,16 +208,6 @@ double TBarSeries::MinYValue() const { return MinMandatoryValue(TChartSeries::Mi
 
 bool TBarSeries::DrawValuesForward() const { return !GetHorizontalAxis()->GetInverted(); }
 
-void TBarSeries::DrawValue(int ValueIndex) {
-    TChartSeries::DrawValue(ValueIndex);
-    normalBarColor_ = GetValueColor(ValueIndex);
-    if (normalBarColor_ == clNone) return;
-    const int left = CalcXPos(ValueIndex);
-    if (!SlotDrawable(left, barWidth_)) return;
-    barBounds_ = TRect(left, CalcYPos(ValueIndex), left + barWidth_, GetOriginPos(ValueIndex));
-    DrawBar(ValueIndex, std::min(barBounds_.Top, barBounds_.Bottom), std::max(barBounds_.Top, barBounds_.Bottom));
-}
-
 TChartSeries::TColumnRoad TBarSeries::ColumnRoad() const {
     const bool rectangles = !OnGetBarStyle && (GetBarStyle() == bsRectangle || GetBarStyle() == bsCilinder);
     const bool solid = GetBarBrush()->GetStyle() == bsSolid && !GetBarBrush()->GetBitmap();
@@ -309,16 +313,6 @@ double THorizBarSeries::MaxXValue() const { return MaxMandatoryValue(TChartSerie
 double THorizBarSeries::MinXValue() const { return MinMandatoryValue(TChartSeries::MinXValue()); }
 
 bool THorizBarSeries::DrawValuesForward() const { return !GetVerticalAxis()->GetInverted(); }
-
-void THorizBarSeries::DrawValue(int ValueIndex) {
-    TChartSeries::DrawValue(ValueIndex);
-    normalBarColor_ = GetValueColor(ValueIndex);
-    if (normalBarColor_ == clNone) return;
-    const int top = CalcYPos(ValueIndex);
-    if (!SlotDrawable(top, barWidth_)) return;
-    barBounds_ = TRect(GetOriginPos(ValueIndex), top, CalcXPos(ValueIndex), top + barWidth_);
-    DrawBar(ValueIndex, std::min(barBounds_.Left, barBounds_.Right), std::max(barBounds_.Left, barBounds_.Right));
-}
 
 void THorizBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
     if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.y, barWidth_)) return;

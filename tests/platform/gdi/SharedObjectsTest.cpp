@@ -5,22 +5,28 @@
 
 #include "platform/gdi/Graphics.h"
 
-TEST(SharedObjects, EqualValuesGiveTheSameObject) {
-    TPen a, b;
+// Two objects given the same colour share their GDI object, and part when
+// one is changed by Change.
+template <class T, class F>
+void ExpectSharedByValue(F&& Change) {
+    T a, b;
     a.SetColor(clRed);
     b.SetColor(clRed);
     EXPECT_EQ(a.GetHandle(), b.GetHandle());
-    b.SetColor(clBlue);
+    Change(b);
     EXPECT_NE(a.GetHandle(), b.GetHandle());
-    b.SetColor(clRed);
-    EXPECT_EQ(a.GetHandle(), b.GetHandle());
+}
 
-    TBrush solid, other;
-    solid.SetColor(clGreen);
-    other.SetColor(clGreen);
-    EXPECT_EQ(solid.GetHandle(), other.GetHandle());
-    other.SetStyle(bsCross);
-    EXPECT_NE(solid.GetHandle(), other.GetHandle());
+TEST(SharedObjects, EqualValuesGiveTheSameObject) {
+    ExpectSharedByValue<TPen>([](TPen& p) { p.SetColor(clBlue); });
+    ExpectSharedByValue<TPen>([](TPen& p) { p.SetWidth(3); });
+    ExpectSharedByValue<TBrush>([](TBrush& b) { b.SetStyle(bsCross); });
+    // Back to the same values, back to the same object.
+    TPen red, other;
+    red.SetColor(clRed);
+    other.SetColor(clBlue);
+    other.SetColor(clRed);
+    EXPECT_EQ(red.GetHandle(), other.GetHandle());
 }
 
 TEST(SharedObjects, AFontIsMadeAgainOnlyWhenItsShapeChanges) {
