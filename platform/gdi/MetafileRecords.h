@@ -77,7 +77,8 @@ void MetaRecordImage(HDC DC, const TRect& Dest, HDC Source, const TPixelBox& Sou
                      const COLORREF* Key);
 void MetaRecordPatBlt(HDC DC, const TRect& Dest, unsigned Rop);
 
-// The file formats (MetafileFiles.cpp).
+// The file formats: MetafileEmfWriter.cpp, MetafileWmfWriter.cpp and
+// MetafileEmfReader.cpp.
 std::string WriteEnhancedMetafile(const TMetaRecording& Recording);
 std::string WriteWindowsMetafile(const TMetaRecording& Recording);
 // Reads an enhanced metafile made of the records the writer puts down;

@@ -99,6 +99,28 @@ TEST_F(PieDraw, RotationWrapsAndRefusesNegativeAngles) {
     EXPECT_EQ(pie->GetRotationAngle(), 30);
 }
 
+// Only a share below the percentage gathers: one exactly at it keeps its own
+// slice (10 of 100 at 10 %), as a value exactly at the threshold does.
+TEST_F(PieDraw, AShareExactlyAtTheThresholdKeepsItsSlice) {
+    const struct {
+        TPieOtherStyle style;
+        std::vector<double> values;
+        int count;
+    } cases[] = {{poBelowPercent, {50, 40, 10}, 3},
+                 {poBelowPercent, {50, 40, 9, 1}, 5},
+                 {poBelowValue, {50, 40, 10}, 3},
+                 {poBelowValue, {50, 40, 9.5, 0.5}, 5}};
+    for (const auto& c : cases) {
+        pie->Clear();
+        for (double v : c.values) pie->Add(v);
+        pie->GetOtherSlice()->SetStyle(c.style);
+        pie->GetOtherSlice()->SetValue(10);
+        Paint();
+        EXPECT_EQ(pie->Count(), c.count) << c.values.size() << " values";
+        pie->GetOtherSlice()->SetStyle(poNone);
+    }
+}
+
 TEST_F(PieDraw, SmallValuesGatherIntoTheOtherSliceOnce) {
     Values({50, 45, 3, 2});
     pie->GetOtherSlice()->SetStyle(poBelowPercent);
