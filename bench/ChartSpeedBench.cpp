@@ -50,6 +50,12 @@ const std::vector<TBenchQuote>& Quotes(int Count) {
     return quotes;
 }
 
+// The heap before the series is filled (its quotes read first).
+std::size_t HeapBeforeFill(int Count) {
+    Quotes(Count);
+    return HeapInUse();
+}
+
 // The chart painted once empty, so that what it keeps for painting is
 // there before its points are counted.
 struct TChartOnPicture {
@@ -132,8 +138,7 @@ TLineSeries* AddCloses(TChartOnPicture& Chart, int Count) {
 void LineSeries(benchmark::State& state) {
     TChartOnPicture chart;
     chart.on.chart->GetBottomAxis()->SetDateTimeFormat("mmm yyyy");
-    Quotes(static_cast<int>(state.range(0)));
-    const std::size_t heap = HeapInUse();
+    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
     AddCloses(chart, static_cast<int>(state.range(0)));
     TimePaints(state, chart, heap, "line");
 }
@@ -144,10 +149,11 @@ BENCHMARK(LineSeries)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Arg(100
 void ZoomedLine(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     TChartOnPicture chart;
+    const std::size_t heap = HeapBeforeFill(count);
     TLineSeries* line = AddCloses(chart, count);
     const double from = line->GetxValue(count / 2);
     chart.on.chart->GetBottomAxis()->SetMinMax(from, from + 99);
-    TimePaints(state, chart, HeapInUse(), nullptr);
+    TimePaints(state, chart, heap, nullptr);
 }
 BENCHMARK(ZoomedLine)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
@@ -162,22 +168,25 @@ TSeries* AddVolumes(TChartOnPicture& Chart, int Count) {
 
 void Bars(benchmark::State& state) {
     TChartOnPicture chart;
+    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
     AddVolumes<TBarSeries>(chart, static_cast<int>(state.range(0)))->GetMarks()->SetVisible(false);
-    TimePaints(state, chart, HeapInUse(), nullptr);
+    TimePaints(state, chart, heap, nullptr);
 }
 BENCHMARK(Bars)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BarsWithMarks(benchmark::State& state) {
     TChartOnPicture chart;
+    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
     AddVolumes<TBarSeries>(chart, static_cast<int>(state.range(0)));
-    TimePaints(state, chart, HeapInUse(), nullptr);
+    TimePaints(state, chart, heap, nullptr);
 }
 BENCHMARK(BarsWithMarks)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void Pie(benchmark::State& state) {
     TChartOnPicture chart;
+    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
     AddVolumes<TPieSeries>(chart, static_cast<int>(state.range(0)));
-    TimePaints(state, chart, HeapInUse(), nullptr);
+    TimePaints(state, chart, heap, nullptr);
 }
 BENCHMARK(Pie)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
