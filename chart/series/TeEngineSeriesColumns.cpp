@@ -3,6 +3,9 @@
 // every point was drawn, so a paint costs the columns, not the history.
 #include <algorithm>
 #include <cmath>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/panel/TeEngineAxisPanel.h"
@@ -33,6 +36,55 @@ void Cover(TChartSeries::TRowSpan& Covered, const TChartSeries::TRowSpan& Span) 
         Covered = Covered.Empty() ? Span : Hull(Covered, Span);
     else if (Span.Bottom - Span.Top > Covered.Bottom - Covered.Top)
         Covered = Span;
+}
+
+// The lowest and highest of Count values, the first of each, and whether
+// any is NaN; the lanes of the first pass find the bounds, a second pass
+// over the few cached values finds where they first are.
+struct TExtremes {
+    int lowest = 0, highest = 0;
+    bool nan = false;
+};
+
+TExtremes FindExtremes(const double* Values, int Count) {
+    TExtremes found;
+    double low = Values[0], high = Values[0];
+    int i = 0;
+#if defined(__SSE2__)
+    if (Count >= 8) {
+        __m128d low2[2] = {_mm_set1_pd(low), _mm_set1_pd(low)}, high2[2] = {low2[0], low2[0]};
+        __m128d unordered = _mm_setzero_pd();
+        for (; i + 4 <= Count; i += 4)
+            for (int lane = 0; lane < 2; ++lane) {
+                const __m128d v = _mm_loadu_pd(Values + i + 2 * lane);
+                low2[lane] = _mm_min_pd(low2[lane], v);
+                high2[lane] = _mm_max_pd(high2[lane], v);
+                unordered = _mm_or_pd(unordered, _mm_cmpunord_pd(v, v));
+            }
+        if (_mm_movemask_pd(unordered)) {
+            found.nan = true;
+            return found;
+        }
+        double lows[4], highs[4];
+        _mm_storeu_pd(lows, low2[0]);
+        _mm_storeu_pd(lows + 2, low2[1]);
+        _mm_storeu_pd(highs, high2[0]);
+        _mm_storeu_pd(highs + 2, high2[1]);
+        for (int lane = 0; lane < 4; ++lane) low = std::min(low, lows[lane]), high = std::max(high, highs[lane]);
+    }
+#endif
+    for (; i < Count; ++i) {
+        const double v = Values[i];
+        if (std::isnan(v)) {
+            found.nan = true;
+            return found;
+        }
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    found.lowest = static_cast<int>(std::find(Values, Values + Count, low) - Values);
+    found.highest = static_cast<int>(std::find(Values, Values + Count, high) - Values);
+    return found;
 }
 
 }  // namespace
@@ -107,12 +159,18 @@ void TChartSeries::DrawPathColumn(int First, int Last) {
     int lowest = First, highest = First;
     double low = values->GetValue(First), high = low;
     bool numbers = !std::isnan(low);
-    for (int i = First + 1; i <= Last && numbers; ++i) {
-        const double v = values->GetValue(i);
-        numbers = !std::isnan(v);
-        if (v < low) low = v, lowest = i;
-        if (v > high) high = v, highest = i;
-    }
+    if (const double* plain = values->PlainValues()) {
+        const TExtremes found = FindExtremes(plain + First, Last - First + 1);
+        numbers = !found.nan;
+        lowest = First + found.lowest, highest = First + found.highest;
+        low = plain[lowest];
+    } else
+        for (int i = First + 1; i <= Last && numbers; ++i) {
+            const double v = values->GetValue(i);
+            numbers = !std::isnan(v);
+            if (v < low) low = v, lowest = i;
+            if (v > high) high = v, highest = i;
+        }
     auto pixel = [this](int i) { return YMandatory() ? CalcYPos(i) : CalcXPos(i); };
     const bool reducible = numbers && !(axis && axis->GetLogarithmic() && low <= 0) && OnScreen(ColumnOf(First)) &&
                            OnScreen(pixel(lowest)) && OnScreen(pixel(highest)) && SameColorRun(First, Last);

@@ -35,6 +35,9 @@ public:
     }
     // Stores Value as it is (not divided by Multiplier) and tells the owner.
     void SetValue(int Index, double Value);
+    // The values as one array, when they are stored one by one with
+    // Multiplier 1 (what GetValue gives); nullptr otherwise.
+    const double* PlainValues() const { return runCount_ || multiplier_ != 1.0 ? nullptr : values_.data(); }
     double First() const { return GetValue(0); }
     double Last() const { return GetValue(Count() - 1); }
 

@@ -131,7 +131,7 @@ TPenStyler::TPenStyler(unsigned style, int scale) {
     if ((style & PS_STYLE_MASK) == PS_ALTERNATE) scale = 1;
     const std::vector<int> lengths = PenDashes(style);
     for (std::size_t i = 0; i < lengths.size(); ++i)
-        on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0);
+        on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0 ? 1 : 0);
 }
 
 // ---- Symmetric shapes ------------------------------------------------------------

@@ -232,12 +232,22 @@ class TPenStyler {
 public:
     TPenStyler(unsigned style, int scale);
     bool Styled() const { return !on_.empty(); }
+    // Positions are asked mostly one after another: the next one steps the
+    // phase instead of dividing.
     bool On(long long position) const {
-        return on_.empty() || on_[static_cast<std::size_t>(position % static_cast<long long>(on_.size()))];
+        if (on_.empty()) return true;
+        const long long period = static_cast<long long>(on_.size());
+        if (position == last_ + 1)
+            phase_ = phase_ + 1 == period ? 0 : phase_ + 1;
+        else
+            phase_ = position % period;
+        last_ = position;
+        return on_[static_cast<std::size_t>(phase_)] != 0;
     }
 
 private:
-    std::vector<bool> on_;
+    std::vector<std::uint8_t> on_;
+    mutable long long last_ = -2, phase_ = 0;
 };
 
 // ---- Pens ----------------------------------------------------------------

@@ -2,6 +2,9 @@
 // antialiasing so that a pixel is covered when its centre is.
 #include "platform/host/WideStroke.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -51,18 +54,26 @@ void StrokeToMask(const TStrokePath& Path, double PenWidth, TStrokeCap Cap, TStr
         stroker.setJoinStyle(join);
         outline = stroker.createStroke(path);
     }
-    QImage coverage(Width, Height, QImage::Format_Grayscale8);
-    coverage.fill(0);
-    {
-        QPainter painter(&coverage);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.translate(-Left, -Top);
-        painter.fillPath(outline, Qt::white);
-    }
-    for (int y = 0; y < Height; ++y) {
-        const std::uint8_t* row = coverage.constScanLine(y);
-        std::uint8_t* out = Mask + static_cast<std::size_t>(y) * static_cast<std::size_t>(Width);
-        for (int x = 0; x < Width; ++x)
-            if (row[x]) out[x] = Value;
+    // The host hands a fill of more than about a hundred rows to its thread
+    // pool, whose wake-ups cost more than a stroke: the outline is filled in
+    // bands, each clipped to its rows, which leaves the same pixels.
+    constexpr int kBandRows = 48;
+    std::vector<std::uint8_t> band(static_cast<std::size_t>(Width) * kBandRows);
+    for (int top = 0; top < Height; top += kBandRows) {
+        const int rows = std::min(kBandRows, Height - top);
+        std::fill(band.begin(), band.end(), std::uint8_t{0});
+        QImage coverage(band.data(), Width, rows, Width, QImage::Format_Grayscale8);
+        {
+            QPainter painter(&coverage);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.translate(-Left, -(Top + top));
+            painter.fillPath(outline, Qt::white);
+        }
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t* row = band.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Width);
+            std::uint8_t* out = Mask + static_cast<std::size_t>(top + y) * static_cast<std::size_t>(Width);
+            for (int x = 0; x < Width; ++x)
+                if (row[x]) out[x] = Value;
+        }
     }
 }
