@@ -1,6 +1,8 @@
 // Lines of the device context: the pen in effect, one-pixel and wide
 // figures, MoveToEx, LineTo, Polyline and PolyBezier.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/gdi/GdiRaster.h"
 #include "platform/gdi/MetafileRecords.h"
@@ -60,24 +62,35 @@ void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint
     }
 }
 
-// A solid one-pixel segment along a row or a column within a one-rectangle
-// clip, without its last pixel, as WalkLine would give it: a run of pixels.
-// False for any other segment.
-bool PlotStraight(TPixelPainter& painter, TPoint a, TPoint b, std::uint32_t ink, int rop) {
+// A one-pixel segment along a row or a column within a one-rectangle clip,
+// without its last pixel, its style running on from Base: the pixels
+// WalkLine would give, visited as a run. False for any other segment.
+bool PlotStraight(TPixelPainter& painter, const TPenSetup& pen, const TPenStyler& styler, long long base, TPoint a,
+                  TPoint b) {
     if (a.x != b.x && a.y != b.y) return false;
     if (a == b) return true;
     const TPixelBox& box = painter.Bounds();
-    if (a.y == b.y) {
-        const int x0 = a.x < b.x ? a.x : b.x + 1, x1 = a.x < b.x ? b.x - 1 : a.x;
+    const bool row = a.y == b.y;
+    if (row ? a.y < box.y0 || a.y > box.y1 : a.x < box.x0 || a.x > box.x1) return true;
+    const int from = row ? a.x : a.y, to = row ? b.x : b.y, step = to > from ? 1 : -1;
+    const int lo = row ? box.x0 : box.y0, hi = row ? box.x1 : box.y1;
+    const int n = std::abs(to - from);
+    // The indexes along the segment whose pixels lie within the clip.
+    const int i0 = std::max(0, step > 0 ? lo - from : from - hi), i1 = std::min(n - 1, step > 0 ? hi - from : from - lo);
+    if (!styler.Styled() && row && i0 <= i1) {
         TBrushPaint solid;
         solid.kind = TBrushPaint::Solid;
-        solid.color = ink;
-        painter.Span(a.y, x0, x1, solid, rop);
+        solid.color = pen.ink;
+        const int x0 = from + step * i0, x1 = from + step * i1;
+        painter.Span(a.y, std::min(x0, x1), std::max(x0, x1), solid, pen.rop);
         return true;
     }
-    if (a.x < box.x0 || a.x > box.x1) return true;
-    const int y0 = std::max(a.y < b.y ? a.y : b.y + 1, box.y0), y1 = std::min(a.y < b.y ? b.y - 1 : a.y, box.y1);
-    for (int y = y0; y <= y1; ++y) painter.PlotVisible(a.x, y, ink, rop);
+    for (int i = i0; i <= i1; ++i) {
+        const int along = from + step * i;
+        const int x = row ? along : a.x, y = row ? a.y : along;
+        if (styler.On(base + i)) painter.PlotVisible(x, y, pen.ink, pen.rop);
+        else if (pen.gaps) painter.PlotVisible(x, y, pen.gap, pen.rop);
+    }
     return true;
 }
 
@@ -103,21 +116,26 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoi
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
         return;
     }
-    // An open figure of straight solid segments runs its pixels row by row.
-    if (painter.Single() && !closed && (pen.style & PS_STYLE_MASK) == PS_SOLID) {
-        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-            if (!PlotStraight(painter, pts[i], pts[i + 1], pen.ink, pen.rop))
-                WalkLine(pts[i], pts[i + 1], painter.Bounds(),
-                         [&](int x, int y, int) { painter.PlotVisible(x, y, pen.ink, pen.rop); });
+    // With a one-rectangle clip every pixel the walk gives is visible; the
+    // segments along a row or a column run their pixels directly.
+    if (painter.Single()) {
+        const TPenStyler styler(pen.style, PatternScale(dc));
+        const std::size_t count = pts.size(), segments = closed && count > 1 ? count : count - 1;
+        long long base = 0;
+        for (std::size_t i = 0; i < segments; ++i) {
+            const TPoint a = pts[i], b = pts[(i + 1) % count];
+            if (!PlotStraight(painter, pen, styler, base, a, b))
+                WalkLine(a, b, painter.Bounds(), [&](int x, int y, int index) {
+                    if (styler.On(base + index)) painter.PlotVisible(x, y, pen.ink, pen.rop);
+                    else if (pen.gaps) painter.PlotVisible(x, y, pen.gap, pen.rop);
+                });
+            base += std::max(std::llabs(static_cast<long long>(b.x) - a.x), std::llabs(static_cast<long long>(b.y) - a.y));
+        }
         return;
     }
-    // The walk stays within the clip box: with a one-rectangle clip every pixel it gives is visible.
-    if (painter.Single())
-        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
-                   [&](int x, int y, bool ink) { painter.PlotVisible(x, y, ink ? pen.ink : pen.gap, pen.rop); });
-    else
-        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
-                   [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
+    // Several clip rectangles: each pixel is checked.
+    WalkFigure(dc, pen, pts, closed, painter.Bounds(),
+               [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
 }
 
 bool MoveToEx(HDC DC, int X, int Y, TPoint* Old) {
