@@ -160,6 +160,15 @@ TEST(CanvasLines, WidePenCoversItsWidthWithRoundEnds) {
     EXPECT_EQ(DevicePixel(b.get(), 3, 5), clWhite);  // rounded corner
     EXPECT_EQ(DevicePixel(b.get(), 12, 5), clBlack);
     EXPECT_EQ(DevicePixel(b.get(), 12, 9), clBlack);
+    // The same stroke again, elsewhere and in the same place, covers the same pixels.
+    auto again = WhiteBitmap(30, 15);
+    for (int dy : {-5, 0}) {
+        again->GetCanvas()->GetPen()->SetWidth(5);
+        again->GetCanvas()->MoveTo(5, 7 + dy);
+        again->GetCanvas()->LineTo(20, 7 + dy);
+    }
+    EXPECT_EQ(Art(again.get(), TRect(0, 5, 30, 10)), Art(b.get(), TRect(0, 5, 30, 10)));
+    EXPECT_EQ(Art(again.get(), TRect(0, 0, 30, 5)), Art(b.get(), TRect(0, 5, 30, 10)));
 
     // A wide line of no length leaves a dot of the pen's width.
     auto d = WhiteBitmap(10, 10);
