@@ -13,6 +13,14 @@ namespace {
 // cannot be drawn, nor joined.
 bool Drawable(int X, int Y) { return X > -32767 && X < 32767 && Y > -32767 && Y < 32767; }
 
+// The canvas pen already draws as the solid line pen would in Color (a
+// line prepares its pen for each point; most points find it ready).
+bool DrawsAs(TPen* Pen, TChartPen* Line, TColor Color) {
+    return Line->GetVisible() && !Line->GetSmallDots() && Line->GetStyle() == psSolid && !Pen->HandleGiven() &&
+           Pen->GetStyle() == psSolid && Pen->GetColor() == Color && Pen->GetWidth() == Line->GetWidth() &&
+           Pen->GetMode() == Line->GetMode();
+}
+
 }  // namespace
 
 void TCustomSeries::DoBeforeDrawValues() {
@@ -181,6 +189,10 @@ void TCustomSeries::DrawPointer(int AX, int AY, TColor AColor, int ValueIndex) {
 }
 
 void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
+    if (!GetParentChart()->GetView3D() && DrawsAs(Canvas->GetPen(), linePen_, AColor)) {
+        Canvas->GetBrush()->SetStyle(bsClear);
+        return;
+    }
     Canvas->AssignVisiblePen(linePen_);
     GetParentChart()->CheckPenWidth(Canvas->GetPen());
     if (GetParentChart()->GetView3D()) {
