@@ -13,12 +13,11 @@ namespace {
 // cannot be drawn, nor joined.
 bool Drawable(int X, int Y) { return X > -32767 && X < 32767 && Y > -32767 && Y < 32767; }
 
-// The canvas pen already draws as the solid line pen would in Color (a
-// line prepares its pen for each point; most points find it ready).
-bool DrawsAs(TPen* Pen, TChartPen* Line, TColor Color) {
+// The canvas pen is the solid line pen but for its colour (a line prepares
+// its pen for each point; most points find it so).
+bool SameButColor(TPen* Pen, TChartPen* Line) {
     return Line->GetVisible() && !Line->GetSmallDots() && Line->GetStyle() == psSolid && !Pen->HandleGiven() &&
-           Pen->GetStyle() == psSolid && Pen->GetColor() == Color && Pen->GetWidth() == Line->GetWidth() &&
-           Pen->GetMode() == Line->GetMode();
+           Pen->GetStyle() == psSolid && Pen->GetWidth() == Line->GetWidth() && Pen->GetMode() == Line->GetMode();
 }
 
 }  // namespace
@@ -189,8 +188,9 @@ void TCustomSeries::DrawPointer(int AX, int AY, TColor AColor, int ValueIndex) {
 }
 
 void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
-    if (!GetParentChart()->GetView3D() && DrawsAs(Canvas->GetPen(), linePen_, AColor)) {
+    if (!GetParentChart()->GetView3D() && SameButColor(Canvas->GetPen(), linePen_)) {
         Canvas->GetBrush()->SetStyle(bsClear);
+        Canvas->GetPen()->SetColor(AColor);
         return;
     }
     Canvas->AssignVisiblePen(linePen_);

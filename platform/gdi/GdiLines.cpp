@@ -85,11 +85,17 @@ bool PlotStraight(TPixelPainter& painter, const TPenSetup& pen, const TPenStyler
         painter.Span(a.y, std::min(x0, x1), std::max(x0, x1), solid, pen.rop);
         return true;
     }
-    for (int i = i0; i <= i1; ++i) {
-        const int along = from + step * i;
-        const int x = row ? along : a.x, y = row ? a.y : along;
-        if (styler.On(base + i)) painter.PlotVisible(x, y, pen.ink, pen.rop);
-        else if (pen.gaps) painter.PlotVisible(x, y, pen.gap, pen.rop);
+    // A dash or a gap at a time.
+    for (int i = i0; i <= i1;) {
+        const int run = static_cast<int>(std::min<long long>(styler.Run(base + i), i1 - i + 1));
+        if (const bool on = styler.On(base + i); on || pen.gaps) {
+            const std::uint32_t color = on ? pen.ink : pen.gap;
+            for (int k = i; k < i + run; ++k) {
+                const int along = from + step * k;
+                painter.PlotVisible(row ? along : a.x, row ? a.y : along, color, pen.rop);
+            }
+        }
+        i += run;
     }
     return true;
 }
@@ -124,7 +130,10 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoi
         long long base = 0;
         for (std::size_t i = 0; i < segments; ++i) {
             const TPoint a = pts[i], b = pts[(i + 1) % count];
-            if (!PlotStraight(painter, pen, styler, base, a, b))
+            const bool straight = PlotStraight(painter, pen, styler, base, a, b);
+            if (!straight && !styler.Styled())
+                WalkLine(a, b, painter.Bounds(), [&](int x, int y, int) { painter.PlotVisible(x, y, pen.ink, pen.rop); });
+            else if (!straight)
                 WalkLine(a, b, painter.Bounds(), [&](int x, int y, int index) {
                     if (styler.On(base + index)) painter.PlotVisible(x, y, pen.ink, pen.rop);
                     else if (pen.gaps) painter.PlotVisible(x, y, pen.gap, pen.rop);

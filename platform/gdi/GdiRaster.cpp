@@ -132,6 +132,9 @@ TPenStyler::TPenStyler(unsigned style, int scale) {
     const std::vector<int> lengths = PenDashes(style);
     for (std::size_t i = 0; i < lengths.size(); ++i)
         on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0 ? 1 : 0);
+    runs_.resize(on_.size());
+    for (std::size_t i = on_.size(); i-- > 0;)
+        runs_[i] = i + 1 < on_.size() && on_[i + 1] == on_[i] ? runs_[i + 1] + 1 : 1;
 }
 
 // ---- Symmetric shapes ------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -245,8 +246,15 @@ public:
         return on_[static_cast<std::size_t>(phase_)] != 0;
     }
 
+    // How many positions from this one on keep its state (at least one).
+    int Run(long long position) const {
+        return on_.empty() ? std::numeric_limits<int>::max()
+                           : runs_[static_cast<std::size_t>(position % static_cast<long long>(on_.size()))];
+    }
+
 private:
     std::vector<std::uint8_t> on_;
+    std::vector<int> runs_;  // per phase: the positions left in its dash or gap
     mutable long long last_ = -2, phase_ = 0;
 };
 
