@@ -77,23 +77,21 @@ bool PlotStraight(TPixelPainter& painter, const TPenSetup& pen, const TPenStyler
     const int n = std::abs(to - from);
     // The indexes along the segment whose pixels lie within the clip.
     const int i0 = std::max(0, step > 0 ? lo - from : from - hi), i1 = std::min(n - 1, step > 0 ? hi - from : from - lo);
-    if (!styler.Styled() && row && i0 <= i1) {
-        TBrushPaint solid;
-        solid.kind = TBrushPaint::Solid;
-        solid.color = pen.ink;
-        const int x0 = from + step * i0, x1 = from + step * i1;
-        painter.Span(a.y, std::min(x0, x1), std::max(x0, x1), solid, pen.rop);
-        return true;
-    }
-    // A dash or a gap at a time.
+    // A dash or a gap at a time (a solid pen's segment is one dash).
     for (int i = i0; i <= i1;) {
         const int run = static_cast<int>(std::min<long long>(styler.Run(base + i), i1 - i + 1));
         if (const bool on = styler.On(base + i); on || pen.gaps) {
-            const std::uint32_t color = on ? pen.ink : pen.gap;
-            for (int k = i; k < i + run; ++k) {
-                const int along = from + step * k;
-                painter.PlotVisible(row ? along : a.x, row ? a.y : along, color, pen.rop);
-            }
+            const int first = from + step * i, last = from + step * (i + run - 1);
+            const int low = std::min(first, last), high = std::max(first, last);
+            TBrushPaint paint;
+            paint.kind = TBrushPaint::Solid;
+            paint.color = on ? pen.ink : pen.gap;
+            if (row)
+                painter.Span(a.y, low, high, paint, pen.rop);
+            else if (pen.rop == R2_COPYPEN)
+                for (int y = low; y <= high; ++y) painter.Row(y)[a.x] = paint.color | 0xFF000000u;
+            else
+                for (int y = low; y <= high; ++y) painter.PlotVisible(a.x, y, paint.color, pen.rop);
         }
         i += run;
     }

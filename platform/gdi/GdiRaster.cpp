@@ -86,7 +86,7 @@ bool TPixelPainter::VisibleInRegion(int x, int y) const {
     return inside;
 }
 
-void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
+void TPixelPainter::MixedSpan(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
     if (brush.kind == TBrushPaint::None || rop == R2_NOP) return;
     ClipSpan(y, x0, x1, [&](int a, int b) {
         std::uint32_t* row = Row(y);

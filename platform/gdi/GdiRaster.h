@@ -127,8 +127,18 @@ public:
         std::uint32_t& p = bits_[static_cast<std::ptrdiff_t>(y) * stride_ + x];
         p = rop == R2_COPYPEN ? color | 0xFF000000u : 0xFF000000u | Rop2(rop, color, p);
     }
-    // Pixels x0..x1 of row y, each taking the brush's colour through the raster mode.
-    void Span(int y, int x0, int x1, const TBrushPaint& brush, int rop);
+    // Pixels x0..x1 of row y, each taking the brush's colour through the
+    // raster mode; a solid copy within one clip rectangle, the common case,
+    // is filled here.
+    void Span(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
+        if (single_ && brush.kind == TBrushPaint::Solid && rop == R2_COPYPEN) {
+            if (y < bounds_.y0 || y > bounds_.y1) return;
+            const int a = std::max(x0, bounds_.x0), b = std::min(x1, bounds_.x1);
+            if (a <= b) std::fill(Row(y) + a, Row(y) + b + 1, brush.color | 0xFF000000u);
+            return;
+        }
+        MixedSpan(y, x0, x1, brush, rop);
+    }
     // Calls f(a, b) for each visible piece of x0..x1 on row y.
     template <class F>
     void ClipSpan(int y, int x0, int x1, F&& f) const {
@@ -149,6 +159,7 @@ public:
 
 private:
     bool VisibleInRegion(int x, int y) const;
+    void MixedSpan(int y, int x0, int x1, const TBrushPaint& brush, int rop);
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
     TPixelBox bounds_;

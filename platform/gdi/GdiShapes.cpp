@@ -59,11 +59,39 @@ struct TShapeSpec {
     }
 };
 
+// A rectangle with no pen or a solid one-pixel pen, row by row as the
+// general road below would draw it, without building its shape.
+void DrawPlainRect(TPixelPainter& painter, const TPenSetup& pen, const TBrushPaint& brush, const TBox& box) {
+    const TPixelBox& visible = painter.Bounds();
+    // Without a pen the rectangle loses its right column and bottom row.
+    const int inset = pen.visible ? 1 : 2;
+    const int x0 = box.l, y0 = box.t, x1 = box.r - inset, y1 = box.b - inset;
+    if (x1 < x0 || y1 < y0) return;
+    TBrushPaint ink;
+    ink.kind = TBrushPaint::Solid;
+    ink.color = pen.ink;
+    for (int y = std::max(y0, visible.y0); y <= std::min(y1, visible.y1); ++y) {
+        if (!pen.visible) {
+            painter.Span(y, x0, x1, brush, pen.rop);
+        } else if (y == y0 || y == y1 || x1 == x0) {
+            painter.Span(y, x0, x1, ink, pen.rop);
+        } else {
+            painter.Span(y, x0, x0, ink, pen.rop);
+            painter.Span(y, x1, x1, ink, pen.rop);
+            painter.Span(y, x0 + 1, x1 - 1, brush, pen.rop);
+        }
+    }
+}
+
 void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
     TPenSetup pen = PenSetup(dc);
     TBrushPaint brush = MakeBrushPaint(dc, dc->Brush());
     TPixelPainter painter(dc);
     const TPixelBox& visible = painter.Bounds();
+    if (spec.kind == TShapeSpec::Rect && !pen.wide && (!pen.visible || (pen.style & PS_STYLE_MASK) == PS_SOLID)) {
+        DrawPlainRect(painter, pen, brush, box);
+        return;
+    }
     if (!pen.visible) {
         // Without a pen the shape loses its right column and bottom row.
         TSymShape s = spec.Make(box.l, box.t, box.r - 2, box.b - 2, visible);
