@@ -47,7 +47,9 @@ void TCustomSeries::DrawValue(int ValueIndex) {
         oldColor_ = clNone;
         return;
     }
-    canvas->GetPen()->SetColor(clBlack);
+    // A flat line sets its own pen before it draws: black would only flip
+    // the pen's colour back and forth at every point.
+    if (drawArea_ || !drawLine_ || chart->GetView3D()) canvas->GetPen()->SetColor(clBlack);
     canvas->GetBrush()->SetColor(color_);
     if (oldColor_ == clNone) {
         oldX_ = x_;
