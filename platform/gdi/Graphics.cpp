@@ -93,6 +93,11 @@ void TPen::Assign(TPersistent* Source) {
         if (OnChange) OnChange(this);
         return;
     }
+    // Charts hand their pens to the canvas for every point: a pen that
+    // already draws the same keeps its handle and tells no one.
+    if (!adopted_ && !pen->adopted_ && color_ == pen->color_ && width_ == pen->width_ && style_ == pen->style_ &&
+        mode_ == pen->mode_)
+        return;
     color_ = pen->color_;
     width_ = pen->width_;
     style_ = pen->style_;
@@ -156,6 +161,7 @@ void TBrush::Assign(TPersistent* Source) {
         TGraphicsObject::Assign(Source);
         return;
     }
+    if (brush != this && !bitmap_ && !brush->bitmap_ && color_ == brush->color_ && style_ == brush->style_) return;
     if (brush != this) {
         color_ = brush->color_;
         style_ = brush->style_;

@@ -45,3 +45,30 @@ TEST(SharedObjects, AFontIsMadeAgainOnlyWhenItsShapeChanges) {
     font.Assign(&font);
     EXPECT_EQ(changes, 1) << "a canvas still hears of the assignment";
 }
+
+// A pen or brush given one that draws the same changes nothing and tells no
+// one; one that differs is taken over and told.
+TEST(SharedObjects, AssigningEqualValuesChangesNothing) {
+    TPen pen, same, other;
+    same.SetColor(clRed);
+    pen.SetColor(clRed);
+    other.SetColor(clRed);
+    other.SetWidth(2);
+    int penChanges = 0;
+    pen.OnChange = [&](TObject*) { ++penChanges; };
+    pen.Assign(&same);
+    EXPECT_EQ(penChanges, 0);
+    pen.Assign(&other);
+    EXPECT_EQ(penChanges, 1);
+    EXPECT_EQ(pen.GetWidth(), 2);
+
+    TBrush brush, plain, hatched;
+    hatched.SetStyle(bsCross);
+    int brushChanges = 0;
+    brush.OnChange = [&](TObject*) { ++brushChanges; };
+    brush.Assign(&plain);
+    EXPECT_EQ(brushChanges, 0);
+    brush.Assign(&hatched);
+    EXPECT_EQ(brushChanges, 1);
+    EXPECT_EQ(brush.GetStyle(), bsCross);
+}
