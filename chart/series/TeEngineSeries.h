@@ -264,7 +264,11 @@ public:
 
     // The marks of the visible points that are not null and have a text.
     virtual void DrawMarks();
+    // Places the mark (PlaceMark) and draws it.
     virtual void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition);
+    // Moves a mark from where it stands centred over its point to where
+    // the series shows it; false when it is not drawn.
+    virtual bool PlaceMark(int, TSeriesMarkPosition&) { return true; }
     // The widest mark text in the canvas font.
     int MaxMarkWidth() const;
     TSeriesMarks* GetMarks() const { return marks_; }
@@ -430,6 +434,17 @@ private:
     bool SameColorRun(int First, int Last) const;
     // The points of one column the cover road draws, reused from paint to paint.
     std::vector<int> columnKept_;
+
+    // ---- Marks (TeEngineSeriesMarksCover.cpp) ----
+    // The canvas takes the marks' font, zoomed with a 3-D chart's text.
+    void UseMarksFont();
+    // A point's mark text and its box centred over the point; false when
+    // it shows none.
+    bool MeasureMark(int ValueIndex, AnsiString& Text, TSeriesMarkPosition& APosition);
+    // Whether a mark that later marks wholly paint over may be left out.
+    bool MarksMayHide() const;
+    // From the last mark back, leaves out those the later ones hide.
+    void DrawUncoveredMarks();
     void InternalAddDataSource(TComponent* Value);
     // The checks of a new data source (ChartException); false when Value is
     // one already.

@@ -97,34 +97,46 @@ void TChartSeries::DrawAllValues() {
 
 void TChartSeries::DrawMarks() {
     if (!parentChart_) return;
-    TCanvas3D* canvas = parentChart_->GetCanvas();
+    if (MarksMayHide()) {
+        DrawUncoveredMarks();
+        return;
+    }
     TSeriesMarkPosition position;
-    for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i) {
-        if (IsNull(i)) continue;
-        const AnsiString text = GetMarkText(i);
-        if (text.IsEmpty()) continue;
-        parentChart_->FontCanvas(marks_->GetFont());
-        if (parentChart_->GetView3D() && !canvas->GetSupports3DText() &&
-            parentChart_->GetView3DOptions()->GetZoomText()) {
-            TFont* font = canvas->GetFont();
-            font->SetSize(std::max(1, Round(font->GetSize() * parentChart_->GetView3DOptions()->GetZoom() * 0.01)));
-        }
-        int lines = 0;
-        position.Width = parentChart_->MultiLineTextWidth(text, lines) + canvas->TextWidth("W");
-        position.Height = lines * canvas->FontHeight();
-        canvas->AssignVisiblePen(marks_->GetFrame());
-        if (marks_->GetFrame()->GetVisible()) {
-            position.Width += 2 * marks_->GetFrame()->GetWidth();
-            position.Height += 2 * marks_->GetFrame()->GetWidth();
-        }
-        position.ArrowTo = position.ArrowFrom = TPoint(CalcXPos(i), CalcYPos(i));
-        position.LeftTop = TPoint(position.ArrowTo.x - position.Width / 2, position.ArrowTo.y - position.Height + 1);
-        DrawMark(i, text, position);
+    AnsiString text;
+    for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i)
+        if (MeasureMark(i, text, position)) DrawMark(i, text, position);
+}
+
+void TChartSeries::UseMarksFont() {
+    TCanvas3D* canvas = parentChart_->GetCanvas();
+    parentChart_->FontCanvas(marks_->GetFont());
+    if (parentChart_->GetView3D() && !canvas->GetSupports3DText() && parentChart_->GetView3DOptions()->GetZoomText()) {
+        TFont* font = canvas->GetFont();
+        font->SetSize(std::max(1, Round(font->GetSize() * parentChart_->GetView3DOptions()->GetZoom() * 0.01)));
     }
 }
 
+bool TChartSeries::MeasureMark(int ValueIndex, AnsiString& Text, TSeriesMarkPosition& APosition) {
+    if (IsNull(ValueIndex)) return false;
+    Text = GetMarkText(ValueIndex);
+    if (Text.IsEmpty()) return false;
+    TCanvas3D* canvas = parentChart_->GetCanvas();
+    UseMarksFont();
+    int lines = 0;
+    APosition.Width = parentChart_->MultiLineTextWidth(Text, lines) + canvas->TextWidth("W");
+    APosition.Height = lines * canvas->FontHeight();
+    canvas->AssignVisiblePen(marks_->GetFrame());
+    if (marks_->GetFrame()->GetVisible()) {
+        APosition.Width += 2 * marks_->GetFrame()->GetWidth();
+        APosition.Height += 2 * marks_->GetFrame()->GetWidth();
+    }
+    APosition.ArrowTo = APosition.ArrowFrom = TPoint(CalcXPos(ValueIndex), CalcYPos(ValueIndex));
+    APosition.LeftTop = TPoint(APosition.ArrowTo.x - APosition.Width / 2, APosition.ArrowTo.y - APosition.Height + 1);
+    return true;
+}
+
 void TChartSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
-    marks_->Draw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
+    if (PlaceMark(ValueIndex, APosition)) marks_->Draw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
 }
 
 // ---- Pixels --------------------------------------------------------------------

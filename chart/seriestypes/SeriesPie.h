@@ -112,7 +112,7 @@ public:
     void DrawAllValues() override;
     void DrawValue(int ValueIndex) override;
     virtual void DrawPie(int ValueIndex);
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     int Clicked(int X, int Y) override;
 
     // How far slice ValueIndex moves out, and its radii when moved.

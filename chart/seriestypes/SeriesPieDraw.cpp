@@ -124,9 +124,9 @@ void TPieSeries::DrawPie(int ValueIndex) {
     iniY_ = endY_;
 }
 
-void TPieSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TPieSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
     if (BelongsToOtherSlice(ValueIndex) || IsNullSlice(ValueIndex) || ValueIndex >= static_cast<int>(angles_.size()))
-        return;
+        return false;
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();
     int xr, yr;
@@ -145,7 +145,7 @@ void TPieSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosit
     const TPoint& to = APosition.ArrowTo;
     APosition.LeftTop.x = to.x > GetCircleXCenter() ? to.x : to.x - APosition.Width;
     APosition.LeftTop.y = to.y > GetCircleYCenter() ? to.y : to.y - APosition.Height;
-    TCircledSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 int TPieSeries::Clicked(int X, int Y) {
