@@ -188,6 +188,15 @@ void Pie(benchmark::State& state) {
     AddVolumes<TPieSeries>(chart, static_cast<int>(state.range(0)));
     TimePaints(state, chart, heap, nullptr);
 }
-BENCHMARK(Pie)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Pie)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The slices alone.
+void PieWithoutMarks(benchmark::State& state) {
+    TChartOnPicture chart;
+    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
+    AddVolumes<TPieSeries>(chart, static_cast<int>(state.range(0)))->GetMarks()->SetVisible(false);
+    TimePaints(state, chart, heap, nullptr);
+}
+BENCHMARK(PieWithoutMarks)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

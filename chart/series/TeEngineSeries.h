@@ -438,9 +438,10 @@ private:
     // ---- Marks (TeEngineSeriesMarksCover.cpp) ----
     // The canvas takes the marks' font, zoomed with a 3-D chart's text.
     void UseMarksFont();
-    // A point's mark text and its box centred over the point; false when
-    // it shows none.
-    bool MeasureMark(int ValueIndex, AnsiString& Text, TSeriesMarkPosition& APosition);
+    // A point's mark text; false when it shows none.
+    bool MarkText(int ValueIndex, AnsiString& Text) const;
+    // The box of a mark text in the canvas font, centred over its point.
+    void CentreMark(int ValueIndex, const AnsiString& Text, TSeriesMarkPosition& APosition);
     // Whether a mark that later marks wholly paint over may be left out.
     bool MarksMayHide() const;
     // From the last mark back, leaves out those the later ones hide.

@@ -103,8 +103,12 @@ void TChartSeries::DrawMarks() {
     }
     TSeriesMarkPosition position;
     AnsiString text;
-    for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i)
-        if (MeasureMark(i, text, position)) DrawMark(i, text, position);
+    for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i) {
+        if (!MarkText(i, text)) continue;
+        UseMarksFont();
+        CentreMark(i, text, position);
+        DrawMark(i, text, position);
+    }
 }
 
 void TChartSeries::UseMarksFont() {
@@ -116,12 +120,14 @@ void TChartSeries::UseMarksFont() {
     }
 }
 
-bool TChartSeries::MeasureMark(int ValueIndex, AnsiString& Text, TSeriesMarkPosition& APosition) {
+bool TChartSeries::MarkText(int ValueIndex, AnsiString& Text) const {
     if (IsNull(ValueIndex)) return false;
     Text = GetMarkText(ValueIndex);
-    if (Text.IsEmpty()) return false;
+    return !Text.IsEmpty();
+}
+
+void TChartSeries::CentreMark(int ValueIndex, const AnsiString& Text, TSeriesMarkPosition& APosition) {
     TCanvas3D* canvas = parentChart_->GetCanvas();
-    UseMarksFont();
     int lines = 0;
     APosition.Width = parentChart_->MultiLineTextWidth(Text, lines) + canvas->TextWidth("W");
     APosition.Height = lines * canvas->FontHeight();
@@ -132,7 +138,6 @@ bool TChartSeries::MeasureMark(int ValueIndex, AnsiString& Text, TSeriesMarkPosi
     }
     APosition.ArrowTo = APosition.ArrowFrom = TPoint(CalcXPos(ValueIndex), CalcYPos(ValueIndex));
     APosition.LeftTop = TPoint(APosition.ArrowTo.x - APosition.Width / 2, APosition.ArrowTo.y - APosition.Height + 1);
-    return true;
 }
 
 void TChartSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {

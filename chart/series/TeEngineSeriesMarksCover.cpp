@@ -74,7 +74,7 @@ private:
 // which leaves that much on each side.
 bool InkInsideBox(const AnsiString& Text) {
     for (char c : Text.str())
-        if (c == 0 || (!std::strchr("0123456789.,-+ %E", c) && c != TeeLineSeparator)) return false;
+        if (c == 0 || (!(c >= '0' && c <= '9') && !std::strchr(".,-+ %E", c) && c != TeeLineSeparator)) return false;
     return true;
 }
 
@@ -115,8 +115,10 @@ void TChartSeries::DrawUncoveredMarks() {
     std::set<std::array<int, 4>> keptLines;
     TSeriesMarkPosition position, placed;
     AnsiString text;
+    UseMarksFont();
     for (int i = lastValueIndex_; i >= firstValueIndex_ && i >= 0; --i) {
-        if (!MeasureMark(i, text, position)) continue;
+        if (!MarkText(i, text)) continue;
+        CentreMark(i, text, position);
         placed.Assign(&position);
         if (!PlaceMark(i, placed)) continue;
         // The box paints its one-pixel frame on its edge and fills inside.
@@ -140,7 +142,6 @@ void TChartSeries::DrawUncoveredMarks() {
         cover.Add(boxPixels);
         if (arrowSpread == 0) keptLines.insert(line);
     }
-    UseMarksFont();
     canvas->AssignVisiblePen(marks_->GetFrame());
     for (auto k = kept.rbegin(); k != kept.rend(); ++k) {
         position.ArrowFrom = position.ArrowTo = k->arrow;

@@ -3,6 +3,7 @@
 #include "platform/gdi/GdiRaster.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -109,10 +110,22 @@ TPenMask::TPenMask(const TPixelBox& box) : box_(box.Empty() ? TPixelBox() : box)
 
 void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
     if (box_.Empty() || rop == R2_NOP) return;
-    const std::uint8_t* cell = cells_.data();
-    for (int y = box_.y0; y <= box_.y1; ++y)
-        for (int x = box_.x0; x <= box_.x1; ++x, ++cell)
-            if (*cell) painter.Plot(x, y, *cell == Ink ? ink : gap, rop);
+    // A pen's cells are few in a shape's box: empty runs are passed over
+    // eight cells at a time.
+    const int width = box_.Width();
+    for (int y = box_.y0; y <= box_.y1; ++y) {
+        const std::uint8_t* row = cells_.data() + static_cast<std::size_t>(y - box_.y0) * static_cast<std::size_t>(width);
+        for (int i = 0; i < width;) {
+            std::uint64_t eight = 0;
+            if (i + 8 <= width) std::memcpy(&eight, row + i, 8);
+            if (i + 8 <= width && eight == 0) {
+                i += 8;
+                continue;
+            }
+            if (row[i]) painter.Plot(box_.x0 + i, y, row[i] == Ink ? ink : gap, rop);
+            ++i;
+        }
+    }
 }
 
 // Dash lengths in pixels of the styled pens on a screen.

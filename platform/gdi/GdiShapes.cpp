@@ -134,10 +134,19 @@ struct TArcGeometry {
         start = AngleOf(from.x, from.y);
         span = NormAngle(AngleOf(to.x, to.y) - start);
         if (span < 1e-12) span = 2 * M_PI;  // the same ray twice: the whole ellipse
+        startCos = std::cos(start), startSin = std::sin(start);
+        endCos = std::cos(start + span), endSin = std::sin(start + span);
     }
+    double startCos, startSin, endCos, endSin;
     double AngleOf(double x, double y) const { return NormAngle(std::atan2(-(y - cy), x - cx)); }
     double Offset(double x, double y) const { return NormAngle(AngleOf(x, y) - start); }
     bool InSector(int x, int y) const { return (x == cx && y == cy) || Offset(x, y) <= span + 1e-9; }
+    // False for a pixel more than two pixels outside a sector of less than
+    // half a turn, told without an arc tangent.
+    bool NearSector(int x, int y) const {
+        const double u = x - cx, v = cy - y;
+        return span >= M_PI || (startCos * v - startSin * u >= -2 && endSin * u - endCos * v >= -2);
+    }
     // Narrows From..To on row y to the pixels that may lie in a sector of
     // at most half a turn, so that a thin slice tests the pixels near it
     // only: between the two rays' half-planes, with two pixels to spare.
@@ -150,8 +159,8 @@ struct TArcGeometry {
             if (a > 1e-12) lo = std::max(lo, -b / a);
             else if (a < -1e-12) hi = std::min(hi, -b / a);
         };
-        keep(-std::sin(start), std::cos(start) * v);
-        keep(std::sin(start + span), -std::cos(start + span) * v);
+        keep(-startSin, startCos * v);
+        keep(endSin, -endCos * v);
         if (lo > hi + 4) {
             To = From - 1;
             return;
@@ -210,7 +219,7 @@ void ArcOutlineToMask(TDeviceContext* dc, const TPenSetup& pen, const TBox& box,
     }
     std::vector<std::pair<double, TPoint>> arc;
     for (const TPoint& p : ShapeOutline(s))
-        if (g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
+        if (g.NearSector(p.x, p.y) && g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
     std::stable_sort(arc.begin(), arc.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
     TPenStyler styler(pen.style, PatternScale(dc));
     long long index = 0;

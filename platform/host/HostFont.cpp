@@ -148,7 +148,7 @@ constexpr char kNumberCharacters[] = "0123456789.,-+ %E";
 int THostFont::NumberWidth(const std::string& Text) const {
     if (Text.empty()) return -1;
     for (char c : Text)
-        if (!std::strchr(kNumberCharacters, c) || c == 0) return -1;
+        if (!(c >= '0' && c <= '9') && (c == 0 || !std::strchr(kNumberCharacters, c))) return -1;
     TImpl& impl = *impl_;
     if (!impl.numbersChecked) {
         impl.numbersChecked = true;
