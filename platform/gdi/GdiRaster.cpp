@@ -3,7 +3,6 @@
 #include "platform/gdi/GdiRaster.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -104,27 +103,21 @@ void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int ro
 
 // ---- Pen coverage --------------------------------------------------------------
 TPenMask::TPenMask(const TPixelBox& box) : box_(box.Empty() ? TPixelBox() : box) {
-    if (!box_.Empty())
-        cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    if (box_.Empty()) return;
+    cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    rowFrom_.assign(static_cast<std::size_t>(box_.Height()), box_.x1 + 1);
+    rowTo_.assign(static_cast<std::size_t>(box_.Height()), box_.x0 - 1);
 }
 
 void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
     if (box_.Empty() || rop == R2_NOP) return;
-    // A pen's cells are few in a shape's box: empty runs are passed over
-    // eight cells at a time.
     const int width = box_.Width();
     for (int y = box_.y0; y <= box_.y1; ++y) {
-        const std::uint8_t* row = cells_.data() + static_cast<std::size_t>(y - box_.y0) * static_cast<std::size_t>(width);
-        for (int i = 0; i < width;) {
-            std::uint64_t eight = 0;
-            if (i + 8 <= width) std::memcpy(&eight, row + i, 8);
-            if (i + 8 <= width && eight == 0) {
-                i += 8;
-                continue;
-            }
-            if (row[i]) painter.Plot(box_.x0 + i, y, row[i] == Ink ? ink : gap, rop);
-            ++i;
-        }
+        const std::size_t r = static_cast<std::size_t>(y - box_.y0);
+        const int from = rowFrom_.empty() ? box_.x0 : rowFrom_[r], to = rowFrom_.empty() ? box_.x1 : rowTo_[r];
+        const std::uint8_t* row = cells_.data() + r * static_cast<std::size_t>(width);
+        for (int x = from; x <= to; ++x)
+            if (const std::uint8_t cell = row[x - box_.x0]) painter.Plot(x, y, cell == Ink ? ink : gap, rop);
     }
 }
 
