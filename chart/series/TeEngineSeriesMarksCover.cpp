@@ -84,7 +84,8 @@ bool TChartSeries::MarksMayHide() const {
     // The text handler sees every mark, in its order.
     if (OnGetMarkText) return false;
     // Only a box filled solid, framed by a plain pen, surely paints over.
-    if (marks_->GetTransparent() || marks_->GetBackColor() == clNone || marks_->GetClip()) return false;
+    // (A clip leaves out the same pixels of every mark, so it may stay.)
+    if (marks_->GetTransparent() || marks_->GetBackColor() == clNone) return false;
     if (!marks_->GetFrame()->GetVisible() || !ThinSolidPen(marks_->GetFrame())) return false;
     const TFont* font = marks_->GetFont();
     if (font->GetStyle().Contains(fsItalic) || font->GetStyle().Contains(fsUnderline) || font->GetOrientation() != 0)

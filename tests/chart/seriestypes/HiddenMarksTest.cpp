@@ -68,12 +68,8 @@ std::vector<std::uint32_t> Picture(const TMarksCase& Case, int Count, bool View3
     if (Case.style) Case.style(series->GetMarks());
     if (EveryMark) series->OnGetMarkText = [](TChartSeries*, int, AnsiString&) {};
     Fill(series, Count, static_cast<unsigned>(Count) * 3 + (View3D ? 1 : 0));
-    TBitmap picture;
-    picture.SetSize(kWidth, kHeight);
-    on.chart->Draw(picture.GetCanvas(), TRect(0, 0, kWidth, kHeight));
+    auto pixels = on.Pixels(kWidth, kHeight);
     *Drawn_ = Drawn(series);
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < kHeight; ++y) pixels.insert(pixels.end(), picture.ScanLine(y), picture.ScanLine(y) + kWidth);
     return pixels;
 }
 
@@ -93,6 +89,7 @@ std::vector<TMarksCase> MarksCases() {
              m->GetArrow()->SetStyle(psDot);
              m->SetStyle(smsValue);
          }},
+        {"bar, clipped to the chart", Maker<TBarSeries>(), [](TSeriesMarks* m) { m->SetClip(true); }},
         {"line, two-line marks", Maker<TLineSeries>(), [](TSeriesMarks* m) { m->SetStyle(smsLabelValue); }},
         {"line, large serif font", Maker<TLineSeries>(),
          [](TSeriesMarks* m) {
