@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -446,6 +447,20 @@ private:
     bool MarksMayHide() const;
     // From the last mark back, leaves out those the later ones hide.
     void DrawUncoveredMarks();
+    // While alive, the marks' texts read the percent total (which may add
+    // up every point) once; not with a text handler, which may change the
+    // values between marks.
+    class TSharedPercentTotal {
+    public:
+        explicit TSharedPercentTotal(const TChartSeries* Series);
+        ~TSharedPercentTotal();
+        TSharedPercentTotal(const TSharedPercentTotal&) = delete;
+        TSharedPercentTotal& operator=(const TSharedPercentTotal&) = delete;
+
+    private:
+        const TChartSeries* series_ = nullptr;
+    };
+    mutable std::optional<double> sharedPercentTotal_;
     void InternalAddDataSource(TComponent* Value);
     // The checks of a new data source (ChartException); false when Value is
     // one already.

@@ -97,6 +97,7 @@ void TChartSeries::DrawAllValues() {
 
 void TChartSeries::DrawMarks() {
     if (!parentChart_) return;
+    const TSharedPercentTotal total(this);
     if (MarksMayHide()) {
         DrawUncoveredMarks();
         return;
