@@ -166,28 +166,27 @@ TSeries* AddVolumes(TChartOnPicture& Chart, int Count) {
     return series;
 }
 
-void Bars(benchmark::State& state) {
+// Volumes as a series of the type, with its default marks or none.
+template <class TSeries>
+void PaintVolumes(benchmark::State& state, bool Marks) {
     TChartOnPicture chart;
     const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
-    AddVolumes<TBarSeries>(chart, static_cast<int>(state.range(0)))->GetMarks()->SetVisible(false);
+    auto* series = AddVolumes<TSeries>(chart, static_cast<int>(state.range(0)));
+    if (!Marks) series->GetMarks()->SetVisible(false);
     TimePaints(state, chart, heap, nullptr);
 }
+
+void Bars(benchmark::State& state) { PaintVolumes<TBarSeries>(state, false); }
 BENCHMARK(Bars)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BarsWithMarks(benchmark::State& state) {
-    TChartOnPicture chart;
-    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
-    AddVolumes<TBarSeries>(chart, static_cast<int>(state.range(0)));
-    TimePaints(state, chart, heap, nullptr);
-}
+void BarsWithMarks(benchmark::State& state) { PaintVolumes<TBarSeries>(state, true); }
 BENCHMARK(BarsWithMarks)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-void Pie(benchmark::State& state) {
-    TChartOnPicture chart;
-    const std::size_t heap = HeapBeforeFill(static_cast<int>(state.range(0)));
-    AddVolumes<TPieSeries>(chart, static_cast<int>(state.range(0)));
-    TimePaints(state, chart, heap, nullptr);
-}
+void Pie(benchmark::State& state) { PaintVolumes<TPieSeries>(state, true); }
 BENCHMARK(Pie)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The slices alone.
+void PieWithoutMarks(benchmark::State& state) { PaintVolumes<TPieSeries>(state, false); }
+BENCHMARK(PieWithoutMarks)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -264,7 +265,11 @@ public:
 
     // The marks of the visible points that are not null and have a text.
     virtual void DrawMarks();
+    // Places the mark (PlaceMark) and draws it.
     virtual void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition);
+    // Moves a mark from where it stands centred over its point to where
+    // the series shows it; false when it is not drawn.
+    virtual bool PlaceMark(int, TSeriesMarkPosition&) { return true; }
     // The widest mark text in the canvas font.
     int MaxMarkWidth() const;
     TSeriesMarks* GetMarks() const { return marks_; }
@@ -430,6 +435,32 @@ private:
     bool SameColorRun(int First, int Last) const;
     // The points of one column the cover road draws, reused from paint to paint.
     std::vector<int> columnKept_;
+
+    // ---- Marks (TeEngineSeriesMarksCover.cpp) ----
+    // The canvas takes the marks' font, zoomed with a 3-D chart's text.
+    void UseMarksFont();
+    // A point's mark text; false when it shows none.
+    bool MarkText(int ValueIndex, AnsiString& Text) const;
+    // The box of a mark text in the canvas font, centred over its point.
+    void CentreMark(int ValueIndex, const AnsiString& Text, TSeriesMarkPosition& APosition);
+    // Whether a mark that later marks wholly paint over may be left out.
+    bool MarksMayHide() const;
+    // From the last mark back, leaves out those the later ones hide.
+    void DrawUncoveredMarks();
+    // While alive, the marks' texts read the percent total (which may add
+    // up every point) once; not with a text handler, which may change the
+    // values between marks.
+    class TSharedPercentTotal {
+    public:
+        explicit TSharedPercentTotal(const TChartSeries* Series);
+        ~TSharedPercentTotal();
+        TSharedPercentTotal(const TSharedPercentTotal&) = delete;
+        TSharedPercentTotal& operator=(const TSharedPercentTotal&) = delete;
+
+    private:
+        const TChartSeries* series_ = nullptr;
+    };
+    mutable std::optional<double> sharedPercentTotal_;
     void InternalAddDataSource(TComponent* Value);
     // The checks of a new data source (ChartException); false when Value is
     // one already.

@@ -61,7 +61,7 @@ public:
     void DrawValue(int ValueIndex) override;
     // Flat lines and areas without markers or stairs, drawn with thin solid pens.
     TColumnRoad ColumnRoad() const override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
     int Clicked(int X, int Y) override;

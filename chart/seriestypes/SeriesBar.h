@@ -153,7 +153,7 @@ public:
     // paints its slot's width from its end to its origin.
     TColumnRoad ColumnRoad() const override;
     bool ColumnPaint(int ValueIndex, TColumnPaint& Paint) const override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
 
@@ -182,7 +182,7 @@ public:
     double MaxXValue() const override;
     double MinXValue() const override;
     bool DrawValuesForward() const override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
     // Y counts up from the vertical axis' minimum, X walks at random.

@@ -230,9 +230,9 @@ bool TBarSeries::ColumnPaint(int ValueIndex, TColumnPaint& Paint) const {
     return true;
 }
 
-void TBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TBarSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
     // The mark of a bar too far out to draw is not drawn either.
-    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.x, barWidth_)) return;
+    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.x, barWidth_)) return false;
     GetMarks()->ZPosition = StartZ;
     int d = GetMarks()->GetArrowLength();
     // A bar hanging below its origin has its mark below its end.
@@ -243,7 +243,7 @@ void TBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosit
     APosition.LeftTop.x += half;
     APosition.ArrowTo.y -= d;
     APosition.LeftTop.y -= d;
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 void TBarSeries::CalcHorizMargins(int& Left, int& Right) const {
@@ -314,8 +314,8 @@ double THorizBarSeries::MinXValue() const { return MinMandatoryValue(TChartSerie
 
 bool THorizBarSeries::DrawValuesForward() const { return !GetVerticalAxis()->GetInverted(); }
 
-void THorizBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
-    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.y, barWidth_)) return;
+bool THorizBarSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
+    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.y, barWidth_)) return false;
     GetMarks()->ZPosition = StartZ;
     int d = GetMarks()->GetArrowLength();
     // A bar running left of its origin has its mark left of its end.
@@ -326,7 +326,7 @@ void THorizBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMark
     APosition.ArrowTo.x += d;
     APosition.ArrowFrom.y += half;
     APosition.ArrowTo.y += half;
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 void THorizBarSeries::CalcVerticalMargins(int& Top, int& Bottom) const {

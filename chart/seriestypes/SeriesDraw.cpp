@@ -206,9 +206,9 @@ void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
     }
 }
 
-void TCustomSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TCustomSeries::PlaceMark(int, TSeriesMarkPosition& APosition) {
     GetMarks()->ZPosition = StartZ;
     APosition.LeftTop.y -= GetMarks()->GetArrowLength();
     APosition.ArrowTo.y -= GetMarks()->GetArrowLength();
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }

@@ -103,16 +103,22 @@ void TPixelPainter::MixedSpan(int y, int x0, int x1, const TBrushPaint& brush, i
 
 // ---- Pen coverage --------------------------------------------------------------
 TPenMask::TPenMask(const TPixelBox& box) : box_(box.Empty() ? TPixelBox() : box) {
-    if (!box_.Empty())
-        cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    if (box_.Empty()) return;
+    cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    rowFrom_.assign(static_cast<std::size_t>(box_.Height()), box_.x1 + 1);
+    rowTo_.assign(static_cast<std::size_t>(box_.Height()), box_.x0 - 1);
 }
 
 void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
     if (box_.Empty() || rop == R2_NOP) return;
-    const std::uint8_t* cell = cells_.data();
-    for (int y = box_.y0; y <= box_.y1; ++y)
-        for (int x = box_.x0; x <= box_.x1; ++x, ++cell)
-            if (*cell) painter.Plot(x, y, *cell == Ink ? ink : gap, rop);
+    const int width = box_.Width();
+    for (int y = box_.y0; y <= box_.y1; ++y) {
+        const std::size_t r = static_cast<std::size_t>(y - box_.y0);
+        const int from = rowFrom_.empty() ? box_.x0 : rowFrom_[r], to = rowFrom_.empty() ? box_.x1 : rowTo_[r];
+        const std::uint8_t* row = cells_.data() + r * static_cast<std::size_t>(width);
+        for (int x = from; x <= to; ++x)
+            if (const std::uint8_t cell = row[x - box_.x0]) painter.Plot(x, y, cell == Ink ? ink : gap, rop);
+    }
 }
 
 // Dash lengths in pixels of the styled pens on a screen.

@@ -180,10 +180,15 @@ public:
         if (!box_.Contains(x, y)) return;
         std::uint8_t& m = cells_[Index(x, y)];
         if (v > m) m = v;
+        TouchRow(y, x);
     }
     std::uint8_t Get(int x, int y) const { return box_.Contains(x, y) ? cells_[Index(x, y)] : std::uint8_t{Empty}; }
-    // The cells row by row from the box's top left, for the host to draw into.
-    std::uint8_t* Cells() { return cells_.data(); }
+    // The cells row by row from the box's top left, for the host to draw
+    // into (anywhere: Paint then looks at every cell).
+    std::uint8_t* Cells() {
+        rowFrom_.clear();
+        return cells_.data();
+    }
     // Applies the pen: ink in the pen colour, gaps in the background colour.
     void Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const;
 
@@ -192,8 +197,19 @@ private:
         return static_cast<std::size_t>(y - box_.y0) * static_cast<std::size_t>(box_.Width()) +
                static_cast<std::size_t>(x - box_.x0);
     }
+    // The columns of row y that Set reached, so that Paint passes over
+    // the rest of a shape's box (a thin slice's outline is a few cells a row).
+    void TouchRow(int y, int x) {
+        if (rowFrom_.empty()) return;
+        const std::size_t r = static_cast<std::size_t>(y - box_.y0);
+        rowFrom_[r] = std::min(rowFrom_[r], x);
+        rowTo_[r] = std::max(rowTo_[r], x);
+    }
     TPixelBox box_;
     std::vector<std::uint8_t> cells_;
+    // Per row, the first and last column set; empty once the cells were
+    // handed out.
+    std::vector<int> rowFrom_, rowTo_;
 };
 
 // ---- Lines ---------------------------------------------------------------

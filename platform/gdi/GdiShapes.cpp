@@ -162,10 +162,40 @@ struct TArcGeometry {
         start = AngleOf(from.x, from.y);
         span = NormAngle(AngleOf(to.x, to.y) - start);
         if (span < 1e-12) span = 2 * M_PI;  // the same ray twice: the whole ellipse
+        startCos = std::cos(start), startSin = std::sin(start);
+        endCos = std::cos(start + span), endSin = std::sin(start + span);
     }
+    double startCos, startSin, endCos, endSin;
     double AngleOf(double x, double y) const { return NormAngle(std::atan2(-(y - cy), x - cx)); }
     double Offset(double x, double y) const { return NormAngle(AngleOf(x, y) - start); }
     bool InSector(int x, int y) const { return (x == cx && y == cy) || Offset(x, y) <= span + 1e-9; }
+    // False for a pixel more than two pixels outside a sector of less than
+    // half a turn, told without an arc tangent.
+    bool NearSector(int x, int y) const {
+        const double u = x - cx, v = cy - y;
+        return span >= M_PI || (startCos * v - startSin * u >= -2 && endSin * u - endCos * v >= -2);
+    }
+    // Narrows From..To on row y to the pixels that may lie in a sector of
+    // at most half a turn, so that a thin slice tests the pixels near it
+    // only: between the two rays' half-planes, with two pixels to spare.
+    void NarrowRow(int y, int& From, int& To) const {
+        if (span >= M_PI) return;
+        const double v = cy - y;  // upwards from the centre
+        double lo = -HUGE_VAL, hi = HUGE_VAL;
+        // Left of the start ray: cos(s) v - sin(s) u >= 0; right of the end ray: sin(e) u - cos(e) v >= 0.
+        auto keep = [&](double a, double b) {  // a u + b >= 0
+            if (a > 1e-12) lo = std::max(lo, -b / a);
+            else if (a < -1e-12) hi = std::min(hi, -b / a);
+        };
+        keep(-startSin, startCos * v);
+        keep(endSin, -endCos * v);
+        if (lo > hi + 4) {
+            To = From - 1;
+            return;
+        }
+        if (lo > -HUGE_VAL) From = std::max(From, static_cast<int>(std::floor(cx + lo)) - 2);
+        if (hi < HUGE_VAL) To = std::min(To, static_cast<int>(std::ceil(cx + hi)) + 2);
+    }
     struct TExact {
         double x, y;
     };
@@ -217,7 +247,7 @@ void ArcOutlineToMask(TDeviceContext* dc, const TPenSetup& pen, const TBox& box,
     }
     std::vector<std::pair<double, TPoint>> arc;
     for (const TPoint& p : ShapeOutline(s))
-        if (g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
+        if (g.NearSector(p.x, p.y) && g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
     std::stable_sort(arc.begin(), arc.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
     TPenStyler styler(pen.style, PatternScale(dc));
     long long index = 0;
@@ -256,6 +286,7 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
             TArcGeometry g(s, from, to);
             for (int y = std::max(s.y0, visible.y0); y <= std::min(s.y1, visible.y1); ++y) {
                 int from = std::max(s.Left(y), visible.x0), to = std::min(s.Right(y), visible.x1);
+                if (kind == TArcKind::Pie) g.NarrowRow(y, from, to);
                 int run = from;
                 for (int x = from; x <= to + 1; ++x) {
                     bool inside = x <= to && mask.Get(x, y) == TPenMask::Empty &&

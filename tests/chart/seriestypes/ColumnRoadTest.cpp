@@ -87,12 +87,7 @@ std::vector<std::uint32_t> Picture(TChartSeries* Series, const TFill& Fill, cons
     On.chart->GetBottomAxis()->SetMinMax(Data.xMin, Data.xMax);
     const bool volume = dynamic_cast<TVolumeSeries*>(Series) != nullptr;
     On.chart->GetLeftAxis()->SetMinMax(volume ? 0 : Data.yMin, volume ? Data.yMax - Data.yMin : Data.yMax);
-    TBitmap picture;
-    picture.SetSize(kWidth, kHeight);
-    On.chart->Draw(picture.GetCanvas(), TRect(0, 0, kWidth, kHeight));
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < kHeight; ++y) pixels.insert(pixels.end(), picture.ScanLine(y), picture.ScanLine(y) + kWidth);
-    return pixels;
+    return On.Pixels(kWidth, kHeight);
 }
 
 struct TRoadCase {
