@@ -6,71 +6,19 @@
 // and a filled body each) straight on a bitmap with no chart around them.
 //
 // VELMORA_BENCH_QUOTES_CSV names a file of quotes to draw instead of the
-// generated ones, so that another charting program can be timed on the same
-// data: a header line, then "unix seconds,open,high,low,close,volume" rows,
-// oldest first; a size takes the file's first rows.
+// generated ones (bench/support/BenchQuotes.h).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <string>
 #include <vector>
 
+#include "bench/support/BenchQuotes.h"
 #include "chart/seriestypes/CandleCh.h"
-#include "platform/runtime/DateUtils.h"
-#include "platform/runtime/SysUtils.h"
 #include "tests/chart/control/ChartControlTestSupport.h"
 
 namespace {
 
 constexpr int kWidth = 800, kHeight = 600;
-
-struct TQuote {
-    double date, open, high, low, close, volume;
-};
-
-// Days from the TDateTime origin to 1 January 1970, where Unix seconds count from.
-constexpr double kUnixEpochDays = 25569;
-
-// The file's first Count quotes; fewer when it has fewer rows that parse.
-std::vector<TQuote> ReadQuotes(const char* FileName, int Count) {
-    std::vector<TQuote> quotes;
-    std::ifstream in(FileName);
-    std::string line;
-    std::getline(in, line);
-    while (static_cast<int>(quotes.size()) < Count && std::getline(in, line)) {
-        double seconds;
-        TQuote q;
-        if (std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%lf,%lf", &seconds, &q.open, &q.high, &q.low, &q.close,
-                        &q.volume) != 6)
-            continue;
-        q.date = kUnixEpochDays + seconds / 86400;
-        quotes.push_back(q);
-    }
-    return quotes;
-}
-
-// The quotes of VELMORA_BENCH_QUOTES_CSV when it is set, otherwise a random
-// walk of daily quotes around 100 from 1 January 2000, the same for every run.
-std::vector<TQuote> MakeQuotes(int Count) {
-    if (const char* file = std::getenv("VELMORA_BENCH_QUOTES_CSV")) return ReadQuotes(file, Count);
-    RandSeed = 42;
-    std::vector<TQuote> quotes(static_cast<std::size_t>(Count));
-    double last = 100, date = EncodeDate(2000, 1, 1);
-    for (TQuote& q : quotes) {
-        q.date = date++;
-        q.open = last * (1 + (Random() - 0.5) * 0.004);
-        q.close = q.open * (1 + (Random() - 0.5) * 0.02);
-        q.high = std::max(q.open, q.close) * (1 + Random() * 0.005);
-        q.low = std::min(q.open, q.close) * (1 - Random() * 0.005);
-        q.volume = 1e6 * (0.5 + Random());
-        last = q.close;
-    }
-    return quotes;
-}
 
 struct TCandleChart {
     TCandleChart(int Points, TCandleStyle Style, bool WithVolume = false) : on(kWidth, kHeight) {
@@ -91,9 +39,9 @@ struct TCandleChart {
             volume->SetCustomVertAxis(axis);
             volume->GetXValues()->SetDateTime(true);
         }
-        const std::vector<TQuote> quotes = MakeQuotes(Points);
+        const std::vector<TBenchQuote> quotes = MakeBenchQuotes(Points);
         count = static_cast<int>(quotes.size());
-        for (const TQuote& q : quotes) {
+        for (const TBenchQuote& q : quotes) {
             series->AddCandle(q.date, q.open, q.high, q.low, q.close);
             if (volume) volume->AddXY(q.date, q.volume, "", q.close >= q.open ? clGreen : clRed);
         }
@@ -119,13 +67,13 @@ void PaintChart(benchmark::State& state, TCandleChart& chart) {
 // The floor: each candle's wick and body drawn on a bitmap, already in pixels.
 void DrawCandlesOnly(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
-    const std::vector<TQuote> quotes = MakeQuotes(count);
+    const std::vector<TBenchQuote> quotes = MakeBenchQuotes(count);
     if (static_cast<int>(quotes.size()) < count) {
         state.SkipWithError("the quote file has fewer rows than asked for");
         return;
     }
     double low = quotes[0].low, high = quotes[0].high;
-    for (const TQuote& q : quotes) {
+    for (const TBenchQuote& q : quotes) {
         low = std::min(low, q.low);
         high = std::max(high, q.high);
     }
@@ -135,7 +83,7 @@ void DrawCandlesOnly(benchmark::State& state) {
     TCanvas* canvas = picture.GetCanvas();
     for (auto _ : state) {
         for (int i = 0; i < count; ++i) {
-            const TQuote& q = quotes[static_cast<std::size_t>(i)];
+            const TBenchQuote& q = quotes[static_cast<std::size_t>(i)];
             const int x = 40 + static_cast<int>(static_cast<long long>(i) * 720 / count);
             canvas->GetPen()->SetColor(clBlack);
             canvas->MoveTo(x, y(q.low));

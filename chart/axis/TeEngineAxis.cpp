@@ -7,6 +7,7 @@
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/series/TeEngineSeries.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 int TeeAxisClickGap = 3;
@@ -255,7 +256,5 @@ void TCustomChartAxis::SetLabelsSeparation(int Value) {
 }
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle Value) {
-    if (labelStyle_ == Value) return;
-    labelStyle_ = Value;
-    parentChart_->Invalidate();
+    if (TeeStoreChanged(labelStyle_, Value)) parentChart_->Invalidate();
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "chart/canvas/TeCanvas.h"
+#include "chart/utils/TeeProcs.h"
 
 Byte DarkColorQuantity = 64;
 Byte DarkerColorQuantity = 128;
@@ -83,15 +84,11 @@ void TChartPen::Assign(TPersistent* Source) {
 }
 
 void TChartPen::SetSmallDots(bool Value) {
-    if (Value == smallDots_) return;
-    smallDots_ = Value;
-    Notify();
+    if (TeeStoreChanged(smallDots_, Value)) Notify();
 }
 
 void TChartPen::SetVisible(bool Value) {
-    if (Value == visible_) return;
-    visible_ = Value;
-    Notify();
+    if (TeeStoreChanged(visible_, Value)) Notify();
 }
 
 TChartHiddenPen::TChartHiddenPen(TNotifyEvent OnChangeEvent) : TChartPen(std::move(OnChangeEvent)) {
@@ -137,15 +134,11 @@ void TView3DOptions::Repaint() {
 }
 
 void TView3DOptions::SetIntegerProperty(int& Field, int Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Repaint();
+    if (TeeStoreChanged(Field, Value)) Repaint();
 }
 
 void TView3DOptions::SetBooleanProperty(bool& Field, bool Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Repaint();
+    if (TeeStoreChanged(Field, Value)) Repaint();
 }
 
 void TView3DOptions::SetElevation(int Value) { SetIntegerProperty(elevation_, Value); }
@@ -226,7 +219,8 @@ int TTeeCanvas::TextWidth(const AnsiString& Text) { return MeasureText(canvas_, 
 
 int TTeeCanvas::TextHeight(const AnsiString& Text) { return MeasureText(canvas_, font_, Text).cy; }
 
-int TTeeCanvas::FontHeight() { return TextHeight("W"); }
+// The extent's height is the font's, whatever the text: nothing to shape.
+int TTeeCanvas::FontHeight() { return TextHeight(AnsiString()); }
 
 // ---- The surface with depth ------------------------------------------------------
 void TCanvas3D::Assign(TCanvas3D* Source) { SetMonochrome(Source->GetMonochrome()); }

@@ -7,6 +7,7 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/messages/TeeMessages.h"
+#include "chart/utils/TeeProcs.h"
 
 TCustomChartLegend::TCustomChartLegend(TCustomChart* AOwner) : TChartFontObject(AOwner), chart_(AOwner) {
     const TNotifyEvent changed(this, &TCustomChartLegend::Changed);
@@ -50,15 +51,11 @@ void TCustomChartLegend::Assign(TPersistent* Source) {
 // ---- Properties ------------------------------------------------------------------
 
 void TCustomChartLegend::SetAlignment(TLegendAlignment Value) {
-    if (alignment_ == Value) return;
-    alignment_ = Value;
-    Repaint();
+    if (TeeStoreChanged(alignment_, Value)) Repaint();
 }
 
 void TCustomChartLegend::SetTextStyle(TLegendTextStyle Value) {
-    if (textStyle_ == Value) return;
-    textStyle_ = Value;
-    Repaint();
+    if (TeeStoreChanged(textStyle_, Value)) Repaint();
 }
 
 void TCustomChartLegend::SetLegendStyle(TLegendStyle Value) {

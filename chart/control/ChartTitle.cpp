@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/control/Chart.h"
+#include "chart/utils/TeeProcs.h"
 
 int TeeTitleFootDistance = 5;
 
@@ -41,9 +42,7 @@ void TChartTitle::SetColor(TColor Value) { chart_->SetColorProperty(color_, Valu
 void TChartTitle::SetVisible(bool Value) { chart_->SetBooleanProperty(visible_, Value); }
 
 void TChartTitle::SetAlignment(TAlignment Value) {
-    if (alignment_ == Value) return;
-    alignment_ = Value;
-    Repaint();
+    if (TeeStoreChanged(alignment_, Value)) Repaint();
 }
 
 bool TChartTitle::Clicked(int X, int Y) const { return visible_ && PtInRect(titleRect_, TPoint(X, Y)); }

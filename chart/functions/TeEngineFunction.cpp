@@ -90,9 +90,7 @@ void TTeeFunction::SetPeriodStyle(TFunctionPeriodStyle Value) {
 }
 
 void TTeeFunction::SetPeriodAlign(TFunctionPeriodAlign Value) {
-    if (Value == periodAlign_) return;
-    periodAlign_ = Value;
-    ReCalculate();
+    if (TeeStoreChanged(periodAlign_, Value)) ReCalculate();
 }
 
 void TTeeFunction::SetParentSeries(TChartSeries* Value) {

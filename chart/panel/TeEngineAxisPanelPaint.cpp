@@ -92,6 +92,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* S) {
         if (S->FirstInZOrder()) DrawSeriesGroup(S);
         return;
     }
+    S->ReleaseSlack();
     S->CalcFirstLastVisibleIndex();
     if (S->GetFirstValueIndex() == -1) return;
     S->DoBeforeDrawValues();
@@ -122,6 +123,7 @@ void TCustomAxisPanel::DrawSeriesGroup(TChartSeries* S) {
     int first = -1, last = -1;
     bool clipped = false;
     for (TChartSeries* t : group) {
+        t->ReleaseSlack();
         t->CalcFirstLastVisibleIndex();
         if (t->GetFirstValueIndex() != -1) {
             first = first == -1 ? t->GetFirstValueIndex() : std::max(first, t->GetFirstValueIndex());

@@ -1,6 +1,7 @@
 // The extended panel's settings: background picture and gradient, zoom and
 // panning switches.
 #include "chart/panel/TeePanel.h"
+#include "chart/utils/TeeProcs.h"
 
 TCustomTeePanelExtended::TCustomTeePanelExtended(TComponent* AOwner)
     : TCustomTeePanel(AOwner), backImage_(new TPicture), gradient_(new TChartGradient(this)) {
@@ -27,15 +28,11 @@ void TCustomTeePanelExtended::Assign(TPersistent* Source) {
 }
 
 void TCustomTeePanelExtended::SetAllowPanning(TPanningMode Value) {
-    if (allowPanning_ == Value) return;
-    allowPanning_ = Value;
-    Invalidate();
+    if (TeeStoreChanged(allowPanning_, Value)) Invalidate();
 }
 
 void TCustomTeePanelExtended::SetBackImageMode(TTeeBackImageMode Value) {
-    if (backImageMode_ == Value) return;
-    backImageMode_ = Value;
-    Invalidate();
+    if (TeeStoreChanged(backImageMode_, Value)) Invalidate();
 }
 
 void TCustomTeePanelExtended::UndoZoom() {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "chart/panel/TeePanel.h"
+#include "chart/utils/TeeProcs.h"
 
 void TZoomPanningRecord::Activate(int X, int Y) {
     X0 = X1 = X;
@@ -24,27 +25,19 @@ void TCustomTeeGradient::Changed() {
 }
 
 void TCustomTeeGradient::SetDirection(TGradientDirection Value) {
-    if (direction_ == Value) return;
-    direction_ = Value;
-    Changed();
+    if (TeeStoreChanged(direction_, Value)) Changed();
 }
 
 void TCustomTeeGradient::SetEndColor(TColor Value) {
-    if (endColor_ == Value) return;
-    endColor_ = Value;
-    Changed();
+    if (TeeStoreChanged(endColor_, Value)) Changed();
 }
 
 void TCustomTeeGradient::SetStartColor(TColor Value) {
-    if (startColor_ == Value) return;
-    startColor_ = Value;
-    Changed();
+    if (TeeStoreChanged(startColor_, Value)) Changed();
 }
 
 void TCustomTeeGradient::SetVisible(bool Value) {
-    if (visible_ == Value) return;
-    visible_ = Value;
-    Changed();
+    if (TeeStoreChanged(visible_, Value)) Changed();
 }
 
 void TCustomTeeGradient::Assign(TPersistent* Source) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "chart/preview/TeePrevi.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
@@ -54,9 +55,7 @@ TTeePreviewPage::TTeePreviewPage(TComponent* AOwner) : TGraphicControl(AOwner) {
 }
 
 void TTeePreviewPage::StoreChanged(bool& Field, bool Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
+    if (TeeStoreChanged(Field, Value)) Invalidate();
 }
 
 void TTeePreviewPage::SetAsBitmap(bool Value) { StoreChanged(asBitmap_, Value); }
@@ -64,9 +63,7 @@ void TTeePreviewPage::SetShowImage(bool Value) { StoreChanged(showImage_, Value)
 void TTeePreviewPage::SetShowMargins(bool Value) { StoreChanged(showMargins_, Value); }
 
 void TTeePreviewPage::SetPaperColor(TColor Value) {
-    if (paperColor_ == Value) return;
-    paperColor_ = Value;
-    Invalidate();
+    if (TeeStoreChanged(paperColor_, Value)) Invalidate();
 }
 
 void TTeePreviewPage::SetImage(TCustomTeePanel* Panel) {

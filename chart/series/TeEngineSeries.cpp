@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "chart/axis/TeEngineAxis.h"
-#include "chart/utils/TeeProcs.h"
 #include "chart/functions/TeEngineFunction.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
+#include "chart/utils/TeeProcs.h"
 
 TChartSeries::TChartSeries(TComponent* AOwner) : TComponent(AOwner), marks_(new TSeriesMarks(this)) {
     xValues_ = new TChartValueList(this, TeeMsgText(TeeMsg_ValuesX));
@@ -65,21 +65,19 @@ void TChartSeries::SetStringProperty(AnsiString& Variable, const AnsiString& Val
 void TChartSeries::SetColorEachPoint(bool Value) {
     SetBooleanProperty(colorEachPoint_, Value);
     if (Value) return;
-    for (TColor& c : colors_)
-        if (c != clNone) c = DefaultPointColor;
+    // Only the null marks stay.
+    auto& colors = colors_.Entries();
+    colors.erase(std::remove_if(colors.begin(), colors.end(), [](const auto& e) { return e.second != clNone; }),
+                 colors.end());
     Repaint();
 }
 
 void TChartSeries::SetColorSource(const AnsiString& Value) {
-    if (colorSource_ == Value) return;
-    colorSource_ = Value;
-    CheckDataSource();
+    if (TeeStoreChanged(colorSource_, Value)) CheckDataSource();
 }
 
 void TChartSeries::SetLabelsSource(const AnsiString& Value) {
-    if (labelsSource_ == Value) return;
-    labelsSource_ = Value;
-    CheckDataSource();
+    if (TeeStoreChanged(labelsSource_, Value)) CheckDataSource();
 }
 
 void TChartSeries::SetXValues(TChartValueList* Value) {

@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "chart/series/TeEnginePointValues.h"
 #include "chart/series/TeEngineSeriesMarks.h"
 #include "chart/series/TeEngineValueList.h"
 #include "platform/controls/Controls.h"
@@ -101,7 +103,7 @@ public:
     // before this one on the chart (all of them with SumAll).
     double PointOrigin(int ValueIndex, bool SumAll) const;
     // Whether any point has a label of its own.
-    bool HasLabels() const;
+    bool HasLabels() const { return !labels_.Empty(); }
     // The point's own colour, its palette colour under ColorEachPoint, else
     // the series' colour.
     TColor GetValueColor(int Index) const;
@@ -220,6 +222,10 @@ public:
     // The points inside the range the axes show (the whole series when its
     // positions are unordered); -1 for both when none is.
     void CalcFirstLastVisibleIndex();
+    // Gives back what the lists grew for points that never came, once the
+    // points stopped coming: each paint asks, since a series is usually
+    // filled before it is shown.
+    void ReleaseSlack();
     int GetFirstValueIndex() const { return firstValueIndex_; }
     int GetLastValueIndex() const { return lastValueIndex_; }
     int VisibleCount() const { return lastValueIndex_ - firstValueIndex_ + 1; }
@@ -232,12 +238,38 @@ public:
     // One point; each series type draws its own.
     virtual void DrawValue(int) {}
     virtual bool DrawValuesForward() const { return true; }
+
+    // Where more points than pixels share a column of the position axis,
+    // the base draws per column only the points whose pixels can still be
+    // seen, giving the picture every point would give: a line its column's
+    // entry, lowest, highest and exit point (crPath); candles, volume and
+    // bars the points that later points of the column do not wholly paint
+    // over (crCover, through ColumnPaint). crNone draws every point.
+    enum TColumnRoad { crNone, crPath, crCover };
+    virtual TColumnRoad ColumnRoad() const { return crNone; }
+    // Rows of pixels, top to bottom inclusive; empty when Top > Bottom.
+    struct TRowSpan {
+        int Top = 1, Bottom = 0;
+        bool Empty() const { return Top > Bottom; }
+    };
+    // What point ValueIndex paints of its column, for crCover: Body rows
+    // over the whole width the column's points share, Part rows over some
+    // of it, Stem rows in the middle pixel column only. False when the
+    // point paints something else: it is drawn.
+    struct TColumnPaint {
+        TRowSpan Body, Part, Stem;
+    };
+    virtual bool ColumnPaint(int, TColumnPaint&) const { return false; }
     // Whether series sharing a depth slot draw point ValueIndex in list order.
     virtual bool DrawSeriesForward(int) const { return true; }
 
     // The marks of the visible points that are not null and have a text.
     virtual void DrawMarks();
+    // Places the mark (PlaceMark) and draws it.
     virtual void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition);
+    // Moves a mark from where it stands centred over its point to where
+    // the series shows it; false when it is not drawn.
+    virtual bool PlaceMark(int, TSeriesMarkPosition&) { return true; }
     // The widest mark text in the canvas font.
     int MaxMarkWidth() const;
     TSeriesMarks* GetMarks() const { return marks_; }
@@ -371,6 +403,9 @@ protected:
     // cleared, AddPoint called at each X with the chart's repaints held back,
     // then one repaint.
     void FillSamplesWith(int NumValues, const std::function<void(double X, TSampleBounds& Bounds)>& AddPoint);
+    // A pen the column road can draw with: hidden, or one pixel wide,
+    // solid and copying.
+    static bool ThinSolidPen(const TChartPen* Pen);
     // Cleared by series whose every point is always drawn.
     bool calcVisiblePoints_ = true;
     // Set by series that draw the first point past the far edge too, so that
@@ -384,6 +419,48 @@ private:
     friend class TCustomAxisPanel;
     friend class TTeeFunction;
     void InsertPoint(int Index, const AnsiString& ALabel, TColor AColor);
+    // The colour the point was given, DefaultPointColor when none.
+    TColor OwnColor(int Index) const {
+        const TColor* color = colors_.Find(Index);
+        return color ? *color : DefaultPointColor;
+    }
+    void SetOwnColor(int Index, TColor Value);
+    // The column road (TeEngineSeriesColumns.cpp).
+    bool ColumnsShared() const;
+    int ColumnOf(int ValueIndex) const;
+    int ColumnEnd(int From, int Column) const;
+    void DrawColumns();
+    void DrawPathColumn(int First, int Last);
+    void DrawCoverColumn(int First, int Last);
+    bool SameColorRun(int First, int Last) const;
+    // The points of one column the cover road draws, reused from paint to paint.
+    std::vector<int> columnKept_;
+
+    // ---- Marks (TeEngineSeriesMarksCover.cpp) ----
+    // The canvas takes the marks' font, zoomed with a 3-D chart's text.
+    void UseMarksFont();
+    // A point's mark text; false when it shows none.
+    bool MarkText(int ValueIndex, AnsiString& Text) const;
+    // The box of a mark text in the canvas font, centred over its point.
+    void CentreMark(int ValueIndex, const AnsiString& Text, TSeriesMarkPosition& APosition);
+    // Whether a mark that later marks wholly paint over may be left out.
+    bool MarksMayHide() const;
+    // From the last mark back, leaves out those the later ones hide.
+    void DrawUncoveredMarks();
+    // While alive, the marks' texts read the percent total (which may add
+    // up every point) once; not with a text handler, which may change the
+    // values between marks.
+    class TSharedPercentTotal {
+    public:
+        explicit TSharedPercentTotal(const TChartSeries* Series);
+        ~TSharedPercentTotal();
+        TSharedPercentTotal(const TSharedPercentTotal&) = delete;
+        TSharedPercentTotal& operator=(const TSharedPercentTotal&) = delete;
+
+    private:
+        const TChartSeries* series_ = nullptr;
+    };
+    mutable std::optional<double> sharedPercentTotal_;
     void InternalAddDataSource(TComponent* Value);
     // The checks of a new data source (ChartException); false when Value is
     // one already.
@@ -393,10 +470,12 @@ private:
     TChartValueLists valuesLists_;
     TChartValueList* xValues_ = nullptr;
     TChartValueList* yValues_ = nullptr;
-    std::vector<TColor> colors_;
-    // One slot per point; nullptr is an empty label, so unlabelled points
-    // cost a pointer each.
-    std::vector<std::unique_ptr<AnsiString>> labels_;
+    // Colours and labels of the points that were given one; how many of
+    // those colours mark null points.
+    TPointValues<TColor> colors_;
+    TPointValues<AnsiString> labels_;
+    int nullCount_ = 0;
+    int slackCount_ = -1;
 
     bool active_ = true;
     TColor seriesColor_ = DefaultPointColor;

@@ -19,10 +19,6 @@ namespace {
     throw EListError("List index out of bounds (" + AnsiString(Index) + ")");
 }
 
-std::unique_ptr<AnsiString> LabelCell(const AnsiString& Text) {
-    return Text.IsEmpty() ? nullptr : std::make_unique<AnsiString>(Text);
-}
-
 }  // namespace
 
 // ---- Adding ------------------------------------------------------------------------------
@@ -62,9 +58,19 @@ int TChartSeries::AddArray(std::span<const double> Values) {
 }
 
 void TChartSeries::InsertPoint(int Index, const AnsiString& ALabel, TColor AColor) {
-    const auto at = static_cast<std::size_t>(Index);
-    if (at <= colors_.size()) colors_.insert(colors_.begin() + Index, AColor);
-    if (at <= labels_.size()) labels_.insert(labels_.begin() + Index, LabelCell(ALabel));
+    colors_.Insert(Index);
+    labels_.Insert(Index);
+    SetOwnColor(Index, AColor);
+    if (!ALabel.IsEmpty()) labels_.Set(Index, ALabel);
+}
+
+void TChartSeries::SetOwnColor(int Index, TColor Value) {
+    const TColor old = OwnColor(Index);
+    nullCount_ += (Value == clNone) - (old == clNone);
+    if (Value == DefaultPointColor)
+        colors_.Remove(Index);
+    else
+        colors_.Set(Index, Value);
 }
 
 void TChartSeries::AddValue(int ValueIndex) {
@@ -86,20 +92,18 @@ void TChartSeries::NotifyNewValue(TChartSeries* Sender, int ValueIndex) {
 void TChartSeries::Delete(int ValueIndex) {
     if (ValueIndex < 0 || ValueIndex >= Count()) IndexError(ValueIndex);
     for (int i = 0; i < valuesLists_.GetCount(); ++i) valuesLists_.GetValueList(i)->Delete(ValueIndex);
-    const auto at = static_cast<std::size_t>(ValueIndex);
-    if (at < colors_.size()) colors_.erase(colors_.begin() + ValueIndex);
-    if (at < labels_.size()) labels_.erase(labels_.begin() + ValueIndex);
+    SetOwnColor(ValueIndex, DefaultPointColor);
+    colors_.Delete(ValueIndex);
+    labels_.Delete(ValueIndex);
     NotifyValue(veDelete, ValueIndex);
     if (active_) Repaint();
 }
 
 void TChartSeries::ClearLists() {
     for (int i = 0; i < valuesLists_.GetCount(); ++i) valuesLists_.GetValueList(i)->ClearValues();
-    std::vector<TColor>().swap(colors_);
-    std::vector<std::unique_ptr<AnsiString>>().swap(labels_);
-    const auto capacity = static_cast<std::size_t>(std::max(0, TeeDefaultCapacity));
-    colors_.reserve(capacity);
-    labels_.reserve(capacity);
+    colors_.Clear();
+    labels_.Clear();
+    nullCount_ = 0;
 }
 
 void TChartSeries::Clear() {
@@ -112,9 +116,8 @@ void TChartSeries::Clear() {
 
 void TChartSeries::SwapValueIndex(int A, int B) {
     for (int i = 0; i < valuesLists_.GetCount(); ++i) valuesLists_.GetValueList(i)->Exchange(A, B);
-    const auto a = static_cast<std::size_t>(A), b = static_cast<std::size_t>(B);
-    if (a < colors_.size() && b < colors_.size()) std::swap(colors_[a], colors_[b]);
-    if (a < labels_.size() && b < labels_.size()) std::swap(labels_[a], labels_[b]);
+    colors_.Swap(A, B);
+    labels_.Swap(A, B);
 }
 
 void TChartSeries::SetXValue(int Index, double Value) {
@@ -127,18 +130,14 @@ void TChartSeries::SetYValue(int Index, double Value) {
     Repaint();
 }
 
-bool TChartSeries::AllPointsNull() const {
-    return Count() > 0 && colors_.size() >= static_cast<std::size_t>(Count()) &&
-           std::all_of(colors_.begin(), colors_.end(), [](TColor c) { return c == clNone; });
-}
+bool TChartSeries::AllPointsNull() const { return Count() > 0 && nullCount_ == Count(); }
 
 double TChartSeries::DrawnLimit(const TChartValueList* List, bool IsMin) const {
-    const bool anyNull = std::find(colors_.begin(), colors_.end(), clNone) != colors_.end();
-    if (!anyNull) return IsMin ? List->GetMinValue() : List->GetMaxValue();
+    if (nullCount_ == 0 && seriesColor_ != clNone) return IsMin ? List->GetMinValue() : List->GetMaxValue();
     double limit = std::numeric_limits<double>::quiet_NaN();
-    const int n = std::min(List->Count(), static_cast<int>(colors_.size()));
+    const int n = std::min(List->Count(), Count());
     for (int i = 0; i < n; ++i) {
-        if (colors_[static_cast<std::size_t>(i)] == clNone) continue;
+        if (IsNull(i)) continue;
         const double v = List->GetValue(i);
         if (std::isnan(limit) || (IsMin ? v < limit : v > limit)) limit = v;
     }
@@ -148,24 +147,22 @@ double TChartSeries::DrawnLimit(const TChartValueList* List, bool IsMin) const {
 // ---- Labels and colours ------------------------------------------------------------------
 
 AnsiString TChartSeries::GetXLabel(int Index) const {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= labels_.size()) return AnsiString();
-    const auto& cell = labels_[static_cast<std::size_t>(Index)];
-    return cell ? *cell : AnsiString();
+    const AnsiString* label = labels_.Find(Index);
+    return label ? *label : AnsiString();
 }
 
 void TChartSeries::SetXLabel(int Index, const AnsiString& Value) {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= labels_.size()) IndexError(Index);
-    labels_[static_cast<std::size_t>(Index)] = LabelCell(Value);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
+    if (Value.IsEmpty())
+        labels_.Remove(Index);
+    else
+        labels_.Set(Index, Value);
     Repaint();
 }
 
-bool TChartSeries::HasLabels() const {
-    return std::any_of(labels_.begin(), labels_.end(), [](const auto& cell) { return cell != nullptr; });
-}
-
 TColor TChartSeries::GetValueColor(int Index) const {
-    if (Index >= 0 && static_cast<std::size_t>(Index) < colors_.size()) {
-        const TColor c = colors_[static_cast<std::size_t>(Index)];
+    if (Index >= 0 && Index < Count()) {
+        const TColor c = OwnColor(Index);
         if (c != DefaultPointColor) return c;
         if (colorEachPoint_) return GetDefaultColor(Index);
     }
@@ -173,16 +170,16 @@ TColor TChartSeries::GetValueColor(int Index) const {
 }
 
 void TChartSeries::SetValueColor(int Index, TColor Value) {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= colors_.size()) IndexError(Index);
-    colors_[static_cast<std::size_t>(Index)] = Value;
+    if (Index < 0 || Index >= Count()) IndexError(Index);
+    SetOwnColor(Index, Value);
     Repaint();
 }
 
 void TChartSeries::ColorRange(TChartValueList* AValueList, double FromValue, double ToValue, TColor AColor) {
-    const int n = std::min(AValueList->Count(), static_cast<int>(colors_.size()));
+    const int n = std::min(AValueList->Count(), Count());
     for (int i = 0; i < n; ++i) {
         const double v = AValueList->GetValue(i);
-        if (v >= FromValue && v <= ToValue) colors_[static_cast<std::size_t>(i)] = AColor;
+        if (v >= FromValue && v <= ToValue) SetOwnColor(i, AColor);
     }
     Repaint();
 }

@@ -66,6 +66,16 @@ void TChartSeries::CalcFirstLastVisibleIndex() {
     if (!drawBetweenPoints_ && positions->GetValue(lastValueIndex_) > hi) --lastValueIndex_;
 }
 
+void TChartSeries::ReleaseSlack() {
+    for (int i = 0; i < valuesLists_.GetCount(); ++i) valuesLists_.GetValueList(i)->ReleaseSlack();
+    // Colours and labels follow the value lists' pace.
+    if (Count() == slackCount_) {
+        colors_.ReleaseSlack();
+        labels_.ReleaseSlack();
+    }
+    slackCount_ = Count();
+}
+
 void TChartSeries::DoBeforeDrawValues() {
     if (BeforeDrawValues) BeforeDrawValues(this);
 }
@@ -75,6 +85,10 @@ void TChartSeries::DoAfterDrawValues() {
 }
 
 void TChartSeries::DrawAllValues() {
+    if (ColumnsShared()) {
+        DrawColumns();
+        return;
+    }
     if (DrawValuesForward())
         for (int i = firstValueIndex_; i <= lastValueIndex_; ++i) DrawValue(i);
     else
@@ -83,34 +97,52 @@ void TChartSeries::DrawAllValues() {
 
 void TChartSeries::DrawMarks() {
     if (!parentChart_) return;
-    TCanvas3D* canvas = parentChart_->GetCanvas();
+    const TSharedPercentTotal total(this);
+    if (MarksMayHide()) {
+        DrawUncoveredMarks();
+        return;
+    }
     TSeriesMarkPosition position;
+    AnsiString text;
     for (int i = firstValueIndex_; i <= lastValueIndex_ && i >= 0; ++i) {
-        if (IsNull(i)) continue;
-        const AnsiString text = GetMarkText(i);
-        if (text.IsEmpty()) continue;
-        parentChart_->FontCanvas(marks_->GetFont());
-        if (parentChart_->GetView3D() && !canvas->GetSupports3DText() &&
-            parentChart_->GetView3DOptions()->GetZoomText()) {
-            TFont* font = canvas->GetFont();
-            font->SetSize(std::max(1, Round(font->GetSize() * parentChart_->GetView3DOptions()->GetZoom() * 0.01)));
-        }
-        int lines = 0;
-        position.Width = parentChart_->MultiLineTextWidth(text, lines) + canvas->TextWidth("W");
-        position.Height = lines * canvas->FontHeight();
-        canvas->AssignVisiblePen(marks_->GetFrame());
-        if (marks_->GetFrame()->GetVisible()) {
-            position.Width += 2 * marks_->GetFrame()->GetWidth();
-            position.Height += 2 * marks_->GetFrame()->GetWidth();
-        }
-        position.ArrowTo = position.ArrowFrom = TPoint(CalcXPos(i), CalcYPos(i));
-        position.LeftTop = TPoint(position.ArrowTo.x - position.Width / 2, position.ArrowTo.y - position.Height + 1);
+        if (!MarkText(i, text)) continue;
+        UseMarksFont();
+        CentreMark(i, text, position);
         DrawMark(i, text, position);
     }
 }
 
+void TChartSeries::UseMarksFont() {
+    TCanvas3D* canvas = parentChart_->GetCanvas();
+    parentChart_->FontCanvas(marks_->GetFont());
+    if (parentChart_->GetView3D() && !canvas->GetSupports3DText() && parentChart_->GetView3DOptions()->GetZoomText()) {
+        TFont* font = canvas->GetFont();
+        font->SetSize(std::max(1, Round(font->GetSize() * parentChart_->GetView3DOptions()->GetZoom() * 0.01)));
+    }
+}
+
+bool TChartSeries::MarkText(int ValueIndex, AnsiString& Text) const {
+    if (IsNull(ValueIndex)) return false;
+    Text = GetMarkText(ValueIndex);
+    return !Text.IsEmpty();
+}
+
+void TChartSeries::CentreMark(int ValueIndex, const AnsiString& Text, TSeriesMarkPosition& APosition) {
+    TCanvas3D* canvas = parentChart_->GetCanvas();
+    int lines = 0;
+    APosition.Width = parentChart_->MultiLineTextWidth(Text, lines) + canvas->TextWidth("W");
+    APosition.Height = lines * canvas->FontHeight();
+    canvas->AssignVisiblePen(marks_->GetFrame());
+    if (marks_->GetFrame()->GetVisible()) {
+        APosition.Width += 2 * marks_->GetFrame()->GetWidth();
+        APosition.Height += 2 * marks_->GetFrame()->GetWidth();
+    }
+    APosition.ArrowTo = APosition.ArrowFrom = TPoint(CalcXPos(ValueIndex), CalcYPos(ValueIndex));
+    APosition.LeftTop = TPoint(APosition.ArrowTo.x - APosition.Width / 2, APosition.ArrowTo.y - APosition.Height + 1);
+}
+
 void TChartSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
-    marks_->Draw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
+    if (PlaceMark(ValueIndex, APosition)) marks_->Draw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
 }
 
 // ---- Pixels --------------------------------------------------------------------

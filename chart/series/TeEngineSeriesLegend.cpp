@@ -17,8 +17,18 @@ AnsiString AxisText(TCustomChartAxis* Axis, const AnsiString& Format, double Val
 
 }  // namespace
 
+TChartSeries::TSharedPercentTotal::TSharedPercentTotal(const TChartSeries* Series) {
+    if (Series->OnGetMarkText || Series->sharedPercentTotal_) return;
+    series_ = Series;
+    series_->sharedPercentTotal_ = series_->PercentTotal();
+}
+
+TChartSeries::TSharedPercentTotal::~TSharedPercentTotal() {
+    if (series_) series_->sharedPercentTotal_.reset();
+}
+
 AnsiString TChartSeries::MarkPercent(int ValueIndex, bool AddTotal) const {
-    const double total = PercentTotal();
+    const double total = sharedPercentTotal_ ? *sharedPercentTotal_ : PercentTotal();
     const double p = total != 0 ? std::abs(GetMarkValue(ValueIndex)) * 100 / total : 100;
     AnsiString text = FormatFloat(percentFormat_, p);
     if (AddTotal) text = Format("%s of %s", text, FormatFloat(valueFormat_, total));
@@ -49,6 +59,7 @@ AnsiString TChartSeries::GetMarkText(int ValueIndex) const {
 
 int TChartSeries::MaxMarkWidth() const {
     if (!parentChart_) return 0;
+    const TSharedPercentTotal total(this);
     int widest = 0;
     for (int i = 0; i < Count(); ++i) widest = std::max(widest, parentChart_->GetCanvas()->TextWidth(GetMarkText(i)));
     return widest;

@@ -18,13 +18,12 @@ void TSeriesMarkPosition::Assign(const TSeriesMarkPosition* Source) {
 // ---- Positions ----------------------------------------------------------------
 
 TSeriesMarkPosition* TSeriesMarksPositions::GetPosition(int Index) const {
-    if (Index < 0 || Index >= GetCount()) return nullptr;
-    return items_[static_cast<std::size_t>(Index)];
+    const auto found = items_.find(Index);
+    return found == items_.end() ? nullptr : found->second;
 }
 
 TSeriesMarkPosition* TSeriesMarksPositions::Ensure(int Index) {
-    if (Index >= GetCount()) items_.resize(static_cast<std::size_t>(Index) + 1, nullptr);
-    TSeriesMarkPosition*& slot = items_[static_cast<std::size_t>(Index)];
+    TSeriesMarkPosition*& slot = items_[Index];
     if (!slot) slot = new TSeriesMarkPosition;
     return slot;
 }
@@ -40,8 +39,14 @@ void TSeriesMarksPositions::Automatic(int Index) {
     if (TSeriesMarkPosition* p = GetPosition(Index)) p->Custom = false;
 }
 
+bool TSeriesMarksPositions::AnyPinned() const {
+    for (const auto& item : items_)
+        if (item.second->Custom) return true;
+    return false;
+}
+
 void TSeriesMarksPositions::Clear() {
-    for (TSeriesMarkPosition* p : items_) delete p;
+    for (auto& item : items_) delete item.second;
     items_.clear();
 }
 
@@ -82,21 +87,15 @@ void TSeriesMarks::Assign(TPersistent* Source) {
 }
 
 void TSeriesMarks::SetProperty(bool& Variable, bool Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(Variable, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetArrowLength(int Value) {
-    if (arrowLength_ == Value) return;
-    arrowLength_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(arrowLength_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetBackColor(TColor Value) {
-    if (backColor_ == Value) return;
-    backColor_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(backColor_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::SetTransparent(bool Value) { SetProperty(transparent_, Value); }
@@ -104,9 +103,7 @@ void TSeriesMarks::SetClip(bool Value) { SetProperty(clip_, Value); }
 void TSeriesMarks::SetVisible(bool Value) { SetProperty(visible_, Value); }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle Value) {
-    if (style_ == Value) return;
-    style_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(style_, Value)) series_->Repaint();
 }
 
 void TSeriesMarks::UsePosition(int Index, TSeriesMarkPosition& APosition) {
@@ -140,12 +137,8 @@ void TSeriesMarks::Draw(int Index, TColor AColor, const AnsiString& St, TSeriesM
     const bool text3D = canvas->GetSupports3DText();
     TSeriesMarkPosition box;
     box.Assign(&APosition);
-    if (is3D && !text3D) {
-        // The box goes where the anchor is seen, keeping its offset from it.
-        const TPoint seen = canvas->Calculate3DPosition(box.ArrowTo.x, box.ArrowTo.y, ZPosition);
-        box.LeftTop.x += seen.x - box.ArrowTo.x;
-        box.LeftTop.y += seen.y - box.ArrowTo.y;
-    }
+    const TRect seen = SeenBounds(canvas, is3D, APosition);
+    box.LeftTop = TPoint(seen.Left, seen.Top);
     if (frame_->GetVisible() || !transparent_) {
         canvas->GetBrush()->SetColor(backColor_);
         canvas->GetBrush()->SetStyle(transparent_ ? bsClear : bsSolid);
@@ -157,6 +150,16 @@ void TSeriesMarks::Draw(int Index, TColor AColor, const AnsiString& St, TSeriesM
         if (frame_->GetVisible()) box.LeftTop.y += frame_->GetWidth();
     }
     DrawText(canvas, box, St);
+}
+
+TRect TSeriesMarks::SeenBounds(TCanvas3D* Canvas, bool Is3D, const TSeriesMarkPosition& APosition) const {
+    TRect r = APosition.Bounds();
+    if (Is3D && !Canvas->GetSupports3DText()) {
+        // The box goes where the anchor is seen, keeping its offset from it.
+        const TPoint seen = Canvas->Calculate3DPosition(APosition.ArrowTo.x, APosition.ArrowTo.y, ZPosition);
+        OffsetRect(r, seen.x - APosition.ArrowTo.x, seen.y - APosition.ArrowTo.y);
+    }
+    return r;
 }
 
 void TSeriesMarks::DrawText(TCanvas3D* Canvas, const TSeriesMarkPosition& APosition, const AnsiString& St) {
@@ -187,9 +190,7 @@ void TSeriesMarks::DrawText(TCanvas3D* Canvas, const TSeriesMarkPosition& APosit
 int TSeriesMarks::Clicked(int X, int Y) {
     if (TCustomAxisPanel* chart = series_->GetParentChart()) chart->GetCanvas()->Calculate2DPosition(X, Y, ZPosition);
     const TPoint p(X, Y);
-    for (int i = 0; i < positions_.GetCount(); ++i) {
-        const TSeriesMarkPosition* record = positions_.GetPosition(i);
-        if (record && PtInRect(record->Bounds(), p)) return i;
-    }
+    for (const auto& [index, record] : positions_.items_)
+        if (PtInRect(record->Bounds(), p)) return index;
     return -1;
 }

@@ -3,7 +3,7 @@
 // from each point, where each was drawn last (or pinned by code), and which
 // mark lies under a point.
 
-#include <vector>
+#include <map>
 
 #include "chart/canvas/TeCanvas.h"
 #include "platform/gdi/Graphics.h"
@@ -34,7 +34,8 @@ public:
     int Width = 0;
 };
 
-// One optional position per point index.
+// One optional position per point index, kept only for the marks placed,
+// so that a long series whose marks mostly hide costs what shows.
 class TSeriesMarksPositions {
 public:
     TSeriesMarksPositions() = default;
@@ -48,14 +49,17 @@ public:
     void SetPosition(int Index, const TSeriesMarkPosition* APosition);
     // Lets a pinned mark follow its point again.
     void Automatic(int Index);
-    int GetCount() const { return static_cast<int>(items_.size()); }
+    // One past the highest index placed.
+    int GetCount() const { return items_.empty() ? 0 : items_.rbegin()->first + 1; }
     void Clear();
+    // Whether code pinned any mark.
+    bool AnyPinned() const;
 
 private:
     friend class TSeriesMarks;
     // The record of Index, made when missing.
     TSeriesMarkPosition* Ensure(int Index);
-    std::vector<TSeriesMarkPosition*> items_;
+    std::map<int, TSeriesMarkPosition*> items_;
 };
 
 class TSeriesMarks : public TPersistent {
@@ -90,6 +94,9 @@ public:
     void UsePosition(int Index, TSeriesMarkPosition& APosition);
     // One mark: arrow, box and the text's lines, on the series' chart.
     void Draw(int Index, TColor AColor, const AnsiString& St, TSeriesMarkPosition& APosition);
+    // The box of a mark at APosition where Draw puts it on Canvas: in 3-D
+    // on a canvas of flat text it moves with its anchor's projection.
+    TRect SeenBounds(TCanvas3D* Canvas, bool Is3D, const TSeriesMarkPosition& APosition) const;
     // The index of the first mark whose box holds (X, Y); -1 for none.
     int Clicked(int X, int Y);
 

@@ -7,6 +7,7 @@
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/series/TeEngineSeries.h"
+#include "chart/utils/TeeProcs.h"
 
 namespace {
 
@@ -63,9 +64,7 @@ void TSeriesPointer::SetVertSize(int Value) {
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle Value) {
-    if (style_ == Value) return;
-    style_ = Value;
-    series_->Repaint();
+    if (TeeStoreChanged(style_, Value)) series_->Repaint();
 }
 
 void TSeriesPointer::CalcHorizMargins(int& Left, int& Right) const {

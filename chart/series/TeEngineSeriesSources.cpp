@@ -164,9 +164,7 @@ void TChartSeries::AddedValue(TChartSeries* Source, int ValueIndex) {
     const int pos = AddChartValue(Source, ValueIndex);
     // Colour and label go in even when the source has none, or every later
     // point's colour and label would belong to its neighbour.
-    const auto at = static_cast<std::size_t>(ValueIndex);
-    const TColor color = at < Source->colors_.size() ? Source->colors_[at] : DefaultPointColor;
-    InsertPoint(pos, Source->GetXLabel(ValueIndex), color);
+    InsertPoint(pos, Source->GetXLabel(ValueIndex), Source->OwnColor(ValueIndex));
     NotifyNewValue(this, pos);
 }
 

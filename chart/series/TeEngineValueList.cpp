@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/series/TeEngineSeries.h"
+#include "chart/utils/TeeProcs.h"
 
 int TeeDefaultCapacity = 0;
 
@@ -41,8 +42,39 @@ void TChartValueList::CheckIndex(int Index) const {
     if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
+bool TChartValueList::ExtendRun(double Value) {
+    if (!values_.empty() || !std::isfinite(Value)) return false;
+    if (runCount_ == 0) {
+        runFirst_ = Value;
+        runStep_ = 0;
+    } else if (runCount_ == 1) {
+        const double step = Value - runFirst_;
+        if (!(runFirst_ + 1 * step == Value)) return false;
+        runStep_ = step;
+    } else if (!(RunValue(runCount_) == Value)) {
+        return false;
+    }
+    ++runCount_;
+    return true;
+}
+
+void TChartValueList::Append(double Value) {
+    if (ExtendRun(Value)) return;
+    StoreRun();
+    values_.push_back(Value);
+}
+
+void TChartValueList::StoreRun() {
+    if (!runCount_) return;
+    std::vector<double> values(static_cast<std::size_t>(runCount_));
+    for (int i = 0; i < runCount_; ++i) values[static_cast<std::size_t>(i)] = RunValue(i);
+    runCount_ = 0;
+    values_.swap(values);
+}
+
 void TChartValueList::SetValue(int Index, double Value) {
     CheckIndex(Index);
+    StoreRun();
     values_[static_cast<std::size_t>(Index)] = Value;
     statsDirty_ = true;
     owner_->NotifyValue(veModify, Index);
@@ -51,13 +83,13 @@ void TChartValueList::SetValue(int Index, double Value) {
 int TChartValueList::AddChartValue(double Value) {
     statsDirty_ = true;
     int t = Count() - 1;
-    const bool inOrder = order_ == loNone || t < 0 ||
-                         (order_ == loAscending && values_.back() <= Value) ||
-                         (order_ == loDescending && values_.back() >= Value);
+    const bool inOrder = order_ == loNone || t < 0 || (order_ == loAscending && Raw(t) <= Value) ||
+                         (order_ == loDescending && Raw(t) >= Value);
     if (inOrder) {
-        values_.push_back(Value);
+        Append(Value);
         return t + 1;
     }
+    StoreRun();
     // Backwards from the end: a value equal to others goes after them all.
     if (order_ == loAscending)
         while (t >= 0 && values_[static_cast<std::size_t>(t)] > Value) --t;
@@ -69,18 +101,30 @@ int TChartValueList::AddChartValue(double Value) {
 
 void TChartValueList::InsertChartValue(int Index, double Value) {
     if (Index < 0 || Index > Count()) IndexError(Index);
-    values_.insert(values_.begin() + Index, Value);
     statsDirty_ = true;
+    if (Index == Count()) {
+        Append(Value);
+        return;
+    }
+    StoreRun();
+    values_.insert(values_.begin() + Index, Value);
 }
 
 void TChartValueList::Delete(int Index) {
     CheckIndex(Index);
-    values_.erase(values_.begin() + Index);
     statsDirty_ = true;
+    // The run loses its last value and stays a run.
+    if (runCount_ && Index == runCount_ - 1) {
+        --runCount_;
+        return;
+    }
+    StoreRun();
+    values_.erase(values_.begin() + Index);
 }
 
 void TChartValueList::ClearValues() {
     // A cleared list gives its memory back, as a freshly made one holds none.
+    runCount_ = 0;
     std::vector<double>().swap(values_);
     values_.reserve(static_cast<std::size_t>(std::max(0, TeeDefaultCapacity)));
     statsDirty_ = true;
@@ -95,10 +139,12 @@ int TChartValueList::Locate(double Value) const {
 void TChartValueList::Exchange(int Index1, int Index2) {
     CheckIndex(Index1);
     CheckIndex(Index2);
+    StoreRun();
     std::swap(values_[static_cast<std::size_t>(Index1)], values_[static_cast<std::size_t>(Index2)]);
 }
 
 void TChartValueList::Scroll() {
+    StoreRun();
     if (values_.empty()) return;
     std::rotate(values_.begin(), values_.begin() + 1, values_.end());
 }
@@ -110,14 +156,15 @@ void TChartValueList::FillSequence() {
 // ---- Statistics -------------------------------------------------------------------
 
 void TChartValueList::RecalcStats() const {
-    if (values_.empty()) {
+    const int count = Count();
+    if (count == 0) {
         maxValue_ = minValue_ = total_ = totalAbs_ = 0;
     } else {
-        const double first = values_[0] * multiplier_;
+        const double first = Raw(0) * multiplier_;
         minValue_ = maxValue_ = total_ = first;
         totalAbs_ = std::fabs(first);
-        for (std::size_t i = 1; i < values_.size(); ++i) {
-            const double v = values_[i] * multiplier_;
+        for (int i = 1; i < count; ++i) {
+            const double v = Raw(i) * multiplier_;
             if (v < minValue_)
                 minValue_ = v;
             else if (v > maxValue_)
@@ -162,9 +209,7 @@ void TChartValueList::SetMultiplier(double Value) {
 }
 
 void TChartValueList::SetValueSource(const AnsiString& Value) {
-    if (valueSource_ == Value) return;
-    valueSource_ = Value;
-    owner_->CheckDataSource();
+    if (TeeStoreChanged(valueSource_, Value)) owner_->CheckDataSource();
 }
 
 // ---- Sort ---------------------------------------------------------------------------
@@ -238,4 +283,9 @@ int TChartValueLists::IndexOf(const TChartValueList* List) const {
 void TChartValueLists::Put(int Index, TChartValueList* List) {
     if (Index < 0 || Index >= GetCount()) IndexError(Index);
     lists_[static_cast<std::size_t>(Index)] = List;
+}
+
+void TChartValueList::ReleaseSlack() {
+    if (Count() == countAtLastRelease_ && values_.capacity() > values_.size()) values_.shrink_to_fit();
+    countAtLastRelease_ = Count();
 }

@@ -27,14 +27,17 @@ public:
     // values and the name stay.
     void Assign(TPersistent* Source) override;
 
-    int Count() const { return static_cast<int>(values_.size()); }
+    int Count() const { return runCount_ ? runCount_ : static_cast<int>(values_.size()); }
     // The stored value times Multiplier; EListError outside 0..Count-1.
     double GetValue(int Index) const {
         CheckIndex(Index);
-        return values_[static_cast<std::size_t>(Index)] * multiplier_;
+        return Raw(Index) * multiplier_;
     }
     // Stores Value as it is (not divided by Multiplier) and tells the owner.
     void SetValue(int Index, double Value);
+    // The values as one array, when they are stored one by one with
+    // Multiplier 1 (what GetValue gives); nullptr otherwise.
+    const double* PlainValues() const { return runCount_ || multiplier_ != 1.0 ? nullptr : values_.data(); }
     double First() const { return GetValue(0); }
     double Last() const { return GetValue(Count() - 1); }
 
@@ -55,6 +58,10 @@ public:
     void FillSequence();
     // Sorts the owner's points by this list; does nothing for loNone.
     void Sort();
+    // Gives back the room grown for values that never came, once a call
+    // finds the count as the call before left it: a list still growing
+    // keeps its room.
+    void ReleaseSlack();
 
     double GetMaxValue() const;
     double GetMinValue() const;
@@ -80,6 +87,16 @@ public:
 
 private:
     void CheckIndex(int Index) const;
+    // Value Index as stored, from the run or the list of values.
+    double Raw(int Index) const {
+        return runCount_ ? RunValue(Index) : values_[static_cast<std::size_t>(Index)];
+    }
+    double RunValue(int Index) const { return Index == 0 ? runFirst_ : runFirst_ + Index * runStep_; }
+    // Value goes after the last one; false when it would break the run.
+    bool ExtendRun(double Value);
+    void Append(double Value);
+    // The run becomes stored values, before a change it cannot hold.
+    void StoreRun();
     void SortRange(int l, int r);
     int CompareValues(int a, int b) const;
 
@@ -87,6 +104,12 @@ private:
     AnsiString name_;
     // Raw values, before Multiplier, one per point, side by side.
     std::vector<double> values_;
+    // Values evenly spaced from the first, as dates a day apart and indexes
+    // are, are held as that run alone (runCount_ of them), not stored one
+    // by one, as long as every value is exactly the run's.
+    int runCount_ = 0;
+    double runFirst_ = 0, runStep_ = 0;
+    int countAtLastRelease_ = -1;
     double multiplier_ = 1.0;
     TChartListOrder order_ = loNone;
     bool dateTime_ = false;

@@ -10,6 +10,7 @@
 #include "chart/messages/TeeProCo.h"
 #include "chart/panel/TeEngineAxisPanel.h"
 #include "chart/seriestypes/ChartSeriesTypes.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 void RegisterFinancialSeries() {
@@ -25,6 +26,14 @@ namespace {
 constexpr int kScreenLimit = 32767;
 bool OnScreen(int X) { return X > -kScreenLimit && X < kScreenLimit; }
 int ToScreen(int Y) { return std::clamp(Y, -kScreenLimit, kScreenLimit); }
+
+// The rows a one-pixel line from row From to row To paints: its last pixel
+// is left out.
+TChartSeries::TRowSpan LineRows(int From, int To) {
+    if (From < To) return {From, To - 1};
+    if (From > To) return {To + 1, From};
+    return {};
+}
 
 }  // namespace
 
@@ -45,9 +54,7 @@ void TCandleSeries::Assign(TPersistent* Source) {
 }
 
 void TCandleSeries::SetCandleStyle(TCandleStyle Value) {
-    if (candleStyle_ == Value) return;
-    candleStyle_ = Value;
-    Repaint();
+    if (TeeStoreChanged(candleStyle_, Value)) Repaint();
 }
 
 void TCandleSeries::DoBeforeDrawValues() {
@@ -123,6 +130,23 @@ void TCandleSeries::DrawValue(int ValueIndex) {
     }
 }
 
+TChartSeries::TColumnRoad TCandleSeries::ColumnRoad() const {
+    const bool flat = candleStyle_ == csCandleStick && !GetParentChart()->GetView3D();
+    return flat && GetPen()->GetVisible() && ThinSolidPen(GetPen()) ? crCover : crNone;
+}
+
+bool TCandleSeries::ColumnPaint(int ValueIndex, TColumnPaint& Paint) const {
+    if (IsNull(ValueIndex) || !OnScreen(CalcXPosValue(GetDateValues()->GetValue(ValueIndex)))) return true;
+    const int yOpen = ToScreen(CalcYPosValue(GetOpenValues()->GetValue(ValueIndex)));
+    const int yClose = ToScreen(CalcYPosValue(GetCloseValues()->GetValue(ValueIndex)));
+    const int yHigh = ToScreen(CalcYPosValue(GetHighValues()->GetValue(ValueIndex)));
+    const int yLow = ToScreen(CalcYPosValue(GetLowValues()->GetValue(ValueIndex)));
+    Paint.Stem = LineRows(yLow, yHigh);
+    // A flat body is a line that leaves out its right end.
+    (yOpen == yClose ? Paint.Part : Paint.Body) = {std::min(yOpen, yClose), std::max(yOpen, yClose)};
+    return true;
+}
+
 // ---- Volume -------------------------------------------------------------------------
 
 TVolumeSeries::TVolumeSeries(TComponent* AOwner) : TCustomSeries(AOwner) {
@@ -142,7 +166,20 @@ void TVolumeSeries::DrawValue(int ValueIndex) {
     canvas->AssignVisiblePen(GetLinePen());
     canvas->GetPen()->SetColor(GetValueColor(ValueIndex));
     canvas->SetBackMode(cbmTransparent);
+    canvas->VertLine3D(x, ToScreen(CalcYPos(ValueIndex)), Foot(), MiddleZ);
+}
+
+int TVolumeSeries::Foot() const {
     const TCustomChartAxis* axis = GetVerticalAxis();
-    const int foot = axis->GetInverted() ? axis->GetStartPixel() : axis->GetEndPixel();
-    canvas->VertLine3D(x, ToScreen(CalcYPos(ValueIndex)), foot, MiddleZ);
+    return axis->GetInverted() ? axis->GetStartPixel() : axis->GetEndPixel();
+}
+
+TChartSeries::TColumnRoad TVolumeSeries::ColumnRoad() const {
+    return !GetParentChart()->GetView3D() && ThinSolidPen(GetLinePen()) ? crCover : crNone;
+}
+
+bool TVolumeSeries::ColumnPaint(int ValueIndex, TColumnPaint& Paint) const {
+    if (IsNull(ValueIndex) || !OnScreen(CalcXPos(ValueIndex)) || !GetLinePen()->GetVisible()) return true;
+    Paint.Stem = LineRows(ToScreen(CalcYPos(ValueIndex)), Foot());
+    return true;
 }

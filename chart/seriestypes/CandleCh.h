@@ -43,6 +43,10 @@ public:
 
     void DoBeforeDrawValues() override;
     void DrawValue(int ValueIndex) override;
+    // Candle sticks on a flat chart outlined by a thin solid pen: a candle
+    // is its wick and a body over the candle's width.
+    TColumnRoad ColumnRoad() const override;
+    bool ColumnPaint(int ValueIndex, TColumnPaint& Paint) const override;
 
 private:
     // Rising (close above open on screen) or falling; a flat body takes the
@@ -74,6 +78,13 @@ public:
     int NumSampleValues() const override { return 40; }
     void FillSampleValues(int NumValues) override;
     void DrawValue(int ValueIndex) override;
+    // Flat volume lines of a thin solid pen: each is a stem down to the foot.
+    TColumnRoad ColumnRoad() const override;
+    bool ColumnPaint(int ValueIndex, TColumnPaint& Paint) const override;
+
+private:
+    // Where the lines end: the axis' bottom, its top when inverted.
+    int Foot() const;
 };
 
 // Puts the candle and volume series into the gallery registry.

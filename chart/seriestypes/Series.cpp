@@ -62,15 +62,11 @@ void TCustomSeries::Assign(TPersistent* Source) {
 }
 
 void TCustomSeries::SetAreaBrush(TBrushStyle Value) {
-    if (areaBrush_ == Value) return;
-    areaBrush_ = Value;
-    Repaint();
+    if (TeeStoreChanged(areaBrush_, Value)) Repaint();
 }
 
 void TCustomSeries::SetLineBrush(TBrushStyle Value) {
-    if (lineBrush_ == Value) return;
-    lineBrush_ = Value;
-    Repaint();
+    if (TeeStoreChanged(lineBrush_, Value)) Repaint();
 }
 
 TColor TCustomSeries::GetAreaBrushColor(TColor AColor) const {

@@ -59,7 +59,9 @@ public:
     // Every pass starts without a previous point.
     void DoBeforeDrawValues() override;
     void DrawValue(int ValueIndex) override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    // Flat lines and areas without markers or stairs, drawn with thin solid pens.
+    TColumnRoad ColumnRoad() const override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
     int Clicked(int X, int Y) override;
@@ -142,6 +144,8 @@ public:
 
     int CalcYPos(int ValueIndex) const override;
     int GetOriginPos(int ValueIndex) const override;
+    // A stacked area's pixels depend on the areas below: every point is drawn.
+    TColumnRoad ColumnRoad() const override { return multiArea_ == maNone ? TCustomSeries::ColumnRoad() : crNone; }
     double MaxYValue() const override;
     double MinYValue() const override;
     // Stacked areas share one depth slot.

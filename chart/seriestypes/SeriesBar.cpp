@@ -8,6 +8,7 @@
 #include "chart/messages/TeeConst.h"
 #include "chart/messages/TeeExceptions.h"
 #include "chart/panel/TeEngineAxisPanel.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 TCustomBarSeries::TCustomBarSeries(TComponent* AOwner)
@@ -44,9 +45,7 @@ void TCustomBarSeries::Assign(TPersistent* Source) {
 }
 
 void TCustomBarSeries::SetBarStyle(TBarStyle Value) {
-    if (barStyle_ == Value) return;
-    barStyle_ = Value;
-    Repaint();
+    if (TeeStoreChanged(barStyle_, Value)) Repaint();
 }
 
 TBarStyle TCustomBarSeries::GetBarStyle(int ValueIndex) {

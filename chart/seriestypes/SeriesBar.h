@@ -67,6 +67,8 @@ public:
 
     // A fresh width for every paint; no bar of an earlier pass carries over.
     void DoBeforeDrawValues() override;
+    // The bar of one point, upright or lying, in its slot.
+    void DrawValue(int ValueIndex) override;
     // Stacked and side-by-side bars share one depth slot.
     void CalcZOrder() override;
     bool DrawSeriesForward(int ValueIndex) const override;
@@ -80,7 +82,8 @@ protected:
     // Text room a mark needs beside its bar end.
     virtual int InternalCalcMarkLength(int ValueIndex) const = 0;
     virtual bool InternalClicked(int, const TPoint&) { return false; }
-    virtual void DrawBar(int BarIndex, int StartPos, int EndPos) = 0;
+    // The bar in barBounds_, in its shape, for upright and lying bars alike.
+    void DrawBar(int BarIndex, int StartPos, int EndPos);
 
     // 1 + the active series of this class before this one on the chart.
     int BarOrderPos() const;
@@ -145,16 +148,18 @@ public:
     int GetOriginPos(int ValueIndex) const override;
     double MaxYValue() const override;
     double MinYValue() const override;
-    void DrawValue(int ValueIndex) override;
     bool DrawValuesForward() const override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    // Flat rectangles of a solid brush inside a thin solid pen: each bar
+    // paints its slot's width from its end to its origin.
+    TColumnRoad ColumnRoad() const override;
+    bool ColumnPaint(int ValueIndex, TColumnPaint& Paint) const override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
 
 protected:
     int InternalCalcMarkLength(int ValueIndex) const override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     TCustomChartAxis* ValueAxis() const override { return GetVerticalAxis(); }
     TCustomChartAxis* SlotAxis() const override { return GetHorizontalAxis(); }
 };
@@ -176,9 +181,8 @@ public:
     int GetOriginPos(int ValueIndex) const override;
     double MaxXValue() const override;
     double MinXValue() const override;
-    void DrawValue(int ValueIndex) override;
     bool DrawValuesForward() const override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     void CalcHorizMargins(int& Left, int& Right) const override;
     void CalcVerticalMargins(int& Top, int& Bottom) const override;
     // Y counts up from the vertical axis' minimum, X walks at random.
@@ -187,7 +191,6 @@ public:
 protected:
     int InternalCalcMarkLength(int ValueIndex) const override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     TCustomChartAxis* ValueAxis() const override { return GetHorizontalAxis(); }
     TCustomChartAxis* SlotAxis() const override { return GetVerticalAxis(); }
 };

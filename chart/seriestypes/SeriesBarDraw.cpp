@@ -71,6 +71,121 @@ bool TCustomBarSeries::GradientFace3D() const {
     return chart->GetCanvas()->GetSupportsFullRotation() || chart->GetView3DOptions()->GetOrthogonal();
 }
 
+namespace {
+
+// A bar's own coordinates, a slot pixel across the bar and a value pixel
+// along it, put on the screen: an upright bar's slot runs along x, a lying
+// bar's along y. So each shape is written once for both.
+struct TBarFrame {
+    bool upright;
+    TPoint At(int Slot, int Value) const { return upright ? TPoint(Slot, Value) : TPoint(Value, Slot); }
+    // The rectangle between two slot pixels and two value pixels.
+    TRect Box(int Slot0, int Slot1, int Value0, int Value1) const {
+        const TPoint a = At(Slot0, Value0), b = At(Slot1, Value1);
+        return TRect(a.x, a.y, b.x, b.y);
+    }
+};
+
+}  // namespace
+
+void TCustomBarSeries::DrawValue(int ValueIndex) {
+    TChartSeries::DrawValue(ValueIndex);
+    normalBarColor_ = GetValueColor(ValueIndex);
+    if (normalBarColor_ == clNone) return;
+    const bool upright = YMandatory();
+    const int slot = upright ? CalcXPos(ValueIndex) : CalcYPos(ValueIndex);
+    if (!SlotDrawable(slot, barWidth_)) return;
+    const int end = upright ? CalcYPos(ValueIndex) : CalcXPos(ValueIndex), origin = GetOriginPos(ValueIndex);
+    // An upright bar's bounds run from its end to its origin, a lying bar's
+    // from its origin to its end.
+    barBounds_ = upright ? TRect(slot, end, slot + barWidth_, origin) : TRect(origin, slot, end, slot + barWidth_);
+    DrawBar(ValueIndex, std::min(end, origin), std::max(end, origin));
+}
+
+// StartPos and EndPos are the bar's ends along the value axis, the smaller
+// pixel first; the bar grows toward larger values, up or to the right.
+void TCustomBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
+    TCustomAxisPanel* chart = GetParentChart();
+    TCanvas3D* canvas = chart->GetCanvas();
+    SetPenBrushBar(normalBarColor_);
+    const TBarFrame frame{YMandatory()};
+    const TRect& b = barBounds_;
+    const int slot0 = frame.upright ? b.Left : b.Top, slot1 = frame.upright ? b.Right : b.Bottom;
+    const int mid = (slot0 + slot1) / 2, w = slot1 - slot0;
+    // The value pixels at the origin's side and at the far end.
+    const int low = frame.upright ? EndPos : StartPos, high = frame.upright ? StartPos : EndPos;
+    const TRect span = frame.Box(slot0, slot1, StartPos, EndPos);
+    const bool is3D = chart->GetView3D();
+    const bool dark = GetDark3D();
+    auto pyramid = [&](int Base, int Apex) {
+        const TPoint points[] = {frame.At(slot0, Base), frame.At(mid, Apex), frame.At(slot1, Base)};
+        canvas->Polygon(points, 2);
+    };
+    switch (GetBarStyle(BarIndex)) {
+        case bsRectangle:
+        case bsCilinder:
+            // Flat, the bounds as they stand: a bar hangs from its origin.
+            if (!is3D)
+                BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
+            else if (GetBarStyle(BarIndex) == bsRectangle)
+                canvas->Cube(span.Left, span.Right, span.Top, span.Bottom, StartZ, EndZ, dark);
+            else
+                canvas->Cylinder(frame.upright, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, dark);
+            break;
+        case bsPyramid:
+            if (is3D)
+                canvas->Pyramid(frame.upright, span.Left, span.Top, span.Right, span.Bottom, StartZ, EndZ, dark);
+            else
+                pyramid(low, high);
+            break;
+        case bsInvPyramid:
+            if (is3D) {
+                const TRect turned = frame.Box(slot0, slot1, EndPos, StartPos);
+                canvas->Pyramid(frame.upright, turned.Left, turned.Top, turned.Right, turned.Bottom, StartZ, EndZ, dark);
+            } else {
+                pyramid(high, low);
+            }
+            break;
+        case bsCone:
+            // Flat, a cone is seen as its side: the pyramid's triangle.
+            if (is3D)
+                canvas->Cone(frame.upright, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, 0);
+            else
+                pyramid(low, high);
+            break;
+        case bsEllipse:
+            if (is3D)
+                canvas->EllipseWithZ(b.Left, b.Top, b.Right, b.Bottom, MiddleZ);
+            else
+                canvas->Ellipse(b.Left, b.Top, b.Right, b.Bottom);
+            break;
+        case bsArrow:
+            canvas->Arrow(true, frame.At(mid, low), frame.At(mid, high), w, w / 2, MiddleZ);
+            break;
+        case bsRectGradient: {
+            const TGradientDirection toward = frame.upright ? gdBottomTop : gdLeftRight;
+            if (is3D) {
+                canvas->Cube(span.Left, span.Right, span.Top, span.Bottom, StartZ, EndZ, dark);
+                if (GradientFace3D()) {
+                    const TPoint p0 = frame.At(slot0, StartPos), p1 = frame.At(slot1, EndPos);
+                    const TPoint q0 = canvas->Calculate3DPosition(p0.x, p0.y, StartZ);
+                    const TPoint q1 = canvas->Calculate3DPosition(p1.x, p1.y, StartZ);
+                    TRect face(q0.x, q0.y, q1.x, q1.y);
+                    if (GetBarPen()->GetVisible()) AdjustGradientRectPen(face);
+                    canvas->GradientFill(face, clWhite, normalBarColor_, toward);
+                }
+            } else {
+                canvas->GradientFill(span, clWhite, normalBarColor_, toward);
+                if (GetBarPen()->GetVisible()) {
+                    canvas->GetBrush()->SetStyle(bsClear);
+                    BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
+                }
+            }
+            break;
+        }
+    }
+}
+
 // ---- Vertical bars ----------------------------------------------------------------
 
 int TBarSeries::CalcXPos(int ValueIndex) const {
@@ -93,90 +208,31 @@ double TBarSeries::MinYValue() const { return MinMandatoryValue(TChartSeries::Mi
 
 bool TBarSeries::DrawValuesForward() const { return !GetHorizontalAxis()->GetInverted(); }
 
-void TBarSeries::DrawValue(int ValueIndex) {
-    TChartSeries::DrawValue(ValueIndex);
-    normalBarColor_ = GetValueColor(ValueIndex);
-    if (normalBarColor_ == clNone) return;
+TChartSeries::TColumnRoad TBarSeries::ColumnRoad() const {
+    const bool rectangles = !OnGetBarStyle && (GetBarStyle() == bsRectangle || GetBarStyle() == bsCilinder);
+    const bool solid = GetBarBrush()->GetStyle() == bsSolid && !GetBarBrush()->GetBitmap();
+    const bool pen = GetBarPen()->GetVisible() && ThinSolidPen(GetBarPen());
+    return !GetParentChart()->GetView3D() && rectangles && solid && pen ? crCover : crNone;
+}
+
+// A bar is a rectangle that leaves out its right column and bottom row, or,
+// as a line, its last pixel.
+bool TBarSeries::ColumnPaint(int ValueIndex, TColumnPaint& Paint) const {
     const int left = CalcXPos(ValueIndex);
-    if (!SlotDrawable(left, barWidth_)) return;
-    barBounds_ = TRect(left, CalcYPos(ValueIndex), left + barWidth_, GetOriginPos(ValueIndex));
-    DrawBar(ValueIndex, std::min(barBounds_.Top, barBounds_.Bottom), std::max(barBounds_.Top, barBounds_.Bottom));
+    if (GetValueColor(ValueIndex) == clNone || !SlotDrawable(left, barWidth_)) return true;
+    const int end = CalcYPos(ValueIndex), origin = GetOriginPos(ValueIndex);
+    if (end == origin)
+        Paint.Body = barWidth_ > 0 ? TRowSpan{end, end} : TRowSpan{};
+    else if (barWidth_ > 0)
+        Paint.Body = {std::min(end, origin), std::max(end, origin) - 1};
+    else
+        Paint.Body = end < origin ? TRowSpan{end, origin - 1} : TRowSpan{origin + 1, end};
+    return true;
 }
 
-void TBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
-    TCustomAxisPanel* chart = GetParentChart();
-    TCanvas3D* canvas = chart->GetCanvas();
-    SetPenBrushBar(normalBarColor_);
-    const TRect& b = barBounds_;
-    const int mid = (b.Left + b.Right) / 2, w = b.Right - b.Left;
-    const bool is3D = chart->GetView3D();
-    const bool dark = GetDark3D();
-    auto pyramid = [&](int BaseY, int ApexY) {
-        const TPoint points[] = {{b.Left, BaseY}, {mid, ApexY}, {b.Right, BaseY}};
-        canvas->Polygon(points, 2);
-    };
-    switch (GetBarStyle(BarIndex)) {
-        case bsRectangle:
-        case bsCilinder:
-            // Flat, the bounds as they stand: a bar hangs from its origin.
-            if (!is3D)
-                BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
-            else if (GetBarStyle(BarIndex) == bsRectangle)
-                canvas->Cube(b.Left, b.Right, StartPos, EndPos, StartZ, EndZ, dark);
-            else
-                canvas->Cylinder(true, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, dark);
-            break;
-        case bsPyramid:
-            if (is3D)
-                canvas->Pyramid(true, b.Left, StartPos, b.Right, EndPos, StartZ, EndZ, dark);
-            else
-                pyramid(EndPos, StartPos);
-            break;
-        case bsInvPyramid:
-            if (is3D)
-                canvas->Pyramid(true, b.Left, EndPos, b.Right, StartPos, StartZ, EndZ, dark);
-            else
-                pyramid(StartPos, EndPos);
-            break;
-        case bsCone:
-            if (is3D)
-                canvas->Cone(true, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, 0);
-            else
-                pyramid(EndPos, StartPos);
-            break;
-        case bsEllipse:
-            if (is3D)
-                canvas->EllipseWithZ(b.Left, b.Top, b.Right, b.Bottom, MiddleZ);
-            else
-                canvas->Ellipse(b.Left, b.Top, b.Right, b.Bottom);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, TPoint(mid, EndPos), TPoint(mid, StartPos), w, w / 2, MiddleZ);
-            break;
-        case bsRectGradient:
-            if (is3D) {
-                canvas->Cube(b.Left, b.Right, StartPos, EndPos, StartZ, EndZ, dark);
-                if (GradientFace3D()) {
-                    const TPoint p0 = canvas->Calculate3DPosition(b.Left, StartPos, StartZ);
-                    const TPoint p1 = canvas->Calculate3DPosition(b.Right, EndPos, StartZ);
-                    TRect face(p0.x, p0.y, p1.x, p1.y);
-                    if (GetBarPen()->GetVisible()) AdjustGradientRectPen(face);
-                    canvas->GradientFill(face, clWhite, normalBarColor_, gdBottomTop);
-                }
-            } else {
-                canvas->GradientFill(TRect(b.Left, StartPos, b.Right, EndPos), clWhite, normalBarColor_, gdBottomTop);
-                if (GetBarPen()->GetVisible()) {
-                    canvas->GetBrush()->SetStyle(bsClear);
-                    BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
-                }
-            }
-            break;
-    }
-}
-
-void TBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TBarSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
     // The mark of a bar too far out to draw is not drawn either.
-    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.x, barWidth_)) return;
+    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.x, barWidth_)) return false;
     GetMarks()->ZPosition = StartZ;
     int d = GetMarks()->GetArrowLength();
     // A bar hanging below its origin has its mark below its end.
@@ -187,7 +243,7 @@ void TBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosit
     APosition.LeftTop.x += half;
     APosition.ArrowTo.y -= d;
     APosition.LeftTop.y -= d;
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 void TBarSeries::CalcHorizMargins(int& Left, int& Right) const {
@@ -258,90 +314,8 @@ double THorizBarSeries::MinXValue() const { return MinMandatoryValue(TChartSerie
 
 bool THorizBarSeries::DrawValuesForward() const { return !GetVerticalAxis()->GetInverted(); }
 
-void THorizBarSeries::DrawValue(int ValueIndex) {
-    TChartSeries::DrawValue(ValueIndex);
-    normalBarColor_ = GetValueColor(ValueIndex);
-    if (normalBarColor_ == clNone) return;
-    const int top = CalcYPos(ValueIndex);
-    if (!SlotDrawable(top, barWidth_)) return;
-    barBounds_ = TRect(GetOriginPos(ValueIndex), top, CalcXPos(ValueIndex), top + barWidth_);
-    DrawBar(ValueIndex, std::min(barBounds_.Left, barBounds_.Right), std::max(barBounds_.Left, barBounds_.Right));
-}
-
-void THorizBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
-    TCustomAxisPanel* chart = GetParentChart();
-    TCanvas3D* canvas = chart->GetCanvas();
-    SetPenBrushBar(normalBarColor_);
-    const TRect& b = barBounds_;
-    const int mid = (b.Top + b.Bottom) / 2, w = b.Bottom - b.Top;
-    const bool is3D = chart->GetView3D();
-    const bool dark = GetDark3D();
-    auto pyramid = [&](int BaseX, int ApexX) {
-        const TPoint points[] = {{BaseX, b.Top}, {ApexX, mid}, {BaseX, b.Bottom}};
-        canvas->Polygon(points, 2);
-    };
-    switch (GetBarStyle(BarIndex)) {
-        case bsRectangle:
-        case bsCilinder:
-            if (!is3D)
-                BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
-            else if (GetBarStyle(BarIndex) == bsRectangle)
-                canvas->Cube(StartPos, EndPos, b.Top, b.Bottom, StartZ, EndZ, dark);
-            else
-                canvas->Cylinder(false, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, dark);
-            break;
-        case bsPyramid:
-            if (is3D)
-                canvas->Pyramid(false, StartPos, b.Top, EndPos, b.Bottom, StartZ, EndZ, dark);
-            else
-                pyramid(StartPos, EndPos);
-            break;
-        case bsInvPyramid:
-            if (is3D)
-                canvas->Pyramid(false, EndPos, b.Top, StartPos, b.Bottom, StartZ, EndZ, dark);
-            else
-                pyramid(EndPos, StartPos);
-            break;
-        case bsCone:
-            // Flat, a cone is seen as its side: the pyramid's triangle, as
-            // the vertical bars draw it.
-            if (is3D)
-                canvas->Cone(false, b.Left, b.Top, b.Right, b.Bottom, StartZ, EndZ, 0);
-            else
-                pyramid(StartPos, EndPos);
-            break;
-        case bsEllipse:
-            if (is3D)
-                canvas->EllipseWithZ(b.Left, b.Top, b.Right, b.Bottom, MiddleZ);
-            else
-                canvas->Ellipse(b.Left, b.Top, b.Right, b.Bottom);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, TPoint(StartPos, mid), TPoint(EndPos, mid), w, w / 2, MiddleZ);
-            break;
-        case bsRectGradient:
-            if (is3D) {
-                canvas->Cube(StartPos, EndPos, b.Top, b.Bottom, StartZ, EndZ, dark);
-                if (GradientFace3D()) {
-                    const TPoint p0 = canvas->Calculate3DPosition(StartPos, b.Top, StartZ);
-                    const TPoint p1 = canvas->Calculate3DPosition(EndPos, b.Bottom, StartZ);
-                    TRect face(p0.x, p0.y, p1.x, p1.y);
-                    if (GetBarPen()->GetVisible()) AdjustGradientRectPen(face);
-                    canvas->GradientFill(face, clWhite, normalBarColor_, gdLeftRight);
-                }
-            } else {
-                canvas->GradientFill(TRect(StartPos, b.Top, EndPos, b.Bottom), clWhite, normalBarColor_, gdLeftRight);
-                if (GetBarPen()->GetVisible()) {
-                    canvas->GetBrush()->SetStyle(bsClear);
-                    BarRectangle(normalBarColor_, b.Left, b.Top, b.Right, b.Bottom);
-                }
-            }
-            break;
-    }
-}
-
-void THorizBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
-    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.y, barWidth_)) return;
+bool THorizBarSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
+    if (!MarkDrawable(APosition.ArrowFrom) || !SlotDrawable(APosition.ArrowFrom.y, barWidth_)) return false;
     GetMarks()->ZPosition = StartZ;
     int d = GetMarks()->GetArrowLength();
     // A bar running left of its origin has its mark left of its end.
@@ -352,7 +326,7 @@ void THorizBarSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMark
     APosition.ArrowTo.x += d;
     APosition.ArrowFrom.y += half;
     APosition.ArrowTo.y += half;
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 void THorizBarSeries::CalcVerticalMargins(int& Top, int& Bottom) const {

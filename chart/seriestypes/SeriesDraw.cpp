@@ -13,6 +13,13 @@ namespace {
 // cannot be drawn, nor joined.
 bool Drawable(int X, int Y) { return X > -32767 && X < 32767 && Y > -32767 && Y < 32767; }
 
+// The canvas pen is the solid line pen but for its colour (a line prepares
+// its pen for each point; most points find it so).
+bool SameButColor(TPen* Pen, TChartPen* Line) {
+    return Line->GetVisible() && !Line->GetSmallDots() && Line->GetStyle() == psSolid && !Pen->HandleGiven() &&
+           Pen->GetStyle() == psSolid && Pen->GetWidth() == Line->GetWidth() && Pen->GetMode() == Line->GetMode();
+}
+
 }  // namespace
 
 void TCustomSeries::DoBeforeDrawValues() {
@@ -20,6 +27,11 @@ void TCustomSeries::DoBeforeDrawValues() {
     // them all, so a series may never see its own first index.
     oldColor_ = clNone;
     TChartSeries::DoBeforeDrawValues();
+}
+
+TChartSeries::TColumnRoad TCustomSeries::ColumnRoad() const {
+    const bool flat = !GetParentChart()->GetView3D() && !pointer_->GetVisible() && !stairs_;
+    return flat && ThinSolidPen(linePen_) && (!drawArea_ || ThinSolidPen(areaLinesPen_)) ? crPath : crNone;
 }
 
 void TCustomSeries::DrawValue(int ValueIndex) {
@@ -35,7 +47,9 @@ void TCustomSeries::DrawValue(int ValueIndex) {
         oldColor_ = clNone;
         return;
     }
-    canvas->GetPen()->SetColor(clBlack);
+    // A flat line sets its own pen before it draws: black would only flip
+    // the pen's colour back and forth at every point.
+    if (drawArea_ || !drawLine_ || chart->GetView3D()) canvas->GetPen()->SetColor(clBlack);
     canvas->GetBrush()->SetColor(color_);
     if (oldColor_ == clNone) {
         oldX_ = x_;
@@ -176,6 +190,11 @@ void TCustomSeries::DrawPointer(int AX, int AY, TColor AColor, int ValueIndex) {
 }
 
 void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
+    if (!GetParentChart()->GetView3D() && SameButColor(Canvas->GetPen(), linePen_)) {
+        Canvas->GetBrush()->SetStyle(bsClear);
+        Canvas->GetPen()->SetColor(AColor);
+        return;
+    }
     Canvas->AssignVisiblePen(linePen_);
     GetParentChart()->CheckPenWidth(Canvas->GetPen());
     if (GetParentChart()->GetView3D()) {
@@ -187,9 +206,9 @@ void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
     }
 }
 
-void TCustomSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TCustomSeries::PlaceMark(int, TSeriesMarkPosition& APosition) {
     GetMarks()->ZPosition = StartZ;
     APosition.LeftTop.y -= GetMarks()->GetArrowLength();
     APosition.ArrowTo.y -= GetMarks()->GetArrowLength();
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }

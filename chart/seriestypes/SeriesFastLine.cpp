@@ -48,6 +48,10 @@ void TFastLineSeries::DrawAllValues() {
     TChartSeries::DrawAllValues();
 }
 
+TChartSeries::TColumnRoad TFastLineSeries::ColumnRoad() const {
+    return !GetParentChart()->GetView3D() && ThinSolidPen(linePen_) ? crPath : crNone;
+}
+
 void TFastLineSeries::DrawValue(int ValueIndex) {
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();
@@ -115,10 +119,10 @@ void TFastLineSeries::DrawLegendShape(int, const TRect& Rect) {
     GetParentChart()->GetCanvas()->DoHorizLine(Rect.Left, Rect.Right, (Rect.Top + Rect.Bottom) / 2);
 }
 
-void TFastLineSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TFastLineSeries::PlaceMark(int, TSeriesMarkPosition& APosition) {
     APosition.LeftTop.y -= GetMarks()->GetArrowLength();
     APosition.ArrowTo.y -= GetMarks()->GetArrowLength();
-    TChartSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 int TFastLineSeries::Clicked(int X, int Y) {

@@ -27,8 +27,10 @@ public:
     void PrepareCanvas();
     void DrawAllValues() override;
     void DrawValue(int ValueIndex) override;
+    // Flat lines of a thin solid pen.
+    TColumnRoad ColumnRoad() const override;
     void DrawLegendShape(int ValueIndex, const TRect& Rect) override;
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     // A point exactly, or the segment running from it to the next.
     int Clicked(int X, int Y) override;
 

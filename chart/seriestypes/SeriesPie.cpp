@@ -11,6 +11,7 @@
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/messages/TeeConst.h"
 #include "chart/panel/TeEngineAxisPanel.h"
+#include "chart/utils/TeeProcs.h"
 #include "platform/runtime/SysUtils.h"
 
 namespace {
@@ -47,9 +48,7 @@ void TExplodedSlices::SetValue(int Index, int Value) {
     if (Index < 0) return;
     Grow(Index + 1);
     int& slot = values_[static_cast<std::size_t>(Index)];
-    if (slot == Value) return;
-    slot = Value;
-    owner_->Repaint();
+    if (TeeStoreChanged(slot, Value)) owner_->Repaint();
 }
 
 void TExplodedSlices::Grow(int ACount) {
@@ -75,21 +74,15 @@ void TPieOtherSlice::Assign(TPersistent* Source) {
 }
 
 void TPieOtherSlice::SetStyle(TPieOtherStyle Value) {
-    if (style_ == Value) return;
-    style_ = Value;
-    owner_->Repaint();
+    if (TeeStoreChanged(style_, Value)) owner_->Repaint();
 }
 
 void TPieOtherSlice::SetText(const AnsiString& Value) {
-    if (text_ == Value) return;
-    text_ = Value;
-    owner_->Repaint();
+    if (TeeStoreChanged(text_, Value)) owner_->Repaint();
 }
 
 void TPieOtherSlice::SetValue(double Value) {
-    if (value_ == Value) return;
-    value_ = Value;
-    owner_->Repaint();
+    if (TeeStoreChanged(value_, Value)) owner_->Repaint();
 }
 
 // ---- The series ----------------------------------------------------------------------------

@@ -112,7 +112,7 @@ public:
     void DrawAllValues() override;
     void DrawValue(int ValueIndex) override;
     virtual void DrawPie(int ValueIndex);
-    void DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) override;
+    bool PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) override;
     int Clicked(int X, int Y) override;
 
     // How far slice ValueIndex moves out, and its radii when moved.
@@ -132,6 +132,9 @@ private:
     // no share of the circle: its slice is null.
     bool IsNullSlice(int ValueIndex) const;
     int CalcClickedPie(int X, int Y);
+    // Finds the flat slice's end on the rim (EndX, EndY) and whether the
+    // slice shows nothing: its end is where the last slice drawn ended.
+    bool EndsWhereLastEnded(int ValueIndex);
     // The order in which 3-D exploded slices are drawn: farthest first.
     std::vector<int> DepthOrder() const;
 

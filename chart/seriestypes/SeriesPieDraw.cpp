@@ -96,6 +96,9 @@ void TPieSeries::DrawAllValues() {
 void TPieSeries::DrawValue(int ValueIndex) {
     if (GetCircleWidth() < 5 || GetCircleHeight() < 5 || BelongsToOtherSlice(ValueIndex) || IsNullSlice(ValueIndex))
         return;
+    // Most slices of a pie of many are thinner than a pixel at the rim and
+    // show nothing: they cost no brush either.
+    if (!GetParentChart()->GetView3D() && EndsWhereLastEnded(ValueIndex)) return;
     GetParentChart()->SetBrushCanvas(GetValueColor(ValueIndex), usePatterns_ ? SlicePattern(ValueIndex) : bsSolid,
                                      CalcCircleBackColor());
     DrawPie(ValueIndex);
@@ -113,10 +116,7 @@ void TPieSeries::DrawPie(int ValueIndex) {
                       a.StartAngle + GetRotationRadians(), a.EndAngle + GetRotationRadians(), dark3D_, isExploded_);
         return;
     }
-    AngleToPos(a.EndAngle, GetXRadius(), GetYRadius(), endX_, endY_);
-    // Equal ends mean an empty slice or the whole circle; only the whole
-    // circle (or a lone point) is drawn.
-    if (iniX_ == endX_ && iniY_ == endY_ && Count() > 1 && a.EndAngle - a.StartAngle <= 1.0) return;
+    if (EndsWhereLastEnded(ValueIndex)) return;
     const TRect& r = GetCircleRect();
     canvas->Pie(r.Left + offX, r.Top - offY, r.Right + offX, r.Bottom - offY, iniX_ + offX, iniY_ - offY,
                 endX_ + offX, endY_ - offY);
@@ -124,9 +124,17 @@ void TPieSeries::DrawPie(int ValueIndex) {
     iniY_ = endY_;
 }
 
-void TPieSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosition& APosition) {
+bool TPieSeries::EndsWhereLastEnded(int ValueIndex) {
+    const TPieAngle& a = GetAngle(ValueIndex);
+    AngleToPos(a.EndAngle, GetXRadius(), GetYRadius(), endX_, endY_);
+    // Equal ends mean an empty slice or the whole circle; only the whole
+    // circle (or a lone point) is drawn.
+    return iniX_ == endX_ && iniY_ == endY_ && Count() > 1 && a.EndAngle - a.StartAngle <= 1.0;
+}
+
+bool TPieSeries::PlaceMark(int ValueIndex, TSeriesMarkPosition& APosition) {
     if (BelongsToOtherSlice(ValueIndex) || IsNullSlice(ValueIndex) || ValueIndex >= static_cast<int>(angles_.size()))
-        return;
+        return false;
     TCustomAxisPanel* chart = GetParentChart();
     TCanvas3D* canvas = chart->GetCanvas();
     int xr, yr;
@@ -145,7 +153,7 @@ void TPieSeries::DrawMark(int ValueIndex, const AnsiString& St, TSeriesMarkPosit
     const TPoint& to = APosition.ArrowTo;
     APosition.LeftTop.x = to.x > GetCircleXCenter() ? to.x : to.x - APosition.Width;
     APosition.LeftTop.y = to.y > GetCircleYCenter() ? to.y : to.y - APosition.Height;
-    TCircledSeries::DrawMark(ValueIndex, St, APosition);
+    return true;
 }
 
 int TPieSeries::Clicked(int X, int Y) {

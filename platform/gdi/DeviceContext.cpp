@@ -288,7 +288,7 @@ int GetDeviceCaps(HDC DC, int Index) {
     TSize size = printer ? DC->deviceSize : TSize{DC->Width(), DC->Height()};
     TSize physical = printer ? DC->physicalSize : size;
     switch (Index) {
-    case TECHNOLOGY: return DC->technology;
+    case TECHNOLOGY: return DC->recording ? DT_METAFILE : DC->technology;
     case HORZRES: return size.cx;
     case VERTRES: return size.cy;
     case HORZSIZE: return static_cast<int>(std::lround(size.cx * 25.4 / DC->dpiX));

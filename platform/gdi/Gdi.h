@@ -56,7 +56,8 @@ enum : int { REGION_ERROR = 0, NULLREGION = 1, SIMPLEREGION = 2, COMPLEXREGION =
 enum : int { TECHNOLOGY = 2, HORZSIZE = 4, VERTSIZE = 6, HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, PLANES = 14,
              NUMCOLORS = 24, LOGPIXELSX = 88, LOGPIXELSY = 90, PHYSICALWIDTH = 110, PHYSICALHEIGHT = 111,
              PHYSICALOFFSETX = 112, PHYSICALOFFSETY = 113 };
-enum : int { DT_RASDISPLAY = 1, DT_RASPRINTER = 2 };
+// A context that records a metafile answers DT_METAFILE, whatever it draws on.
+enum : int { DT_RASDISPLAY = 1, DT_RASPRINTER = 2, DT_METAFILE = 5 };
 
 // ---- Records ---------------------------------------------------------------
 enum : int { FW_DONTCARE = 0, FW_NORMAL = 400, FW_BOLD = 700 };

@@ -30,6 +30,13 @@ struct TGdiObject {
 void GdiAddRef(TGdiObject* Object);
 void GdiRelease(TGdiObject* Object);
 
+// A pen, brush or font of these values, shared with every other asker of
+// the same values (GdiObjectCache.cpp); the caller gets a reference of its
+// own to release, as from the Create functions.
+HPEN SharedPen(int Style, int Width, COLORREF Color);
+HBRUSH SharedBrush(const LOGBRUSH& Brush);
+HFONT SharedFont(const LOGFONT& Font);
+
 struct TGdiPen : TGdiObject {
     TGdiPen() : TGdiObject(TGdiKind::Pen) {}
     unsigned style = PS_SOLID;  // with type, end cap and join bits

@@ -1,6 +1,8 @@
 // Lines of the device context: the pen in effect, one-pixel and wide
 // figures, MoveToEx, LineTo, Polyline and PolyBezier.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/gdi/GdiRaster.h"
 #include "platform/gdi/MetafileRecords.h"
@@ -26,7 +28,7 @@ TPenSetup PenSetup(TDeviceContext* dc) {
     return s;
 }
 
-TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin) {
+TPixelBox PointsBox(std::span<const TPoint> pts, int margin) {
     if (pts.empty()) return TPixelBox();
     int x0 = pts[0].x, x1 = pts[0].x, y0 = pts[0].y, y1 = pts[0].y;
     for (const TPoint& p : pts) {
@@ -43,7 +45,7 @@ namespace {
 // Walks the one-pixel segments of a figure, the style running on from one
 // segment to the next: put(x, y, ink) for each drawn pixel.
 template <class F>
-void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                 const TPixelBox& box, F&& put) {
     TPenStyler styler(pen.style, PatternScale(dc));
     long long base = 0;
@@ -60,9 +62,45 @@ void WalkFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoi
     }
 }
 
+// A one-pixel segment along a row or a column within a one-rectangle clip,
+// without its last pixel, its style running on from Base: the pixels
+// WalkLine would give, visited as a run. False for any other segment.
+bool PlotStraight(TPixelPainter& painter, const TPenSetup& pen, const TPenStyler& styler, long long base, TPoint a,
+                  TPoint b) {
+    if (a.x != b.x && a.y != b.y) return false;
+    if (a == b) return true;
+    const TPixelBox& box = painter.Bounds();
+    const bool row = a.y == b.y;
+    if (row ? a.y < box.y0 || a.y > box.y1 : a.x < box.x0 || a.x > box.x1) return true;
+    const int from = row ? a.x : a.y, to = row ? b.x : b.y, step = to > from ? 1 : -1;
+    const int lo = row ? box.x0 : box.y0, hi = row ? box.x1 : box.y1;
+    const int n = std::abs(to - from);
+    // The indexes along the segment whose pixels lie within the clip.
+    const int i0 = std::max(0, step > 0 ? lo - from : from - hi), i1 = std::min(n - 1, step > 0 ? hi - from : from - lo);
+    // A dash or a gap at a time (a solid pen's segment is one dash).
+    for (int i = i0; i <= i1;) {
+        const int run = static_cast<int>(std::min<long long>(styler.Run(base + i), i1 - i + 1));
+        if (const bool on = styler.On(base + i); on || pen.gaps) {
+            const int first = from + step * i, last = from + step * (i + run - 1);
+            const int low = std::min(first, last), high = std::max(first, last);
+            TBrushPaint paint;
+            paint.kind = TBrushPaint::Solid;
+            paint.color = on ? pen.ink : pen.gap;
+            if (row)
+                painter.Span(a.y, low, high, paint, pen.rop);
+            else if (pen.rop == R2_COPYPEN)
+                for (int y = low; y <= high; ++y) painter.Row(y)[a.x] = paint.color | 0xFF000000u;
+            else
+                for (int y = low; y <= high; ++y) painter.PlotVisible(a.x, y, paint.color, pen.rop);
+        }
+        i += run;
+    }
+    return true;
+}
+
 }  // namespace
 
-void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                   TPenMask& mask) {
     if (!pen.visible || pts.empty()) return;
     if (pen.wide) {
@@ -73,7 +111,7 @@ void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
                [&](int x, int y, bool ink) { mask.Set(x, y, ink ? TPenMask::Ink : TPenMask::Gap); });
 }
 
-void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed) {
+void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed) {
     if (!pen.visible || pts.empty() || pen.rop == R2_NOP) return;
     TPixelPainter painter(dc);
     if (pen.wide) {
@@ -82,13 +120,29 @@ void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TP
         mask.Paint(painter, pen.ink, pen.gap, pen.rop);
         return;
     }
-    // The walk stays within the clip box: with a one-rectangle clip every pixel it gives is visible.
-    if (painter.Single())
-        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
-                   [&](int x, int y, bool ink) { painter.PlotVisible(x, y, ink ? pen.ink : pen.gap, pen.rop); });
-    else
-        WalkFigure(dc, pen, pts, closed, painter.Bounds(),
-                   [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
+    // With a one-rectangle clip every pixel the walk gives is visible; the
+    // segments along a row or a column run their pixels directly.
+    if (painter.Single()) {
+        const TPenStyler styler(pen.style, PatternScale(dc));
+        const std::size_t count = pts.size(), segments = closed && count > 1 ? count : count - 1;
+        long long base = 0;
+        for (std::size_t i = 0; i < segments; ++i) {
+            const TPoint a = pts[i], b = pts[(i + 1) % count];
+            const bool straight = PlotStraight(painter, pen, styler, base, a, b);
+            if (!straight && !styler.Styled())
+                WalkLine(a, b, painter.Bounds(), [&](int x, int y, int) { painter.PlotVisible(x, y, pen.ink, pen.rop); });
+            else if (!straight)
+                WalkLine(a, b, painter.Bounds(), [&](int x, int y, int index) {
+                    if (styler.On(base + index)) painter.PlotVisible(x, y, pen.ink, pen.rop);
+                    else if (pen.gaps) painter.PlotVisible(x, y, pen.gap, pen.rop);
+                });
+            base += std::max(std::llabs(static_cast<long long>(b.x) - a.x), std::llabs(static_cast<long long>(b.y) - a.y));
+        }
+        return;
+    }
+    // Several clip rectangles: each pixel is checked.
+    WalkFigure(dc, pen, pts, closed, painter.Bounds(),
+               [&](int x, int y, bool ink) { painter.Plot(x, y, ink ? pen.ink : pen.gap, pen.rop); });
 }
 
 bool MoveToEx(HDC DC, int X, int Y, TPoint* Old) {
@@ -102,7 +156,8 @@ bool LineTo(HDC DC, int X, int Y) {
     if (!DC) return false;
     TPoint from = DC->Position();
     if (DC->recording) MetaRecordShape(DC, TMetaOp::Line, {from, TPoint(X, Y)});
-    StrokeFigure(DC, PenSetup(DC), {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)}, false);
+    const TPoint ends[2] = {DC->ToDevice(from.x, from.y), DC->ToDevice(X, Y)};
+    StrokeFigure(DC, PenSetup(DC), ends, false);
     DC->SetPosition(TPoint(X, Y));
     return true;
 }

@@ -86,7 +86,7 @@ bool TPixelPainter::VisibleInRegion(int x, int y) const {
     return inside;
 }
 
-void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
+void TPixelPainter::MixedSpan(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
     if (brush.kind == TBrushPaint::None || rop == R2_NOP) return;
     ClipSpan(y, x0, x1, [&](int a, int b) {
         std::uint32_t* row = Row(y);
@@ -103,16 +103,22 @@ void TPixelPainter::Span(int y, int x0, int x1, const TBrushPaint& brush, int ro
 
 // ---- Pen coverage --------------------------------------------------------------
 TPenMask::TPenMask(const TPixelBox& box) : box_(box.Empty() ? TPixelBox() : box) {
-    if (!box_.Empty())
-        cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    if (box_.Empty()) return;
+    cells_.assign(static_cast<std::size_t>(box_.Width()) * static_cast<std::size_t>(box_.Height()), Empty);
+    rowFrom_.assign(static_cast<std::size_t>(box_.Height()), box_.x1 + 1);
+    rowTo_.assign(static_cast<std::size_t>(box_.Height()), box_.x0 - 1);
 }
 
 void TPenMask::Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const {
     if (box_.Empty() || rop == R2_NOP) return;
-    const std::uint8_t* cell = cells_.data();
-    for (int y = box_.y0; y <= box_.y1; ++y)
-        for (int x = box_.x0; x <= box_.x1; ++x, ++cell)
-            if (*cell) painter.Plot(x, y, *cell == Ink ? ink : gap, rop);
+    const int width = box_.Width();
+    for (int y = box_.y0; y <= box_.y1; ++y) {
+        const std::size_t r = static_cast<std::size_t>(y - box_.y0);
+        const int from = rowFrom_.empty() ? box_.x0 : rowFrom_[r], to = rowFrom_.empty() ? box_.x1 : rowTo_[r];
+        const std::uint8_t* row = cells_.data() + r * static_cast<std::size_t>(width);
+        for (int x = from; x <= to; ++x)
+            if (const std::uint8_t cell = row[x - box_.x0]) painter.Plot(x, y, cell == Ink ? ink : gap, rop);
+    }
 }
 
 // Dash lengths in pixels of the styled pens on a screen.
@@ -131,7 +137,10 @@ TPenStyler::TPenStyler(unsigned style, int scale) {
     if ((style & PS_STYLE_MASK) == PS_ALTERNATE) scale = 1;
     const std::vector<int> lengths = PenDashes(style);
     for (std::size_t i = 0; i < lengths.size(); ++i)
-        on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0);
+        on_.insert(on_.end(), static_cast<std::size_t>(lengths[i] * scale), i % 2 == 0 ? 1 : 0);
+    runs_.resize(on_.size());
+    for (std::size_t i = on_.size(); i-- > 0;)
+        runs_[i] = i + 1 < on_.size() && on_[i + 1] == on_[i] ? runs_[i + 1] + 1 : 1;
 }
 
 // ---- Symmetric shapes ------------------------------------------------------------
@@ -284,7 +293,7 @@ std::vector<TPoint> ShapeOutline(const TSymShape& s) {
 }
 
 // ---- Polygons --------------------------------------------------------------------
-std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, int& yMax) {
+std::vector<TPolyEdge> PolygonEdges(std::span<const TPoint> pts, int& yMin, int& yMax) {
     std::vector<TPolyEdge> edges;
     if (pts.size() < 3) return edges;
     yMin = pts[0].y;
@@ -302,7 +311,7 @@ std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, i
 }
 
 // ---- Wide strokes ------------------------------------------------------------------
-TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed) {
+TStrokePath PixelPath(std::span<const TPoint> pts, bool closed) {
     TStrokePath path;
     if (pts.empty()) return path;
     path.MoveTo(pts[0].x + 0.5, pts[0].y + 0.5);

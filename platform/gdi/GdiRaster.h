@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
+#include <span>
 #include <vector>
 
 #include "platform/gdi/GdiInternal.h"
@@ -125,8 +127,18 @@ public:
         std::uint32_t& p = bits_[static_cast<std::ptrdiff_t>(y) * stride_ + x];
         p = rop == R2_COPYPEN ? color | 0xFF000000u : 0xFF000000u | Rop2(rop, color, p);
     }
-    // Pixels x0..x1 of row y, each taking the brush's colour through the raster mode.
-    void Span(int y, int x0, int x1, const TBrushPaint& brush, int rop);
+    // Pixels x0..x1 of row y, each taking the brush's colour through the
+    // raster mode; a solid copy within one clip rectangle, the common case,
+    // is filled here.
+    void Span(int y, int x0, int x1, const TBrushPaint& brush, int rop) {
+        if (single_ && brush.kind == TBrushPaint::Solid && rop == R2_COPYPEN) {
+            if (y < bounds_.y0 || y > bounds_.y1) return;
+            const int a = std::max(x0, bounds_.x0), b = std::min(x1, bounds_.x1);
+            if (a <= b) std::fill(Row(y) + a, Row(y) + b + 1, brush.color | 0xFF000000u);
+            return;
+        }
+        MixedSpan(y, x0, x1, brush, rop);
+    }
     // Calls f(a, b) for each visible piece of x0..x1 on row y.
     template <class F>
     void ClipSpan(int y, int x0, int x1, F&& f) const {
@@ -147,6 +159,7 @@ public:
 
 private:
     bool VisibleInRegion(int x, int y) const;
+    void MixedSpan(int y, int x0, int x1, const TBrushPaint& brush, int rop);
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
     TPixelBox bounds_;
@@ -167,10 +180,15 @@ public:
         if (!box_.Contains(x, y)) return;
         std::uint8_t& m = cells_[Index(x, y)];
         if (v > m) m = v;
+        TouchRow(y, x);
     }
     std::uint8_t Get(int x, int y) const { return box_.Contains(x, y) ? cells_[Index(x, y)] : std::uint8_t{Empty}; }
-    // The cells row by row from the box's top left, for the host to draw into.
-    std::uint8_t* Cells() { return cells_.data(); }
+    // The cells row by row from the box's top left, for the host to draw
+    // into (anywhere: Paint then looks at every cell).
+    std::uint8_t* Cells() {
+        rowFrom_.clear();
+        return cells_.data();
+    }
     // Applies the pen: ink in the pen colour, gaps in the background colour.
     void Paint(TPixelPainter& painter, std::uint32_t ink, std::uint32_t gap, int rop) const;
 
@@ -179,8 +197,19 @@ private:
         return static_cast<std::size_t>(y - box_.y0) * static_cast<std::size_t>(box_.Width()) +
                static_cast<std::size_t>(x - box_.x0);
     }
+    // The columns of row y that Set reached, so that Paint passes over
+    // the rest of a shape's box (a thin slice's outline is a few cells a row).
+    void TouchRow(int y, int x) {
+        if (rowFrom_.empty()) return;
+        const std::size_t r = static_cast<std::size_t>(y - box_.y0);
+        rowFrom_[r] = std::min(rowFrom_[r], x);
+        rowTo_[r] = std::max(rowTo_[r], x);
+    }
     TPixelBox box_;
     std::vector<std::uint8_t> cells_;
+    // Per row, the first and last column set; empty once the cells were
+    // handed out.
+    std::vector<int> rowFrom_, rowTo_;
 };
 
 // ---- Lines ---------------------------------------------------------------
@@ -231,12 +260,29 @@ class TPenStyler {
 public:
     TPenStyler(unsigned style, int scale);
     bool Styled() const { return !on_.empty(); }
+    // Positions are asked mostly one after another: the next one steps the
+    // phase instead of dividing.
     bool On(long long position) const {
-        return on_.empty() || on_[static_cast<std::size_t>(position % static_cast<long long>(on_.size()))];
+        if (on_.empty()) return true;
+        const long long period = static_cast<long long>(on_.size());
+        if (position == last_ + 1)
+            phase_ = phase_ + 1 == period ? 0 : phase_ + 1;
+        else
+            phase_ = position % period;
+        last_ = position;
+        return on_[static_cast<std::size_t>(phase_)] != 0;
+    }
+
+    // How many positions from this one on keep its state (at least one).
+    int Run(long long position) const {
+        return on_.empty() ? std::numeric_limits<int>::max()
+                           : runs_[static_cast<std::size_t>(position % static_cast<long long>(on_.size()))];
     }
 
 private:
-    std::vector<bool> on_;
+    std::vector<std::uint8_t> on_;
+    std::vector<int> runs_;  // per phase: the positions left in its dash or gap
+    mutable long long last_ = -2, phase_ = 0;
 };
 
 // ---- Pens ----------------------------------------------------------------
@@ -254,13 +300,13 @@ struct TPenSetup {
 TPenSetup PenSetup(TDeviceContext* dc);
 
 // The bounding box of points, grown by margin pixels on every side.
-TPixelBox PointsBox(const std::vector<TPoint>& pts, int margin);
+TPixelBox PointsBox(std::span<const TPoint> pts, int margin);
 // Marks a figure's pen pixels in mask (one-pixel segments leave out their
 // last pixel; a closed figure returns to its first point).
-void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed,
+void FigureToMask(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed,
                   TPenMask& mask);
 // Draws a figure's outline with the selected pen.
-void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, const std::vector<TPoint>& pts, bool closed);
+void StrokeFigure(TDeviceContext* dc, const TPenSetup& pen, std::span<const TPoint> pts, bool closed);
 
 // ---- Shapes ----------------------------------------------------------------
 // A shape symmetric about both middle lines of its inclusive box, given by
@@ -295,10 +341,10 @@ std::vector<TPoint> ShapeOutline(const TSymShape& s);
 // rows yFrom and yTo: a pixel is inside when its centre (its integer
 // coordinate) is, left and top edges inside, right and bottom edges out.
 template <class F>
-void PolygonSpans(const std::vector<TPoint>& pts, int fillMode, int yFrom, int yTo, F&& span);
+void PolygonSpans(std::span<const TPoint> pts, int fillMode, int yFrom, int yTo, F&& span);
 
 // The path of a figure through pixel centres, for the wide pens.
-TStrokePath PixelPath(const std::vector<TPoint>& pts, bool closed);
+TStrokePath PixelPath(std::span<const TPoint> pts, bool closed);
 // Marks the pixels whose centres lie inside the stroke of path.
 void StrokeMask(const TStrokePath& path, double width, unsigned penStyle, TPenMask& mask);
 
@@ -307,10 +353,10 @@ struct TPolyEdge {
     long long x0, y0, x1, y1;  // y0 < y1
     int dir;
 };
-std::vector<TPolyEdge> PolygonEdges(const std::vector<TPoint>& pts, int& yMin, int& yMax);
+std::vector<TPolyEdge> PolygonEdges(std::span<const TPoint> pts, int& yMin, int& yMax);
 
 template <class F>
-void PolygonSpans(const std::vector<TPoint>& pts, int fillMode, int yFrom, int yTo, F&& span) {
+void PolygonSpans(std::span<const TPoint> pts, int fillMode, int yFrom, int yTo, F&& span) {
     int yMin = 0, yMax = 0;
     std::vector<TPolyEdge> edges = PolygonEdges(pts, yMin, yMax);
     if (edges.empty()) return;

@@ -59,11 +59,39 @@ struct TShapeSpec {
     }
 };
 
+// A rectangle with no pen or a solid one-pixel pen, row by row as the
+// general road below would draw it, without building its shape.
+void DrawPlainRect(TPixelPainter& painter, const TPenSetup& pen, const TBrushPaint& brush, const TBox& box) {
+    const TPixelBox& visible = painter.Bounds();
+    // Without a pen the rectangle loses its right column and bottom row.
+    const int inset = pen.visible ? 1 : 2;
+    const int x0 = box.l, y0 = box.t, x1 = box.r - inset, y1 = box.b - inset;
+    if (x1 < x0 || y1 < y0) return;
+    TBrushPaint ink;
+    ink.kind = TBrushPaint::Solid;
+    ink.color = pen.ink;
+    for (int y = std::max(y0, visible.y0); y <= std::min(y1, visible.y1); ++y) {
+        if (!pen.visible) {
+            painter.Span(y, x0, x1, brush, pen.rop);
+        } else if (y == y0 || y == y1 || x1 == x0) {
+            painter.Span(y, x0, x1, ink, pen.rop);
+        } else {
+            painter.Span(y, x0, x0, ink, pen.rop);
+            painter.Span(y, x1, x1, ink, pen.rop);
+            painter.Span(y, x0 + 1, x1 - 1, brush, pen.rop);
+        }
+    }
+}
+
 void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
     TPenSetup pen = PenSetup(dc);
     TBrushPaint brush = MakeBrushPaint(dc, dc->Brush());
     TPixelPainter painter(dc);
     const TPixelBox& visible = painter.Bounds();
+    if (spec.kind == TShapeSpec::Rect && !pen.wide && (!pen.visible || (pen.style & PS_STYLE_MASK) == PS_SOLID)) {
+        DrawPlainRect(painter, pen, brush, box);
+        return;
+    }
     if (!pen.visible) {
         // Without a pen the shape loses its right column and bottom row.
         TSymShape s = spec.Make(box.l, box.t, box.r - 2, box.b - 2, visible);
@@ -134,10 +162,40 @@ struct TArcGeometry {
         start = AngleOf(from.x, from.y);
         span = NormAngle(AngleOf(to.x, to.y) - start);
         if (span < 1e-12) span = 2 * M_PI;  // the same ray twice: the whole ellipse
+        startCos = std::cos(start), startSin = std::sin(start);
+        endCos = std::cos(start + span), endSin = std::sin(start + span);
     }
+    double startCos, startSin, endCos, endSin;
     double AngleOf(double x, double y) const { return NormAngle(std::atan2(-(y - cy), x - cx)); }
     double Offset(double x, double y) const { return NormAngle(AngleOf(x, y) - start); }
     bool InSector(int x, int y) const { return (x == cx && y == cy) || Offset(x, y) <= span + 1e-9; }
+    // False for a pixel more than two pixels outside a sector of less than
+    // half a turn, told without an arc tangent.
+    bool NearSector(int x, int y) const {
+        const double u = x - cx, v = cy - y;
+        return span >= M_PI || (startCos * v - startSin * u >= -2 && endSin * u - endCos * v >= -2);
+    }
+    // Narrows From..To on row y to the pixels that may lie in a sector of
+    // at most half a turn, so that a thin slice tests the pixels near it
+    // only: between the two rays' half-planes, with two pixels to spare.
+    void NarrowRow(int y, int& From, int& To) const {
+        if (span >= M_PI) return;
+        const double v = cy - y;  // upwards from the centre
+        double lo = -HUGE_VAL, hi = HUGE_VAL;
+        // Left of the start ray: cos(s) v - sin(s) u >= 0; right of the end ray: sin(e) u - cos(e) v >= 0.
+        auto keep = [&](double a, double b) {  // a u + b >= 0
+            if (a > 1e-12) lo = std::max(lo, -b / a);
+            else if (a < -1e-12) hi = std::min(hi, -b / a);
+        };
+        keep(-startSin, startCos * v);
+        keep(endSin, -endCos * v);
+        if (lo > hi + 4) {
+            To = From - 1;
+            return;
+        }
+        if (lo > -HUGE_VAL) From = std::max(From, static_cast<int>(std::floor(cx + lo)) - 2);
+        if (hi < HUGE_VAL) To = std::min(To, static_cast<int>(std::ceil(cx + hi)) + 2);
+    }
     struct TExact {
         double x, y;
     };
@@ -189,7 +247,7 @@ void ArcOutlineToMask(TDeviceContext* dc, const TPenSetup& pen, const TBox& box,
     }
     std::vector<std::pair<double, TPoint>> arc;
     for (const TPoint& p : ShapeOutline(s))
-        if (g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
+        if (g.NearSector(p.x, p.y) && g.InSector(p.x, p.y)) arc.emplace_back(g.Offset(p.x, p.y), p);
     std::stable_sort(arc.begin(), arc.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
     TPenStyler styler(pen.style, PatternScale(dc));
     long long index = 0;
@@ -228,6 +286,7 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
             TArcGeometry g(s, from, to);
             for (int y = std::max(s.y0, visible.y0); y <= std::min(s.y1, visible.y1); ++y) {
                 int from = std::max(s.Left(y), visible.x0), to = std::min(s.Right(y), visible.x1);
+                if (kind == TArcKind::Pie) g.NarrowRow(y, from, to);
                 int run = from;
                 for (int x = from; x <= to + 1; ++x) {
                     bool inside = x <= to && mask.Get(x, y) == TPenMask::Empty &&
@@ -240,6 +299,26 @@ bool DrawArc(HDC dc, int l, int t, int r, int b, int x3, int y3, int x4, int y4,
         }
     }
     mask.Paint(painter, pen.ink, pen.gap, pen.rop);
+    return true;
+}
+
+// A polygon of four corners around an upright rectangle (a candle's body, a
+// bar) drawn as the rectangle it is, row by row, when a one-pixel solid pen
+// (or none) makes the pixels the same: its outline runs on the corners, its
+// fill inside them. False leaves it to the general polygon.
+bool DrawUprightRectangle(TDeviceContext* dc, const TPoint* Points) {
+    TPoint p[4];
+    for (int i = 0; i < 4; ++i) p[i] = dc->ToDevice(Points[i].x, Points[i].y);
+    const bool flatFirst = p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+    const bool uprightFirst = p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+    if (!flatFirst && !uprightFirst) return false;
+    const TBox box{std::min(p[0].x, p[2].x), std::min(p[0].y, p[2].y), std::max(p[0].x, p[2].x) + 1,
+                   std::max(p[0].y, p[2].y) + 1};
+    // Sides of no length are lines: the general road draws them.
+    if (box.r - box.l < 2 || box.b - box.t < 2) return false;
+    const TPenSetup pen = PenSetup(dc);
+    if (pen.visible && (pen.wide || (pen.style & PS_STYLE_MASK) != PS_SOLID)) return false;
+    DrawSymShape(dc, TShapeSpec{TShapeSpec::Rect}, box);
     return true;
 }
 
@@ -292,6 +371,7 @@ bool Chord(HDC DC, int Left, int Top, int Right, int Bottom, int X3, int Y3, int
 bool Polygon(HDC DC, const TPoint* Points, int Count) {
     if (!DC || !Points || Count < 2) return false;
     if (DC->recording) MetaRecordShape(DC, TMetaOp::Polygon, std::vector<TPoint>(Points, Points + Count));
+    if (Count == 4 && DrawUprightRectangle(DC, Points)) return true;
     std::vector<TPoint> pts;
     pts.reserve(static_cast<std::size_t>(Count));
     for (int i = 0; i < Count; ++i) pts.push_back(DC->ToDevice(Points[i].x, Points[i].y));

@@ -93,6 +93,11 @@ void TPen::Assign(TPersistent* Source) {
         if (OnChange) OnChange(this);
         return;
     }
+    // Charts hand their pens to the canvas for every point: a pen that
+    // already draws the same keeps its handle and tells no one.
+    if (!adopted_ && !pen->adopted_ && color_ == pen->color_ && width_ == pen->width_ && style_ == pen->style_ &&
+        mode_ == pen->mode_)
+        return;
     color_ = pen->color_;
     width_ = pen->width_;
     style_ = pen->style_;
@@ -133,7 +138,7 @@ void TPen::SetMode(TPenMode Value) {
 
 HPEN TPen::GetHandle() {
     static const int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-    if (!handle_) handle_ = CreatePen(styles[style_], width_, ColorToRGB(color_));
+    if (!handle_) handle_ = SharedPen(styles[style_], width_, ColorToRGB(color_));
     return handle_;
 }
 
@@ -156,6 +161,7 @@ void TBrush::Assign(TPersistent* Source) {
         TGraphicsObject::Assign(Source);
         return;
     }
+    if (brush != this && !bitmap_ && !brush->bitmap_ && color_ == brush->color_ && style_ == brush->style_) return;
     if (brush != this) {
         color_ = brush->color_;
         style_ = brush->style_;
@@ -197,14 +203,17 @@ HBRUSH TBrush::GetHandle() {
     if (handle_) return handle_;
     if (bitmap_ && !bitmap_->GetEmpty()) {
         handle_ = CreatePatternBrush(bitmap_->GetHandle());
-    } else if (style_ == bsSolid) {
-        handle_ = CreateSolidBrush(ColorToRGB(color_));
-    } else if (style_ == bsClear) {
-        LOGBRUSH lb;
-        lb.lbStyle = BS_NULL;
-        handle_ = CreateBrushIndirect(&lb);
     } else {
-        handle_ = CreateHatchBrush(HS_HORIZONTAL + (style_ - bsHorizontal), ColorToRGB(color_));
+        LOGBRUSH lb;
+        lb.lbColor = ColorToRGB(color_);
+        if (style_ == bsClear) {
+            lb.lbStyle = BS_NULL;
+            lb.lbColor = 0;
+        } else if (style_ != bsSolid) {
+            lb.lbStyle = BS_HATCHED;
+            lb.lbHatch = HS_HORIZONTAL + (style_ - bsHorizontal);
+        }
+        handle_ = SharedBrush(lb);
     }
     return handle_;
 }
@@ -218,15 +227,23 @@ void TFont::Assign(TPersistent* Source) {
         TGraphicsObject::Assign(Source);
         return;
     }
+    // Keep the point size across resolutions (a screen font onto a printer).
+    const int height = pixelsPerInch_ == font->pixelsPerInch_ ? font->height_
+                                                              : -MulDivRound(font->GetSize(), pixelsPerInch_, 72);
+    const bool sameShape = name_ == font->name_ && style_ == font->style_ && pitch_ == font->pitch_ &&
+                           orientation_ == font->orientation_ && height_ == height;
     name_ = font->name_;
     color_ = font->color_;
     style_ = font->style_;
     pitch_ = font->pitch_;
     orientation_ = font->orientation_;
-    // Keep the point size across resolutions (a screen font onto a printer).
-    height_ = pixelsPerInch_ == font->pixelsPerInch_ ? font->height_
-                                                     : -MulDivRound(font->GetSize(), pixelsPerInch_, 72);
-    Changed();
+    height_ = height;
+    // The host font stays while only the colour (no part of it) changed.
+    if (sameShape) {
+        if (OnChange) OnChange(this);
+    } else {
+        Changed();
+    }
 }
 
 void TFont::SetName(const AnsiString& Value) {
@@ -248,7 +265,8 @@ void TFont::SetHeight(int Value) {
 void TFont::SetColor(TColor Value) {
     if (Value == color_) return;
     color_ = Value;
-    Changed();
+    // The colour is the canvas's text colour, no part of the font object.
+    if (OnChange) OnChange(this);
 }
 
 void TFont::SetStyle(TFontStyles Value) {
@@ -275,7 +293,7 @@ HFONT TFont::GetHandle() {
     lf.lfStrikeOut = style_.Contains(fsStrikeOut);
     lf.lfPitchAndFamily = pitch_ == fpFixed ? FIXED_PITCH : pitch_ == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
     std::strncpy(lf.lfFaceName, name_.c_str(), LF_FACESIZE - 1);
-    handle_ = CreateFontIndirect(&lf);
+    handle_ = SharedFont(lf);
     return handle_;
 }
 

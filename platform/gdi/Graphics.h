@@ -85,6 +85,8 @@ public:
     // the pen takes the handle over and deletes it.
     HPEN GetHandle();
     void SetHandle(HPEN Value);
+    // Whether the pen draws with a handle given by SetHandle, not its values.
+    bool HandleGiven() const { return adopted_; }
 
 private:
     void ValuesChanged();

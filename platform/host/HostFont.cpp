@@ -107,6 +107,10 @@ struct THostFont::TImpl {
     const QStaticText* LaidOut(const QString& text);
     std::uint64_t serial;
     static inline std::uint64_t lastSerial = 0;
+    // The advances of the characters numbers are written with, and whether
+    // side by side they add up (see NumberWidth).
+    bool numbersChecked = false, numbersAdd = false;
+    int advance[128] = {};
 };
 
 // A text met before is laid out once and kept (a chart repeats its labels on
@@ -136,14 +140,48 @@ THostFont::~THostFont() = default;
 int THostFont::Ascent() const { return impl_->metrics.ascent(); }
 int THostFont::Descent() const { return impl_->metrics.descent(); }
 
+// The characters numbers are written with. Kerning is off, so a line of them
+// is as wide as their advances, unless the font substitutes glyphs for some
+// of them side by side: each pair is measured once to rule that out.
+constexpr char kNumberCharacters[] = "0123456789.,-+ %E";
+
+int THostFont::NumberWidth(const std::string& Text) const {
+    if (Text.empty()) return -1;
+    for (char c : Text)
+        if (!(c >= '0' && c <= '9') && (c == 0 || !std::strchr(kNumberCharacters, c))) return -1;
+    TImpl& impl = *impl_;
+    if (!impl.numbersChecked) {
+        impl.numbersChecked = true;
+        const QString characters = QString::fromLatin1(kNumberCharacters);
+        for (QChar c : characters)
+            impl.advance[static_cast<unsigned char>(c.toLatin1())] = impl.metrics.horizontalAdvance(QString(c));
+        impl.numbersAdd = true;
+        for (QChar a : characters)
+            for (QChar b : characters)
+                if (impl.metrics.horizontalAdvance(QString(a) + b) !=
+                    impl.advance[static_cast<unsigned char>(a.toLatin1())] +
+                        impl.advance[static_cast<unsigned char>(b.toLatin1())])
+                    impl.numbersAdd = false;
+    }
+    if (!impl.numbersAdd) return -1;
+    int width = 0;
+    for (char c : Text) width += impl.advance[static_cast<unsigned char>(c)];
+    return width;
+}
+
+int THostFont::LaidOutWidth(const std::string& Text) const {
+    return impl_->metrics.horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+}
+
 int THostFont::TextWidth(const char* Text, int Length) const {
     // Enough for a chart's labels; a font that meets more texts starts over.
     constexpr std::size_t kKeptWidths = 1024;
     if (!Text) return 0;
     std::string key(Text, Length < 0 ? std::strlen(Text) : static_cast<std::size_t>(Length));
+    if (const int number = NumberWidth(key); number >= 0) return number;
     auto found = widths_.find(key);
     if (found != widths_.end()) return found->second;
-    int width = impl_->metrics.horizontalAdvance(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    const int width = LaidOutWidth(key);
     if (widths_.size() >= kKeptWidths) widths_.clear();
     widths_.emplace(std::move(key), width);
     return width;

@@ -37,12 +37,18 @@ public:
     int Ascent() const;
     int Descent() const;
     // The advance of UTF-8 text in pixels. Labels come back again and again,
-    // so the widths of recent texts are kept with the font.
+    // so the widths of recent texts are kept with the font; numbers are
+    // added up from their characters' advances.
     int TextWidth(const char* Text, int Length) const;
+    // The advance as the host lays the text out, measured every time.
+    int LaidOutWidth(const std::string& Text) const;
 
 private:
     friend class THostTextPainter;
     struct TImpl;
+    // The sum of the characters' advances when Text is a number and the
+    // font sets numbers character by character; else -1.
+    int NumberWidth(const std::string& Text) const;
     std::unique_ptr<TImpl> impl_;
     mutable std::unordered_map<std::string, int> widths_;
 };

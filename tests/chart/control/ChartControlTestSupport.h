@@ -3,7 +3,9 @@
 // series type that draws each point as a small square and answers clicks
 // with the nearest point within 3 pixels, as the drawn series types will.
 
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "chart/axis/TeEngineAxis.h"
 #include "chart/control/Chart.h"
@@ -62,6 +64,16 @@ struct TChartControlOnForm {
     void Paint() {
         chart->Repaint();
         Application->ProcessMessages();
+    }
+    // The chart drawn on a fresh picture of its size, its pixels row by row.
+    std::vector<std::uint32_t> Pixels(int Width, int Height) {
+        TBitmap picture;
+        picture.SetSize(Width, Height);
+        chart->Draw(picture.GetCanvas(), TRect(0, 0, Width, Height));
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < Height; ++y)
+            pixels.insert(pixels.end(), picture.ScanLine(y), picture.ScanLine(y) + Width);
+        return pixels;
     }
 
     TForm* form;

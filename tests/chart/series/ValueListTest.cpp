@@ -246,3 +246,75 @@ TEST_F(ValueList, AssignCopiesSettingsButKeepsValuesAndName) {
 }
 
 }  // namespace
+
+namespace {
+
+// Evenly spaced values (dates a day apart) are held as a run; every change
+// the run cannot hold keeps the values as they were.
+TEST_F(ValueList, EvenlySpacedValuesReadBackExactlyThroughEveryChange) {
+    struct TChange {
+        const char* name;
+        void (*apply)(TChartValueList*, std::vector<double>&);
+    };
+    const TChange changes[] = {
+        {"append on the run",
+         [](TChartValueList* l, std::vector<double>& v) {
+             v.push_back(36526 + 0.25 * static_cast<double>(v.size()));
+             l->InsertChartValue(l->Count(), v.back());
+         }},
+        {"append off the run",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->InsertChartValue(l->Count(), 1e9);
+             v.push_back(1e9);
+         }},
+        {"insert inside",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->InsertChartValue(2, -7);
+             v.insert(v.begin() + 2, -7);
+         }},
+        {"set",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->SetValue(3, 0.1);
+             v[3] = 0.1;
+         }},
+        {"delete the last",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->Delete(l->Count() - 1);
+             v.pop_back();
+         }},
+        {"delete inside",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->Delete(1);
+             v.erase(v.begin() + 1);
+         }},
+        {"exchange",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->Exchange(0, 4);
+             std::swap(v[0], v[4]);
+         }},
+        {"scroll",
+         [](TChartValueList* l, std::vector<double>& v) {
+             l->Scroll();
+             std::rotate(v.begin(), v.begin() + 1, v.end());
+         }},
+    };
+    for (const TChange& change : changes) {
+        SCOPED_TRACE(change.name);
+        x->ClearValues();
+        std::vector<double> expected;
+        for (int i = 0; i < 8; ++i) {
+            expected.push_back(36526 + 0.25 * i);
+            x->InsertChartValue(i, expected.back());
+        }
+        EXPECT_EQ(Values(x), expected);
+        change.apply(x, expected);
+        EXPECT_EQ(Values(x), expected);
+        EXPECT_DOUBLE_EQ(x->GetMaxValue(), *std::max_element(expected.begin(), expected.end()));
+        // A run that is broken takes further values as they come.
+        x->InsertChartValue(x->Count(), 5);
+        expected.push_back(5);
+        EXPECT_EQ(Values(x), expected);
+    }
+}
+
+}  // namespace

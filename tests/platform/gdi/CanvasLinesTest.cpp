@@ -2,6 +2,8 @@
 // raster modes, clipping and mapping.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "CanvasTestSupport.h"
 
 namespace {
@@ -158,6 +160,15 @@ TEST(CanvasLines, WidePenCoversItsWidthWithRoundEnds) {
     EXPECT_EQ(DevicePixel(b.get(), 3, 5), clWhite);  // rounded corner
     EXPECT_EQ(DevicePixel(b.get(), 12, 5), clBlack);
     EXPECT_EQ(DevicePixel(b.get(), 12, 9), clBlack);
+    // The same stroke again, elsewhere and in the same place, covers the same pixels.
+    auto again = WhiteBitmap(30, 15);
+    for (int dy : {-5, 0}) {
+        again->GetCanvas()->GetPen()->SetWidth(5);
+        again->GetCanvas()->MoveTo(5, 7 + dy);
+        again->GetCanvas()->LineTo(20, 7 + dy);
+    }
+    EXPECT_EQ(Art(again.get(), TRect(0, 5, 30, 10)), Art(b.get(), TRect(0, 5, 30, 10)));
+    EXPECT_EQ(Art(again.get(), TRect(0, 0, 30, 5)), Art(b.get(), TRect(0, 5, 30, 10)));
 
     // A wide line of no length leaves a dot of the pen's width.
     auto d = WhiteBitmap(10, 10);
@@ -225,6 +236,56 @@ TEST(CanvasLines, XorAndNotLinesDrawnTwiceLeaveThePictureAsItWas) {
             c->LineTo(5, 30);
         }
         EXPECT_EQ(Snapshot(b.get()), before) << "mode " << mode;
+    }
+}
+
+// Segments along a row or a column run their pixels directly under a
+// one-rectangle clip; under a region of several rectangles every pixel is
+// walked and checked. Both must give the same pixels for every style,
+// background mode, direction and clipping.
+TEST(CanvasLines, StraightRunsGiveTheWalkedPixels) {
+    std::mt19937 random(26);
+    std::uniform_int_distribution<int> coordinate(-10, 50), straight(0, 2);
+    const int styles[] = {PS_SOLID, PS_DOT, PS_DASH, PS_DASHDOT, PS_DASHDOTDOT, PS_ALTERNATE};
+    for (int figure = 0; figure < 300; ++figure) {
+        std::vector<TPoint> pts{{coordinate(random), coordinate(random)}};
+        for (int i = 0; i < 4; ++i) {
+            TPoint next(coordinate(random), coordinate(random));
+            if (const int along = straight(random); along == 1) next.y = pts.back().y;
+            else if (along == 2) next.x = pts.back().x;
+            pts.push_back(next);
+        }
+        const int style = styles[figure % 6];
+        const bool opaque = figure % 4 < 2, closed = figure % 3 == 0;
+        auto draw = [&](bool severalRectangles) {
+            auto b = WhiteBitmap(40, 40);
+            HDC dc = b->GetDC();
+            HRGN clip = CreateRectRgn(3, 4, 35, 37);
+            SelectClipRgn(dc, clip);
+            DeleteObject(clip);
+            // The pixel taken out is left out of the comparison.
+            if (severalRectangles) ExcludeClipRect(dc, 34, 36, 35, 37);
+            LOGBRUSH brush{BS_SOLID, clBlack, 0};
+            HPEN pen = style == PS_ALTERNATE ? ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr)
+                                             : CreatePen(style, 1, clBlack);
+            HGDIOBJ old = SelectObject(dc, pen);
+            SetBkColor(dc, clRed);
+            SetBkMode(dc, opaque ? OPAQUE : TRANSPARENT);
+            if (closed) {
+                HGDIOBJ hollow = SelectObject(dc, GetStockObject(NULL_BRUSH));
+                Polygon(dc, pts.data(), static_cast<int>(pts.size()));
+                SelectObject(dc, hollow);
+            } else
+                Polyline(dc, pts.data(), static_cast<int>(pts.size()));
+            SelectObject(dc, old);
+            DeleteObject(pen);
+            SetPixel(dc, 34, 36, clWhite);
+            std::vector<TColor> pixels;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x) pixels.push_back(x == 34 && y == 36 ? clWhite : DevicePixel(b.get(), x, y));
+            return pixels;
+        };
+        EXPECT_EQ(draw(false), draw(true)) << "figure " << figure << ", style " << style;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 #include "CanvasTestSupport.h"
 
@@ -139,6 +140,38 @@ TEST(CanvasShapes, InvertingModesChangeEveryPixelOfAShapeOnce) {
             SCOPED_TRACE("pen " + std::to_string(p) + ", shape " + std::to_string(s));
             ExpectEachPixelChangedOnce(pens[p], shapes[s]);
         }
+}
+
+// A plain rectangle has a road of its own; a rounded one with no corners
+// takes the general one: both give the same pixels, whatever the size,
+// pen, brush, raster mode and clip.
+TEST(CanvasShapes, PlainRectanglesGiveTheGeneralShapesPixels) {
+    std::mt19937 random(28);
+    std::uniform_int_distribution<int> corner(-4, 30), size(-2, 12);
+    for (int i = 0; i < 400; ++i) {
+        const int l = corner(random), t = corner(random), r = l + size(random), b = t + size(random);
+        auto draw = [&](bool rounded) {
+            auto bitmap = WhiteBitmap(32, 32);
+            TCanvas* c = bitmap->GetCanvas();
+            c->GetPen()->SetStyle(i % 4 == 0 ? psClear : psSolid);
+            c->GetPen()->SetMode(i % 3 == 0 ? pmXor : i % 3 == 1 ? pmNot : pmCopy);
+            c->GetPen()->SetColor(clBlue);
+            c->GetBrush()->SetColor(clRed);
+            c->GetBrush()->SetStyle(i % 5 == 0 ? bsDiagCross : i % 5 == 1 ? bsClear : bsSolid);
+            if (i % 2) {
+                HRGN clip = CreateRectRgn(3, 2, 25, 27);
+                SelectClipRgn(c->GetHandle(), clip);
+                DeleteObject(clip);
+            }
+            if (rounded) c->RoundRect(l, t, r, b, 0, 0);
+            else c->Rectangle(l, t, r, b);
+            std::vector<TColor> pixels;
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x) pixels.push_back(DevicePixel(bitmap.get(), x, y));
+            return pixels;
+        };
+        EXPECT_EQ(draw(false), draw(true)) << "rectangle " << i << ": " << l << ", " << t << ", " << r << ", " << b;
+    }
 }
 
 TEST(CanvasShapes, PolygonsFillAlternateByDefaultAndWindingOnRequest) {
