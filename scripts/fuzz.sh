@@ -15,7 +15,7 @@ targets=(${FUZZ_TARGETS:-quote_file quote_reply_file http_reply_head bmp_file em
 # A Debug build keeps the asserts; -O1 lets a short run try about ten times
 # the inputs it would at -O0.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
-  -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF >/dev/null
+  -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WERROR=ON >/dev/null
 cmake --build build/fuzz --target fuzz_targets
 
 known=" $( (grep -v '^\s*#' fuzz/known_failing 2>/dev/null || true) | tr '\n' ' ') "

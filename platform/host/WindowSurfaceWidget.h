@@ -43,8 +43,6 @@ protected:
 private:
     void Mouse(QMouseEvent* Event);
     TWinControl* control_;
-    int eventDepth_ = 0;
-    bool deletePending_ = false;
     int shownCursor_ = crDefault;
     Qt::WindowFlags frameFlags_ = Qt::Window;
 };
