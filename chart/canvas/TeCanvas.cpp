@@ -203,6 +203,14 @@ void TTeeCanvas::AssignVisiblePen(TChartPen* APen) {
     }
 }
 
+void TTeeCanvas::AssignVisiblePen(TChartPen* APen, TColor Color) {
+    const bool sameButColor = APen->GetVisible() && !APen->GetSmallDots() && !pen_->HandleGiven() &&
+                              pen_->GetWidth() == APen->GetWidth() && pen_->GetStyle() == APen->GetStyle() &&
+                              pen_->GetMode() == APen->GetMode();
+    if (!sameButColor) AssignVisiblePen(APen);
+    pen_->SetColor(Color);
+}
+
 namespace {
 
 // The extent of Text in the canvas font; nothing when it cannot be measured.

@@ -239,6 +239,9 @@ public:
     // Takes a chart pen for the lines that follow: a hidden one as the clear
     // style, small dots of width 1 as the alternate-dot pen, any other as it is.
     void AssignVisiblePen(TChartPen* APen);
+    // The same in Color: series that colour their pen per point keep a pen
+    // that already matches but for its colour, so it is made no new handle.
+    void AssignVisiblePen(TChartPen* APen, TColor Color);
     int FontHeight();
 
 private:

@@ -163,8 +163,7 @@ void TVolumeSeries::DrawValue(int ValueIndex) {
     const int x = CalcXPos(ValueIndex);
     if (!OnScreen(x)) return;
     TCanvas3D* canvas = GetParentChart()->GetCanvas();
-    canvas->AssignVisiblePen(GetLinePen());
-    canvas->GetPen()->SetColor(GetValueColor(ValueIndex));
+    canvas->AssignVisiblePen(GetLinePen(), GetValueColor(ValueIndex));
     canvas->SetBackMode(cbmTransparent);
     canvas->VertLine3D(x, ToScreen(CalcYPos(ValueIndex)), Foot(), MiddleZ);
 }

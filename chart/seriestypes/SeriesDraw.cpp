@@ -13,13 +13,6 @@ namespace {
 // cannot be drawn, nor joined.
 bool Drawable(int X, int Y) { return X > -32767 && X < 32767 && Y > -32767 && Y < 32767; }
 
-// The canvas pen is the solid line pen but for its colour (a line prepares
-// its pen for each point; most points find it so).
-bool SameButColor(TPen* Pen, TChartPen* Line) {
-    return Line->GetVisible() && !Line->GetSmallDots() && Line->GetStyle() == psSolid && !Pen->HandleGiven() &&
-           Pen->GetStyle() == psSolid && Pen->GetWidth() == Line->GetWidth() && Pen->GetMode() == Line->GetMode();
-}
-
 }  // namespace
 
 void TCustomSeries::DoBeforeDrawValues() {
@@ -190,19 +183,16 @@ void TCustomSeries::DrawPointer(int AX, int AY, TColor AColor, int ValueIndex) {
 }
 
 void TCustomSeries::LinePrepareCanvas(TCanvas3D* Canvas, TColor AColor) {
-    if (!GetParentChart()->GetView3D() && SameButColor(Canvas->GetPen(), linePen_)) {
-        Canvas->GetBrush()->SetStyle(bsClear);
-        Canvas->GetPen()->SetColor(AColor);
-        return;
-    }
-    Canvas->AssignVisiblePen(linePen_);
-    GetParentChart()->CheckPenWidth(Canvas->GetPen());
-    if (GetParentChart()->GetView3D()) {
+    TCustomAxisPanel* chart = GetParentChart();
+    if (chart->GetView3D()) {
+        Canvas->AssignVisiblePen(linePen_);
+        chart->CheckPenWidth(Canvas->GetPen());
         Canvas->GetBrush()->SetStyle(lineBrush_);
         Canvas->GetBrush()->SetColor(AColor);
     } else {
+        Canvas->AssignVisiblePen(linePen_, AColor);
+        chart->CheckPenWidth(Canvas->GetPen());
         Canvas->GetBrush()->SetStyle(bsClear);
-        Canvas->GetPen()->SetColor(AColor);
     }
 }
 
