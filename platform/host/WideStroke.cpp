@@ -77,8 +77,10 @@ public:
             if (e.key == Key) return &e.coverage;
         return nullptr;
     }
+    // Only small strokes are kept: a large one costs more to hold and
+    // compare than the stroker saves.
+    static bool Holds(std::size_t Cells) { return Cells <= kLargest; }
     void Add(std::vector<double> Key, std::vector<std::uint8_t> Coverage) {
-        if (Coverage.size() > kLargest) return;
         if (entries_.size() == kEntries) entries_.erase(entries_.begin());
         entries_.push_back({std::move(Key), std::move(Coverage)});
     }
@@ -117,13 +119,18 @@ void StrokeToMask(const TStrokePath& Path, double PenWidth, TStrokeCap Cap, TStr
                   int Width, int Height, std::uint8_t* Mask, std::uint8_t Value) {
     if (Width <= 0 || Height <= 0 || Path.Empty()) return;
     static thread_local TStrokeCache cache;
-    std::vector<double> key = StrokeKey(Path, PenWidth, Cap, Join, Left, Top, Width, Height);
-    const std::vector<std::uint8_t>* cached = cache.Find(key);
+    const std::size_t cells = static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height);
+    const bool cacheable = TStrokeCache::Holds(cells);
+    std::vector<double> key;
+    const std::vector<std::uint8_t>* cached = nullptr;
+    if (cacheable) {
+        key = StrokeKey(Path, PenWidth, Cap, Join, Left, Top, Width, Height);
+        cached = cache.Find(key);
+    }
     std::vector<std::uint8_t> fresh;
     if (!cached) fresh = Coverage(Outline(Path, PenWidth, Cap, Join), Left, Top, Width, Height);
     const std::vector<std::uint8_t>& coverage = cached ? *cached : fresh;
-    const std::size_t cells = static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height);
     for (std::size_t i = 0; i < cells; ++i)
         if (coverage[i]) Mask[i] = Value;
-    if (!cached) cache.Add(std::move(key), std::move(fresh));
+    if (!cached && cacheable) cache.Add(std::move(key), std::move(fresh));
 }
