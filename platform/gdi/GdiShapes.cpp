@@ -83,12 +83,15 @@ void DrawPlainRect(TPixelPainter& painter, const TPenSetup& pen, const TBrushPai
     }
 }
 
+// A pen a rectangle may be drawn with by DrawPlainRect: none, or a solid one-pixel pen.
+bool PlainRectPen(const TPenSetup& pen) { return !pen.visible || (!pen.wide && (pen.style & PS_STYLE_MASK) == PS_SOLID); }
+
 void DrawSymShape(TDeviceContext* dc, const TShapeSpec& spec, const TBox& box) {
     TPenSetup pen = PenSetup(dc);
     TBrushPaint brush = MakeBrushPaint(dc, dc->Brush());
     TPixelPainter painter(dc);
     const TPixelBox& visible = painter.Bounds();
-    if (spec.kind == TShapeSpec::Rect && !pen.wide && (!pen.visible || (pen.style & PS_STYLE_MASK) == PS_SOLID)) {
+    if (spec.kind == TShapeSpec::Rect && PlainRectPen(pen)) {
         DrawPlainRect(painter, pen, brush, box);
         return;
     }
@@ -317,8 +320,9 @@ bool DrawUprightRectangle(TDeviceContext* dc, const TPoint* Points) {
     // Sides of no length are lines: the general road draws them.
     if (box.r - box.l < 2 || box.b - box.t < 2) return false;
     const TPenSetup pen = PenSetup(dc);
-    if (pen.visible && (pen.wide || (pen.style & PS_STYLE_MASK) != PS_SOLID)) return false;
-    DrawSymShape(dc, TShapeSpec{TShapeSpec::Rect}, box);
+    if (!PlainRectPen(pen)) return false;
+    TPixelPainter painter(dc);
+    DrawPlainRect(painter, pen, MakeBrushPaint(dc, dc->Brush()), box);
     return true;
 }
 
