@@ -1,8 +1,6 @@
 // The classic look's drawing routines, shared by the standard controls.
 #include "platform/controls/ClassicLook.h"
 
-#include <cctype>
-
 namespace {
 
 TRect Centred(const TRect& R, int Width, int Height) {
@@ -16,17 +14,6 @@ void Line(TCanvas* Canvas, int X0, int Y0, int X1, int Y1, TColor Color) {
     Canvas->GetPen()->SetColor(Color);
     Canvas->MoveTo(X0, Y0);
     Canvas->LineTo(X1, Y1);
-}
-
-// Where the access key's character starts in the shown text, -1 when none.
-int AccessKeyPos(const std::string& Caption) {
-    int shown = 0;
-    for (std::size_t i = 0; i < Caption.size(); ++i, ++shown) {
-        if (Caption[i] != '&' || i + 1 >= Caption.size()) continue;
-        if (Caption[i + 1] != '&') return shown;
-        ++i;  // "&&" shows one ampersand
-    }
-    return -1;
 }
 
 }  // namespace
@@ -138,17 +125,6 @@ void ClassicFocusRect(TCanvas* Canvas, const TRect& R) {
     }
 }
 
-AnsiString CaptionText(const AnsiString& Caption) {
-    std::string shown;
-    const std::string& s = Caption.str();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '&' && i + 1 < s.size()) ++i;
-        else if (s[i] == '&') continue;
-        shown += s[i];
-    }
-    return AnsiString(shown);
-}
-
 TSize CaptionExtent(TCanvas* Canvas, const AnsiString& Caption) {
     const AnsiString text = CaptionText(Caption);
     return text.IsEmpty() ? TSize{0, Canvas->TextHeight("Wg")} : Canvas->TextExtent(text);
@@ -156,18 +132,13 @@ TSize CaptionExtent(TCanvas* Canvas, const AnsiString& Caption) {
 
 void ClassicCaption(TCanvas* Canvas, int X, int Y, const AnsiString& Caption, bool Enabled) {
     const AnsiString text = CaptionText(Caption);
-    const int key = AccessKeyPos(Caption.str());
     TFont* font = Canvas->GetFont();
     const TColor ink = font->GetColor();
     Canvas->GetBrush()->SetStyle(bsClear);
     auto draw = [&](int x, int y, TColor colour) {
         font->SetColor(colour);
         Canvas->TextOut(x, y, text);
-        if (key < 0) return;
-        const int left = x + Canvas->TextWidth(text.SubString(1, key));
-        const int width = Canvas->TextWidth(text.SubString(key + 1, 1));
-        const int under = y + Canvas->TextHeight("Wg") - 1;
-        Line(Canvas, left, under, left + width, under, colour);
+        UnderlineAccessKey(Canvas, x, y, Caption, colour);
     };
     if (!Enabled) {
         draw(X + 1, Y + 1, clBtnHighlight);
@@ -176,17 +147,4 @@ void ClassicCaption(TCanvas* Canvas, int X, int Y, const AnsiString& Caption, bo
         draw(X, Y, ink);
     }
     font->SetColor(ink);
-}
-
-bool IsAccessKey(Word Key, const AnsiString& Caption) {
-    const std::string& s = Caption.str();
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] != '&') continue;
-        if (s[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return std::toupper(static_cast<unsigned char>(s[i + 1])) == Key;
-    }
-    return false;
 }

@@ -3,6 +3,7 @@
 // sunken edges, check and radio marks, arrows, the etched frame of a group,
 // the dotted focus rectangle, and captions whose '&' marks the access key.
 
+#include "platform/controls/AccessKeys.h"
 #include "platform/controls/ExtCtrls.h"
 
 enum TClassicArrow { arUp, arDown, arLeft, arRight };
@@ -29,12 +30,7 @@ void ClassicItemText(TCanvas* Canvas, const TRect& R, const AnsiString& Text, bo
 // drawing it twice restores what was there.
 void ClassicFocusRect(TCanvas* Canvas, const TRect& R);
 
-// Captions: "&P" shows P underlined and makes P the access key, "&&" is
-// one ampersand.
-AnsiString CaptionText(const AnsiString& Caption);
+// A caption's size as shown (a text's height when empty).
 TSize CaptionExtent(TCanvas* Canvas, const AnsiString& Caption);
 // The caption at (X, Y) in the canvas font, greyed when not Enabled.
 void ClassicCaption(TCanvas* Canvas, int X, int Y, const AnsiString& Caption, bool Enabled);
-// Whether Key (a virtual key: an upper-case letter or a digit) is the
-// caption's access key.
-bool IsAccessKey(Word Key, const AnsiString& Caption);

@@ -23,16 +23,14 @@ TComboDropDown::TComboDropDown(TComboBox* Combo) : TCustomForm(Combo), combo_(Co
     scrollBar_->OnChange = TNotifyEvent([this](TObject*) { ScrollTo(scrollBar_->GetPosition()); });
 }
 
-int TComboDropDown::ItemHeight() const {
-    TBitmap measure;
-    measure.GetCanvas()->SetFont(combo_->GetFont());
-    return measure.GetCanvas()->TextHeight("Wg") + 2;
-}
-
 void TComboDropDown::Open() {
     const int count = combo_->GetItems()->GetCount();
     rows_ = std::clamp(count, 1, combo_->GetDropDownCount());
-    const int height = rows_ * ItemHeight() + 2 * kBorder;
+    // Measured once per opening: every mouse move over the list needs it.
+    TBitmap measure;
+    measure.GetCanvas()->SetFont(combo_->GetFont());
+    itemHeight_ = measure.GetCanvas()->TextHeight("Wg") + 2;
+    const int height = rows_ * itemHeight_ + 2 * kBorder;
     const TPoint below = combo_->ClientToScreen({0, combo_->GetHeight()});
     int top = below.y;
     if (top + height > Screen->GetHeight()) top = std::max(0, combo_->ClientToScreen({0, 0}).y - height);
@@ -80,7 +78,7 @@ void TComboDropDown::Mark(int Index) {
 int TComboDropDown::ItemAt(int X, int Y) const {
     const int right = scrollBar_->GetVisible() ? scrollBar_->GetLeft() : GetWidth() - kBorder;
     if (X < kBorder || X >= right || Y < kBorder || Y >= GetHeight() - kBorder) return -1;
-    const int index = top_ + (Y - kBorder) / ItemHeight();
+    const int index = top_ + (Y - kBorder) / itemHeight_;
     return index < combo_->GetItems()->GetCount() ? index : -1;
 }
 
@@ -89,11 +87,10 @@ void TComboDropDown::Paint() {
     canvas->GetBrush()->SetColor(clWindowFrame);
     canvas->FrameRect(GetClientRect());
     canvas->SetFont(GetFont());
-    const int itemHeight = ItemHeight();
     const int right = scrollBar_->GetVisible() ? scrollBar_->GetLeft() : GetWidth() - kBorder;
     for (int row = 0; row < rows_ && top_ + row < combo_->GetItems()->GetCount(); ++row) {
         const int index = top_ + row;
-        const TRect r(kBorder, kBorder + row * itemHeight, right, kBorder + (row + 1) * itemHeight);
+        const TRect r(kBorder, kBorder + row * itemHeight_, right, kBorder + (row + 1) * itemHeight_);
         ClassicItemText(canvas, r, combo_->GetItems()->GetStrings(index), index == marked_, true);
     }
 }
@@ -126,7 +123,7 @@ void TComboDropDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 void TComboDropDown::MouseMove(TShiftState Shift, int X, int Y) {
     TCustomForm::MouseMove(Shift, X, Y);
     if (scrollBarHeld_) PassToScrollBar(WM_MOUSEMOVE, MK_LBUTTON, X, Y);
-    else if (ItemAt(X, Y) >= 0) Mark(ItemAt(X, Y));
+    else if (const int item = ItemAt(X, Y); item >= 0) Mark(item);
 }
 
 void TComboDropDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

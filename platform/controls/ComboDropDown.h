@@ -26,7 +26,6 @@ protected:
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
 private:
-    int ItemHeight() const;
     int ItemAt(int X, int Y) const;
     void ScrollTo(int Top);
     // Hands a mouse message at (X, Y) of the list to its scroll bar, and
@@ -40,4 +39,5 @@ private:
     int marked_ = -1;
     int top_ = 0;
     int rows_ = 1;
+    int itemHeight_ = 1;
 };

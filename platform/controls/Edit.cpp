@@ -5,12 +5,6 @@
 #include "platform/controls/ClassicLook.h"
 #include "platform/controls/StdCtrls.h"
 
-namespace {
-
-bool IsContinuationByte(char C) { return (static_cast<unsigned char>(C) & 0xC0) == 0x80; }
-
-}  // namespace
-
 TEdit::TEdit(TComponent* AOwner) : TCustomControl(AOwner) {
     SetTabStop(true);
     SetColor(clWindow);
@@ -36,14 +30,6 @@ TRect TEdit::TextArea() const {
     return r;
 }
 
-int TEdit::NextPos(int Pos, int Step) const {
-    const std::string& text = GetText().str();
-    const int length = static_cast<int>(text.size());
-    Pos = std::clamp(Pos + Step, 0, length);
-    while (Pos > 0 && Pos < length && IsContinuationByte(text[static_cast<std::size_t>(Pos)])) Pos += Step;
-    return std::clamp(Pos, 0, length);
-}
-
 int TEdit::PosAt(int X) {
     TBitmap measure;
     TCanvas* canvas = measure.GetCanvas();
@@ -52,7 +38,7 @@ int TEdit::PosAt(int X) {
     const int x = X - TextArea().Left;
     // The boundary nearest to X.
     int best = 0, bestDistance = std::abs(x);
-    for (int pos = NextPos(0, 1); pos > best; pos = NextPos(pos, 1)) {
+    for (int pos = Utf8Next(text.str(), 0); pos > best; pos = Utf8Next(text.str(), pos)) {
         const int distance = std::abs(canvas->TextWidth(text.SubString(1, pos)) - x);
         if (distance < bestDistance) bestDistance = distance, best = pos;
         if (pos == text.Length()) break;
@@ -122,20 +108,21 @@ void TEdit::MouseMove(TShiftState Shift, int X, int Y) {
 void TEdit::KeyDown(Word& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
     const bool extend = Shift.Contains(ssShift);
-    const int length = GetText().Length();
+    const std::string& text = GetText().str();
+    const int length = static_cast<int>(text.size());
     switch (Key) {
-    case VK_LEFT: MoveCaret(GetSelLength() && !extend ? GetSelStart() : NextPos(caret_, -1), extend); break;
+    case VK_LEFT: MoveCaret(GetSelLength() && !extend ? GetSelStart() : Utf8Prev(text, caret_), extend); break;
     case VK_RIGHT:
-        MoveCaret(GetSelLength() && !extend ? GetSelStart() + GetSelLength() : NextPos(caret_, 1), extend);
+        MoveCaret(GetSelLength() && !extend ? GetSelStart() + GetSelLength() : Utf8Next(text, caret_), extend);
         break;
     case VK_HOME: MoveCaret(0, extend); break;
     case VK_END: MoveCaret(length, extend); break;
     case VK_DELETE:
-        if (!GetSelLength()) anchor_ = NextPos(caret_, 1);
+        if (!GetSelLength()) anchor_ = Utf8Next(text, caret_);
         ReplaceSelection("");
         break;
     case VK_BACK:
-        if (!GetSelLength()) anchor_ = NextPos(caret_, -1);
+        if (!GetSelLength()) anchor_ = Utf8Prev(text, caret_);
         ReplaceSelection("");
         break;
     case 'A':
@@ -150,7 +137,9 @@ void TEdit::KeyPress(char& Key) {
     // Control characters are keys (Backspace, Enter...), not text.
     if (static_cast<unsigned char>(Key) < 0x20 || Key == 0x7F) return;
     if (numbersOnly_ && (Key < '0' || Key > '9')) return;
-    ReplaceSelection(std::string(1, Key));
+    // A character of several bytes goes in whole, so OnChange never sees half of one.
+    std::string character;
+    if (typing_.Take(Key, character)) ReplaceSelection(character);
 }
 
 void TEdit::DoEnter() {

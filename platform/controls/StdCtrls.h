@@ -15,6 +15,7 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/runtime/Strings.h"
+#include "platform/runtime/Utf8.h"
 
 class TLabel : public TGraphicControl {
 public:
@@ -190,12 +191,12 @@ protected:
 private:
     TRect TextArea() const;
     int PosAt(int X);
-    int NextPos(int Pos, int Step) const;
     void MoveCaret(int Pos, bool Extend);
     void ReplaceSelection(const std::string& Inserted);
     int caret_ = 0, anchor_ = 0;
     int caretAfterChange_ = -1;  // where the user's own edit leaves the caret
     bool numbersOnly_ = false;
+    TUtf8Typing typing_;
 };
 
 // The scroll bar: the arrows step by SmallChange, a press in the track

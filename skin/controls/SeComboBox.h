@@ -14,9 +14,9 @@
 //     combo->GetItems()->Add("Open");
 //     combo->SetItemIndex(0);     // below -1 gives 0, past the end the last item
 
+#include "platform/runtime/Utf8.h"
 #include "skin/controls/SeItemList.h"
 #include "skin/controls/SeListBox.h"
-#include "skin/controls/SeUtf8.h"
 
 class TSeComboPopup;
 

@@ -21,8 +21,8 @@
 #include <string>
 
 #include "platform/controls/ExtCtrls.h"
+#include "platform/runtime/Utf8.h"
 #include "skin/controls/SeControl.h"
-#include "skin/controls/SeUtf8.h"
 
 class TSeCustomEdit : public TSeCustomControl {
 public:

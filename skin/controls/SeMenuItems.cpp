@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/controls/AccessKeys.h"
 #include "skin/controls/SeShared.h"
 
 TSeCustomItem::TSeCustomItem(TComponent* AOwner) : TComponent(AOwner) {}
@@ -81,24 +82,10 @@ void TSeCustomItem::Changed() {
     if (root->OnChange) root->OnChange(this);
 }
 
-AnsiString TSeCustomItem::GetDisplayCaption() const {
-    std::string out;
-    const std::string text = caption_.c_str();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        out += text[i];
-    }
-    return AnsiString(out.c_str());
-}
+AnsiString TSeCustomItem::GetDisplayCaption() const { return CaptionText(caption_); }
 
 char TSeCustomItem::GetAccessKey() const {
-    const std::string text = caption_.c_str();
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] != '&') return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
-        ++i;
-    }
-    return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(CaptionAccessKey(caption_))));
 }
 
 void TSeCustomItem::Click() {
@@ -121,26 +108,8 @@ int TSeCustomItem::BarItemWidth(TCanvas* Canvas) const { return Canvas->TextWidt
 void TSeCustomItem::DrawCaption(TCanvas* Canvas, int X, int Y, TColor Color) const {
     Canvas->GetBrush()->SetStyle(bsClear);
     Canvas->GetFont()->SetColor(Color);
-    const AnsiString shown = GetDisplayCaption();
-    Canvas->TextOut(X, Y, shown);
-    // Underline the access key under its character.
-    const std::string text = caption_.c_str();
-    std::string before;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '&' && text[i + 1] != '&') {
-            const int left = X + Canvas->TextWidth(before.c_str());
-            const int width = Canvas->TextWidth(AnsiString(std::string(1, text[i + 1]).c_str()));
-            const int y = Y + Canvas->TextHeight("Wg") - 1;
-            Canvas->GetPen()->SetStyle(psSolid);
-            Canvas->GetPen()->SetWidth(1);
-            Canvas->GetPen()->SetColor(Color);
-            Canvas->MoveTo(left, y);
-            Canvas->LineTo(left + width, y);
-            return;
-        }
-        if (text[i] == '&') ++i;
-        before += text[i];
-    }
+    Canvas->TextOut(X, Y, GetDisplayCaption());
+    UnderlineAccessKey(Canvas, X, Y, caption_, Color);
 }
 
 void TSeCustomItem::PaintBarItem(TCanvas* Canvas, const TRect& Rect, TSeState State) {

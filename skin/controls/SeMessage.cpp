@@ -1,7 +1,9 @@
 #include "skin/controls/SeMessage.h"
 
 #include <algorithm>
+#include <cctype>
 
+#include "platform/controls/AccessKeys.h"
 #include "skin/controls/SeButtons.h"
 #include "skin/controls/SeLabel.h"
 #include "skin/controls/SeShared.h"
@@ -82,9 +84,9 @@ protected:
 
 private:
     bool PressAccessKey(char Key) {
-        const char pressed = static_cast<char>(std::tolower(static_cast<unsigned char>(Key)));
+        const auto pressed = static_cast<Word>(std::toupper(static_cast<unsigned char>(Key)));
         for (TSeCustomButton* b : Buttons)
-            if (pressed && AccessKeyOf(b->GetCaption()) == pressed) {
+            if (IsAccessKey(pressed, b->GetCaption())) {
                 b->Click();
                 return true;
             }
@@ -139,28 +141,8 @@ TModalResult MessageDlgButtonResult(TMsgDlgBtn Button) {
 
 // ---- access keys ---------------------------------------------------------------
 
-AnsiString StripAccessKey(const AnsiString& Caption) {
-    std::string out;
-    const std::string& in = Caption.str();
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        if (in[i] == '&' && i + 1 < in.size()) ++i;
-        out += in[i];
-    }
-    return AnsiString(out);
-}
-
-char AccessKeyOf(const AnsiString& Caption) {
-    const std::string& in = Caption.str();
-    for (std::size_t i = 0; i + 1 < in.size(); ++i) {
-        if (in[i] != '&') continue;
-        if (in[i + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(in[i + 1])));
-        ++i;
-    }
-    return 0;
-}
-
 void DrawAccessKeyText(TCanvas* Canvas, const TRect& R, const AnsiString& Caption, bool Enabled) {
-    const AnsiString text = StripAccessKey(Caption);
+    const AnsiString text = CaptionText(Caption);
     const TSize size = Canvas->TextExtent(text);
     const int x = R.Left + (R.Width() - size.cx) / 2;
     const int y = R.Top + (R.Height() - size.cy) / 2;
@@ -170,21 +152,7 @@ void DrawAccessKeyText(TCanvas* Canvas, const TRect& R, const AnsiString& Captio
     } else {
         DrawGrayText(Canvas, x, y, text);
     }
-    // The underline sits under the marked character, just above the text's bottom.
-    const std::string& in = Caption.str();
-    std::string before;
-    for (std::size_t i = 0; i + 1 < in.size(); ++i) {
-        if (in[i] == '&' && in[i + 1] != '&') {
-            const int left = x + Canvas->TextWidth(AnsiString(before));
-            const int right = left + Canvas->TextWidth(AnsiString(std::string(1, in[i + 1])));
-            Canvas->GetPen()->SetColor(Enabled ? Canvas->GetFont()->GetColor() : clBtnShadow);
-            Canvas->MoveTo(left, y + size.cy - 1);
-            Canvas->LineTo(right, y + size.cy - 1);
-            return;
-        }
-        if (in[i] == '&') ++i;
-        before += in[i];
-    }
+    UnderlineAccessKey(Canvas, x, y, Caption, Enabled ? Canvas->GetFont()->GetColor() : clBtnShadow);
 }
 
 void DrawAccessKeyButton(TSeCustomButton* Button, TCanvas* Canvas, const TRect& Rect) {
@@ -336,7 +304,7 @@ void TSeCustomMessage::Layout(TCustomForm* Box, TSeCustomLabel* Label, const std
     int rowWidth = 0;
     std::vector<int> widths;
     for (TSeCustomButton* b : Buttons) {
-        widths.push_back(std::max(MinButtonWidth, canvas->TextWidth(StripAccessKey(b->GetCaption())) + 16));
+        widths.push_back(std::max(MinButtonWidth, canvas->TextWidth(CaptionText(b->GetCaption())) + 16));
         rowWidth += widths.back();
     }
     rowWidth += ButtonGap * (static_cast<int>(Buttons.size()) - 1);

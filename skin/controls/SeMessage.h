@@ -101,6 +101,3 @@ void DrawAccessKeyButton(TSeCustomButton* Button, TCanvas* Canvas, const TRect& 
 // Draws Caption centred in R, its '&'-marked access key underlined ("&&" is
 // a plain '&'), in the canvas's font; greyed when not Enabled.
 void DrawAccessKeyText(TCanvas* Canvas, const TRect& R, const AnsiString& Caption, bool Enabled);
-// Caption without its access-key marks, and the access key (0 when none).
-AnsiString StripAccessKey(const AnsiString& Caption);
-char AccessKeyOf(const AnsiString& Caption);

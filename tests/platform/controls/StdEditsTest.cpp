@@ -33,6 +33,10 @@ TEST_F(StdEdits, AnEditTakesTypingDeletingAndSelecting) {
     PressKey(form, VK_HOME);
     PressKey(form, VK_DELETE);
     EXPECT_EQ(changes, (std::vector<std::string>{"15", "6", "60", "0", "x", ""}));
+    changes.clear();
+    TypeText(form, "\xC3\xA9");
+    PressKey(form, VK_BACK);
+    EXPECT_EQ(changes, (std::vector<std::string>{"\xC3\xA9", ""})) << "a character of two bytes goes in and out whole";
 
     edit->SetNumbersOnly(true);
     TypeText(form, "a4-2");
