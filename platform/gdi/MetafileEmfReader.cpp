@@ -7,6 +7,7 @@
 
 #include "platform/gdi/MetafileEmfRecords.h"
 #include "platform/gdi/MetafileWriting.h"
+#include "platform/runtime/Utf8.h"
 
 namespace {
 
@@ -64,24 +65,6 @@ private:
 // Point plus a size read from the file, computed in 64 bits.
 TPoint Corner(TPoint p, std::int64_t cx, std::int64_t cy) {
     return TPoint(static_cast<int>(Checked(p.x + cx)), static_cast<int>(Checked(p.y + cy)));
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | cp >> 6));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | cp >> 12));
-        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | cp >> 18));
-        out.push_back(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
 }
 
 // A 24-bit bottom-up DIB at the offsets of a record.
