@@ -190,12 +190,14 @@ private:
         Byte* bytes[] = {&f.lfItalic, &f.lfUnderline, &f.lfStrikeOut, &f.lfCharSet, &f.lfOutPrecision,
                          &f.lfClipPrecision, &f.lfQuality, &f.lfPitchAndFamily};
         for (int i = 0; i < 8; ++i) *bytes[i] = r_.U8(d + 24 + static_cast<std::uint64_t>(i));
-        std::string face;
+        std::vector<std::uint16_t> units;
         for (std::uint64_t i = 0; i < LF_FACESIZE; ++i) {
-            unsigned u = r_.U16(d + 32 + 2 * i);
+            const unsigned u = r_.U16(d + 32 + 2 * i);
             if (!u) break;
-            AppendUtf8(face, u);
+            units.push_back(static_cast<std::uint16_t>(u));
         }
+        std::string face;
+        for (std::size_t i = 0; i < units.size();) AppendUtf8(face, TakeUtf16(units, i));
         std::strncpy(f.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     }
     void SelectObject(std::uint32_t, std::uint64_t, std::uint64_t d) {
@@ -268,17 +270,15 @@ private:
         TMetaRecord& t = Add(TMetaOp::Text, {r_.Point(d + 28)});
         t.options = r_.U32(d + 44);
         t.rect = r_.Rect(d + 48);
+        std::vector<std::uint16_t> units(count);
+        for (std::uint64_t i = 0; i < count; ++i) units[i] = static_cast<std::uint16_t>(r_.U16(at + offString + 2 * i));
         std::int64_t width = 0;
-        for (std::uint64_t i = 0; i < count; ++i) {
-            std::uint32_t u = r_.U16(at + offString + 2 * i);
+        // A surrogate pair takes the advance of its first unit.
+        for (std::size_t i = 0; i < units.size();) {
             const int advance = r_.Coordinate(at + offDx + 4 * i);
             // The whole line is a coordinate too.
             width = Checked(width + advance);
-            if (u >= 0xD800 && u < 0xDC00 && i + 1 < count) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (r_.U16(at + offString + 2 * (i + 1)) - 0xDC00);
-                ++i;
-            }
-            AppendUtf8(t.text, u);
+            AppendUtf8(t.text, TakeUtf16(units, i));
             t.dx.push_back(advance);
         }
     }

@@ -17,3 +17,11 @@ void AppendUtf8(std::string& Text, char32_t Cp) {
         Text += static_cast<char>(0x80 | (Cp & 0x3F));
     }
 }
+
+char32_t TakeUtf16(std::span<const std::uint16_t> Units, std::size_t& I) {
+    const char32_t c = Units[I++];
+    if (c < 0xD800 || c > 0xDFFF) return c;
+    if (c <= 0xDBFF && I < Units.size() && Units[I] >= 0xDC00 && Units[I] <= 0xDFFF)
+        return 0x10000 + ((c - 0xD800) << 10) + (Units[I++] - 0xDC00);
+    return 0xFFFD;
+}
