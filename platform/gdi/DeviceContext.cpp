@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/gdi/GdiInternal.h"
+#include "platform/gdi/MetafileRecords.h"
 
 namespace {
 
@@ -288,7 +289,8 @@ int GetDeviceCaps(HDC DC, int Index) {
     TSize size = printer ? DC->deviceSize : TSize{DC->Width(), DC->Height()};
     TSize physical = printer ? DC->physicalSize : size;
     switch (Index) {
-    case TECHNOLOGY: return DC->recording ? DT_METAFILE : DC->technology;
+    // A printer records its pages but stays a printer.
+    case TECHNOLOGY: return DC->recording && !DC->recording->devicePage ? DT_METAFILE : DC->technology;
     case HORZRES: return size.cx;
     case VERTRES: return size.cy;
     case HORZSIZE: return static_cast<int>(std::lround(size.cx * 25.4 / DC->dpiX));

@@ -7,6 +7,7 @@
 
 #include "platform/gdi/MetafileEmfRecords.h"
 #include "platform/gdi/MetafileWriting.h"
+#include "platform/runtime/Utf8.h"
 
 namespace {
 
@@ -64,24 +65,6 @@ private:
 // Point plus a size read from the file, computed in 64 bits.
 TPoint Corner(TPoint p, std::int64_t cx, std::int64_t cy) {
     return TPoint(static_cast<int>(Checked(p.x + cx)), static_cast<int>(Checked(p.y + cy)));
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | cp >> 6));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | cp >> 12));
-        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | cp >> 18));
-        out.push_back(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
 }
 
 // A 24-bit bottom-up DIB at the offsets of a record.
@@ -207,12 +190,14 @@ private:
         Byte* bytes[] = {&f.lfItalic, &f.lfUnderline, &f.lfStrikeOut, &f.lfCharSet, &f.lfOutPrecision,
                          &f.lfClipPrecision, &f.lfQuality, &f.lfPitchAndFamily};
         for (int i = 0; i < 8; ++i) *bytes[i] = r_.U8(d + 24 + static_cast<std::uint64_t>(i));
-        std::string face;
+        std::vector<std::uint16_t> units;
         for (std::uint64_t i = 0; i < LF_FACESIZE; ++i) {
-            unsigned u = r_.U16(d + 32 + 2 * i);
+            const unsigned u = r_.U16(d + 32 + 2 * i);
             if (!u) break;
-            AppendUtf8(face, u);
+            units.push_back(static_cast<std::uint16_t>(u));
         }
+        std::string face;
+        for (std::size_t i = 0; i < units.size();) AppendUtf8(face, TakeUtf16(units, i));
         std::strncpy(f.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     }
     void SelectObject(std::uint32_t, std::uint64_t, std::uint64_t d) {
@@ -285,17 +270,15 @@ private:
         TMetaRecord& t = Add(TMetaOp::Text, {r_.Point(d + 28)});
         t.options = r_.U32(d + 44);
         t.rect = r_.Rect(d + 48);
+        std::vector<std::uint16_t> units(count);
+        for (std::uint64_t i = 0; i < count; ++i) units[i] = static_cast<std::uint16_t>(r_.U16(at + offString + 2 * i));
         std::int64_t width = 0;
-        for (std::uint64_t i = 0; i < count; ++i) {
-            std::uint32_t u = r_.U16(at + offString + 2 * i);
+        // A surrogate pair takes the advance of its first unit.
+        for (std::size_t i = 0; i < units.size();) {
             const int advance = r_.Coordinate(at + offDx + 4 * i);
             // The whole line is a coordinate too.
             width = Checked(width + advance);
-            if (u >= 0xD800 && u < 0xDC00 && i + 1 < count) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (r_.U16(at + offString + 2 * (i + 1)) - 0xDC00);
-                ++i;
-            }
-            AppendUtf8(t.text, u);
+            AppendUtf8(t.text, TakeUtf16(units, i));
             t.dx.push_back(advance);
         }
     }

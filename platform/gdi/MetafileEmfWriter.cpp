@@ -1,11 +1,10 @@
 // The enhanced metafile: 32-bit records after a header with the picture's
 // bounds and frame.
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
 
+#include "platform/gdi/GdiRaster.h"
 #include "platform/gdi/MetafileEmfRecords.h"
 #include "platform/gdi/MetafileRecordWriter.h"
 
@@ -199,15 +198,10 @@ private:
         b_.I32(r.Right);
         b_.I32(r.Bottom);
     }
+    // The figure's bounds, its outermost points included.
     static TRect Bounds(const std::vector<TPoint>& p) {
-        TRect r(p[0].x, p[0].y, p[0].x, p[0].y);
-        for (const TPoint& q : p) {
-            r.Left = std::min(r.Left, q.x);
-            r.Top = std::min(r.Top, q.y);
-            r.Right = std::max(r.Right, q.x);
-            r.Bottom = std::max(r.Bottom, q.y);
-        }
-        return r;
+        const TPixelBox box = PointsBox(p, 0);
+        return TRect(box.x0, box.y0, box.x1, box.y1);
     }
 
     void Text(const TMetaRecord& r) {

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
 
 #include "platform/gdi/MetafileRecordWriter.h"
 

@@ -272,9 +272,6 @@ void THostTextPainter::DrawLine(const THostFont& Font, const THostTextLine& Line
 
 int CharacterCount(const char* Text, int Length) { return static_cast<int>(Characters(Decode(Text, Length)).size()); }
 
-QFont HostFontOf(TFont* Font) {
-    const LOGFONT& lf = static_cast<TGdiFont*>(Font->GetHandle())->lf;
-    return MakeFont(lf, lf.lfHeight);
-}
+QFont HostFontFor(const LOGFONT& Font) { return MakeFont(Font, Font.lfHeight); }
 
-QFont HostFontFor(const LOGFONT& Font, int DeviceHeight) { return MakeFont(Font, DeviceHeight); }
+QFont HostFontOf(TFont* Font) { return HostFontFor(static_cast<TGdiFont*>(Font->GetHandle())->lf); }

@@ -200,7 +200,7 @@ private:
     void UseFont(const LOGFONT& lf) {
         if (metrics_ && SameFont(lf, font_)) return;
         font_ = lf;
-        hostFont_ = HostFontFor(lf, lf.lfHeight);
+        hostFont_ = HostFontFor(lf);
         metrics_.emplace(hostFont_);
     }
 

@@ -197,8 +197,6 @@ void TPrinter::BeginDoc() {
     job->painter.setRenderHint(QPainter::LosslessImageRendering);
     job->page.devicePage = true;
     job->page.patternScale = PatternScale(dc_);
-    job->page.width = dc_->deviceSize.cx;
-    job->page.height = dc_->deviceSize.cy;
     job_ = job.release();
     dc_->Reset();
     dc_->recording = &job_->page;

@@ -19,6 +19,6 @@ QImage ImageView(const TPixelImage& Image);
 void SetBitmapImage(TBitmap* Bitmap, const QImage& Image);
 // The host font a TFont is drawn in on a bitmap (96 pixels per inch, unmapped).
 QFont HostFontOf(TFont* Font);
-// The host font that draws Font at a device height in pixels (negative for
+// The host font that draws Font at its height in device pixels (negative for
 // the character height), as the device context's text output draws it.
-QFont HostFontFor(const LOGFONT& Font, int DeviceHeight);
+QFont HostFontFor(const LOGFONT& Font);

@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/PublishedProperties.h"
+#include "platform/runtime/Utf8.h"
 
 namespace {
 
@@ -18,28 +19,7 @@ const char* const Signature = "TPF0";
 // UTF-16 code units as UTF-8; a lone surrogate becomes U+FFFD.
 AnsiString Utf16ToUtf8(const std::vector<std::uint16_t>& Units) {
     std::string out;
-    for (std::size_t i = 0; i < Units.size(); ++i) {
-        std::uint32_t c = Units[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < Units.size() && Units[i + 1] >= 0xDC00 && Units[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (Units[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = 0xFFFD;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (std::size_t i = 0; i < Units.size();) AppendUtf8(out, TakeUtf16(Units, i));
     return AnsiString(std::move(out));
 }
 

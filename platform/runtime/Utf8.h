@@ -1,7 +1,11 @@
 #pragma once
-// UTF-8 steps for the text controls: the caret moves and deletes whole
-// characters, and typed characters arrive one byte per key message.
+// Text is UTF-8 everywhere here: the steps the text controls take over it
+// (the caret moves and deletes whole characters; typed characters arrive
+// one byte per key message), and what readers of other encodings build it with.
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 
 inline bool IsUtf8Continuation(char C) { return (static_cast<unsigned char>(C) & 0xC0) == 0x80; }
@@ -54,3 +58,10 @@ private:
     std::string pending_;
     int need_ = 0;
 };
+
+// Appends the code point Cp to Text in UTF-8.
+void AppendUtf8(std::string& Text, char32_t Cp);
+
+// The code point of the UTF-16 units from Units[I], and I moved past them
+// (a surrogate pair is two); a lone surrogate gives U+FFFD.
+char32_t TakeUtf16(std::span<const std::uint16_t> Units, std::size_t& I);

@@ -91,6 +91,25 @@ TEST(CraftedMetafile, SizesAndCountsPastTheirRecordsOrBeyondAnIntAreRefused) {
     }
 }
 
+// Text whose UTF-16 has lone surrogates reads them as U+FFFD, and a pair
+// as one character with the pair's advance: saved again, it writes them so.
+TEST(CraftedMetafile, LoneSurrogatesInTextAreReadAsReplacementCharacters) {
+    // A lone high surrogate, "A", a lone low one, then the pair of U+1F600.
+    const auto units = [](std::uint32_t Low, std::uint32_t High) { return static_cast<std::int32_t>(Low | High << 16); };
+    const std::string bytes = TEmfBytes()
+                                  .Record(EmrExtTextOutW, {0, 0, 0, 0, 1, 0, 0, 10, 10, 5, 76, 0, 0, 0, 0, 0, 88,
+                                                           units(0xD800, 0x0041), units(0xDC00, 0xD83D),
+                                                           units(0xDE00, 0), 5, 6, 7, 8, 0})
+                                  .File();
+    TempDir dir;
+    const std::string saved = Load(dir, bytes)->SaveToBytes();
+    const std::uint16_t text[] = {0xFFFD, 0x0041, 0xFFFD, 0xD83D, 0xDE00, 0};
+    const std::int32_t advances[] = {5, 6, 7, 8, 0};
+    const std::string expected = std::string(reinterpret_cast<const char*>(text), sizeof text) +
+                                 std::string(reinterpret_cast<const char*>(advances), sizeof advances);
+    EXPECT_NE(saved.find(expected), std::string::npos);
+}
+
 // Data memory the process may still take from now on.
 void LimitMemoryGrowth(rlim_t Bytes) {
     std::ifstream status("/proc/self/status");

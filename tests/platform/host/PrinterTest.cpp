@@ -60,6 +60,7 @@ TEST_F(PrinterTest, TheDeviceIsThePrintableAreaOfAnA4Sheet) {
         EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 600);
         EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 600);
         printer.BeginDoc();
+        EXPECT_EQ(GetDeviceCaps(dc, TECHNOLOGY), DT_RASPRINTER);
         TCanvas* c = printer.GetCanvas();
         c->GetFont()->SetSize(10);
         EXPECT_EQ(c->GetFont()->GetHeight(), -83);
